@@ -1,0 +1,25 @@
+# zu_add_typelib(target idl_file name): runs widl for this architecture and gives an object
+# library with the IIDs/CLSIDs, the header directory and the .tlb path in ${name}_TLB.
+set(ZU_WIDL_INCLUDE /usr/include/wine/wine/windows)
+function(zu_add_typelib target idl name)
+    set(gen ${CMAKE_BINARY_DIR}/gen)
+    file(MAKE_DIRECTORY ${gen})
+    get_filename_component(idl_dir ${idl} DIRECTORY)
+    set(widl ${ZU_WIDL} ${ZU_WIDL_FLAGS} -I${ZU_WIDL_INCLUDE} -I${idl_dir} -I${CMAKE_SOURCE_DIR}/idl)
+    add_custom_command(
+        OUTPUT ${gen}/${name}.h ${gen}/${name}_i.c ${gen}/${name}.tlb
+        COMMAND ${widl} -h -o ${gen}/${name}.h ${idl}
+        COMMAND ${widl} -u -o ${gen}/${name}_i.c ${idl}
+        COMMAND ${widl} -t -o ${gen}/${name}.tlb ${idl}
+        DEPENDS ${idl}
+        COMMENT "widl ${name}")
+    add_library(${target} STATIC ${gen}/${name}_i.c ${gen}/${name}.h)
+    target_include_directories(${target} PUBLIC ${gen})
+    set(${name}_TLB ${gen}/${name}.tlb PARENT_SCOPE)
+endfunction()
+
+# The product's type library as resource 1 of type TYPELIB of an executable.
+function(zu_embed_typelib target)
+    set_property(SOURCE ${CMAKE_SOURCE_DIR}/idl/VAVEDERAZur.rc APPEND PROPERTY OBJECT_DEPENDS ${VAVEDERAZur_TLB})
+    target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/gen)
+endfunction()

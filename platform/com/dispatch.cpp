@@ -1,0 +1,141 @@
+#include "dispatch.h"
+
+#include <oleauto.h>
+
+#include <optional>
+#include <vector>
+
+#include "com_ptr.h"
+
+namespace com {
+
+namespace {
+
+// The VARTYPE a by-reference parameter points at, when a VARIANT can stand in for it.
+std::optional<VARTYPE> pointee_type(ITypeInfo* info, const TYPEDESC& desc) {
+    if (desc.vt != VT_PTR || !desc.lptdesc) return std::nullopt;
+    const TYPEDESC* target = desc.lptdesc;
+    if (target->vt == VT_VARIANT) return std::nullopt;   // already what scripts pass
+    if (target->vt == VT_USERDEFINED) {
+        com_ptr<ITypeInfo> ref;
+        if (FAILED(info->GetRefTypeInfo(target->hreftype, ref.put()))) return std::nullopt;
+        TYPEATTR* attr = nullptr;
+        if (FAILED(ref->GetTypeAttr(&attr))) return std::nullopt;
+        std::optional<VARTYPE> vt;
+        if (attr->typekind == TKIND_ENUM) vt = VT_I4;
+        else if (attr->typekind == TKIND_ALIAS && attr->tdescAlias.vt < VT_PTR) vt = attr->tdescAlias.vt;
+        ref->ReleaseTypeAttr(attr);
+        return vt;
+    }
+    if (target->vt == VT_PTR || target->vt == VT_SAFEARRAY || target->vt == VT_CARRAY) return std::nullopt;
+    return target->vt;
+}
+
+// Script engines understand only the classic automation types.
+VARTYPE script_type(VARTYPE vt) {
+    switch (vt) {
+    case VT_INT: case VT_UINT: case VT_I1: case VT_UI2: case VT_UI4: return VT_I4;
+    case VT_I8: case VT_UI8: return VT_R8;
+    default: return vt;
+    }
+}
+
+struct converted_arg {
+    size_t slot;             // index in rgvarg
+    VARIANT* target;         // the caller's VARIANT behind VT_BYREF|VT_VARIANT
+    VARIANT local;           // holds the typed value the method reads and writes
+};
+
+struct func_desc_holder {
+    ITypeInfo* info;
+    FUNCDESC* desc = nullptr;
+    ~func_desc_holder() { if (desc) info->ReleaseFuncDesc(desc); }
+};
+
+bool find_function(ITypeInfo* info, DISPID id, WORD flags, func_desc_holder& out) {
+    TYPEATTR* attr = nullptr;
+    if (FAILED(info->GetTypeAttr(&attr))) return false;
+    const UINT count = attr->cFuncs;
+    info->ReleaseTypeAttr(attr);
+    for (UINT i = 0; i < count; ++i) {
+        FUNCDESC* desc = nullptr;
+        if (FAILED(info->GetFuncDesc(i, &desc))) continue;
+        if (desc->memid == id && (desc->invkind & flags)) { out.desc = desc; return true; }
+        info->ReleaseFuncDesc(desc);
+    }
+    return false;
+}
+
+}  // namespace
+
+HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* excep, UINT* arg_err) noexcept try {
+    if (!info) return E_UNEXPECTED;
+    func_desc_holder func{info};
+    if (!params || params->cArgs == 0 || !find_function(info, id, flags, func))
+        return info->Invoke(itf, id, flags, params, result, excep, arg_err);
+
+    std::vector<VARIANT> args(params->rgvarg, params->rgvarg + params->cArgs);
+    std::vector<converted_arg> converted;
+    converted.reserve(args.size());
+    auto undo = [&] { for (auto& c : converted) VariantClear(&c.local); };
+
+    for (size_t slot = 0; slot < args.size(); ++slot) {
+        // Positional arguments come last-first; named ones carry their parameter index.
+        const size_t named = params->cNamedArgs;
+        const long param = slot < named ? params->rgdispidNamedArgs[slot]
+                                        : static_cast<long>(args.size() - 1 - slot);
+        if (param < 0 || param >= func.desc->cParams) continue;
+        if (V_VT(&args[slot]) != (VT_BYREF | VT_VARIANT) || !V_VARIANTREF(&args[slot])) continue;
+        const ELEMDESC& elem = func.desc->lprgelemdescParam[param];
+        const auto vt = pointee_type(info, elem.tdesc);
+        if (!vt) continue;
+
+        converted_arg c{slot, V_VARIANTREF(&args[slot]), {}};
+        VariantInit(&c.local);
+        const USHORT pflags = elem.paramdesc.wParamFlags;
+        const bool reads_input = (pflags & PARAMFLAG_FIN) || !(pflags & PARAMFLAG_FOUT);
+        VARIANT* source = c.target;
+        while (V_VT(source) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(source)) source = V_VARIANTREF(source);
+        if (reads_input && V_VT(source) != VT_EMPTY) {
+            if (HRESULT hr = VariantChangeType(&c.local, source, 0, *vt); FAILED(hr)) {
+                undo();
+                if (arg_err) *arg_err = static_cast<UINT>(slot);
+                return DISP_E_TYPEMISMATCH;
+            }
+        } else {
+            V_VT(&c.local) = *vt;   // zero value of the declared type
+        }
+        c.target = source;
+        converted.push_back(c);
+    }
+    for (auto& c : converted) {
+        V_VT(&args[c.slot]) = static_cast<VARTYPE>(VT_BYREF | V_VT(&c.local));
+        V_BYREF(&args[c.slot]) = &c.local.lVal;   // every member of the union starts here
+    }
+
+    DISPPARAMS copy = *params;
+    copy.rgvarg = args.data();
+    const HRESULT hr = info->Invoke(itf, id, flags, &copy, result, excep, arg_err);
+    for (auto& c : converted) {
+        if (SUCCEEDED(hr)) {
+            VARIANT shown;
+            VariantInit(&shown);
+            const VARTYPE wanted = script_type(V_VT(&c.local));
+            if (wanted != V_VT(&c.local) && SUCCEEDED(VariantChangeType(&shown, &c.local, 0, wanted))) {
+                VariantClear(&c.local);
+                c.local = shown;
+            }
+            VariantClear(c.target);
+            *c.target = c.local;   // ownership moves to the caller's VARIANT
+            VariantInit(&c.local);
+        } else {
+            VariantClear(&c.local);
+        }
+    }
+    return hr;
+} catch (...) {
+    return E_OUTOFMEMORY;
+}
+
+}  // namespace com

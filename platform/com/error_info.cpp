@@ -1,0 +1,72 @@
+#include "error_info.h"
+
+#include <oleauto.h>
+
+#include <new>
+#include <string>
+
+#include "com_ptr.h"
+#include "failure.h"
+#include "module.h"
+#include "text.h"
+#include "unique.h"
+
+namespace com {
+
+namespace {
+const char internal_error_text[] = "Erro interno do servidor.";
+const char out_of_memory_text[] = "Memória insuficiente.";
+CLSID g_reporting_class = CLSID_NULL;
+
+std::wstring progid_of(REFCLSID clsid) {
+    if (const wchar_t* known = module().progid_of(clsid)) return known;
+    unique_cotaskmem<wchar_t> progid;
+    if (SUCCEEDED(ProgIDFromCLSID(clsid, progid.put()))) return progid.get();
+    return {};
+}
+}  // namespace
+
+void set_error_info(std::wstring_view source, std::wstring_view description, REFIID iid) noexcept {
+    com_ptr<ICreateErrorInfo> create;
+    if (FAILED(CreateErrorInfo(create.put()))) return;
+    unique_bstr src(SysAllocStringLen(source.data(), static_cast<UINT>(source.size())));
+    unique_bstr desc(SysAllocStringLen(description.data(), static_cast<UINT>(description.size())));
+    create->SetGUID(iid);
+    create->SetSource(src.get());
+    create->SetDescription(desc.get());
+    if (auto info = create.try_query<IErrorInfo>()) SetErrorInfo(0, info.get());
+}
+
+HRESULT AtlReportError(REFCLSID clsid, const char* description, DWORD, const wchar_t*, REFIID iid,
+                       HRESULT hr) noexcept {
+    if (!description) return E_POINTER;
+    try {
+        set_error_info(progid_of(clsid), to_wide(description), iid);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+    return hr == 0 ? DISP_E_EXCEPTION : hr;
+}
+
+void set_reporting_class(REFCLSID clsid) noexcept { g_reporting_class = clsid; }
+const CLSID& reporting_class() noexcept { return g_reporting_class; }
+
+HRESULT report_current_exception(REFIID iid) noexcept {
+    try {
+        throw;
+    } catch (const numbered_failure& f) {
+        try {
+            set_error_info(to_wide(f.location), to_wide(f.message), GUID_NULL);
+        } catch (...) {
+        }
+        return f.hr;
+    } catch (const failure& f) {
+        return AtlReportError(g_reporting_class, f.text.c_str(), 0, nullptr, iid, f.hr);
+    } catch (const std::bad_alloc&) {
+        return AtlReportError(g_reporting_class, out_of_memory_text, 0, nullptr, iid, E_OUTOFMEMORY);
+    } catch (...) {
+        return AtlReportError(g_reporting_class, internal_error_text, 0, nullptr, iid, E_UNEXPECTED);
+    }
+}
+
+}  // namespace com

@@ -1,0 +1,25 @@
+#pragma once
+// The one road from a failure to a client's COM error information.
+#include <windows.h>
+#include <string_view>
+
+namespace com {
+
+// Sets the thread's error information: description, source and interface id. Never throws;
+// when nothing can be set the HRESULT is still returned.
+void set_error_info(std::wstring_view source, std::wstring_view description, REFIID iid) noexcept;
+
+// The reporter: source is the ProgID of clsid, description the ANSI text; returns hr, or
+// DISP_E_EXCEPTION when hr is 0. A null description gives E_POINTER and sets nothing.
+HRESULT AtlReportError(REFCLSID clsid, const char* description, DWORD help_context,
+                       const wchar_t* help_file, REFIID iid, HRESULT hr) noexcept;
+
+// Which class every module object reports as (the root object): set once by the server.
+void set_reporting_class(REFCLSID clsid) noexcept;
+const CLSID& reporting_class() noexcept;
+
+// Called in the catch (...) of every COM method: maps the exception in flight to its HRESULT and
+// error information (failure: the reporter road; numbered_failure: the worker road).
+HRESULT report_current_exception(REFIID iid) noexcept;
+
+}  // namespace com

@@ -1,0 +1,19 @@
+#pragma once
+// Texts live inside the server as CP1252 (the maker's ANSI code page); BSTRs are UTF-16.
+#include <string>
+#include <string_view>
+#include "unique.h"
+
+namespace com {
+
+inline constexpr UINT ansi_code_page = 1252;
+
+std::wstring to_wide(std::string_view ansi);
+std::string to_ansi(std::wstring_view wide);
+// Null means empty; the BSTR stays the caller's.
+std::string from_bstr(BSTR value);
+// Throws std::bad_alloc when no BSTR can be had.
+unique_bstr to_bstr(std::string_view ansi);
+unique_bstr to_bstr(std::wstring_view wide);
+
+}  // namespace com

@@ -1,0 +1,11 @@
+#include <windows.h>
+
+#include "object_map.h"
+#include "exe_main.h"
+#include "platform/com/error_info.h"
+#include "VAVEDERAZur.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    com::set_reporting_class(CLSID_QV_Inicializa);
+    return server::exe_main(server::product_module());
+}

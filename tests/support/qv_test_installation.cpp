@@ -1,0 +1,31 @@
+#include "qv_test_installation.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "base/QVCaminhos.h"
+#include "base/QVInstalacao.h"
+
+std::string qv_demo_installation_folder() {
+    // This file lies at tests/support/ of the source tree; under Wine the Unix root is drive Z:.
+    std::string file = __FILE__;
+    for (char& c : file)
+        if (c == '/') c = '\\';
+    if (!file.empty() && file.front() == '\\') file = "Z:" + file;
+    const std::string support = QVGetPasta(file);                            // ...\tests\support\ .
+    const std::string tests = QVGetPasta(support.substr(0, support.size() - 1));
+    const std::string source = QVGetPasta(tests.substr(0, tests.size() - 1));
+    return source + "demo\\installation\\";
+}
+
+qv_test_installation::qv_test_installation(const std::string& name, std::vector<std::string> companies)
+    : m_redirect(name) {
+    m_root = QVGetPastaTemporaria() + "zu-" + name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
+    QVApagaPasta(m_root);
+    qv_installation inst{m_root, std::move(companies), qv_demo_installation_folder() + "Mensagens"};
+    if (LONG rc = qv_write_installation(inst); rc != 0)
+        throw std::runtime_error("test installation could not be written: error " + std::to_string(rc));
+}
+
+qv_test_installation::~qv_test_installation() { QVApagaPasta(m_root); }

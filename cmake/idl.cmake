@@ -23,3 +23,20 @@ function(zu_embed_typelib target)
     set_property(SOURCE ${CMAKE_SOURCE_DIR}/idl/VAVEDERAZur.rc APPEND PROPERTY OBJECT_DEPENDS ${VAVEDERAZur_TLB})
     target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/gen)
 endfunction()
+
+# zu_add_idl_header(target idl_file name): the header and interface ids of custom interfaces that
+# no type library describes (the stand-in data servers): an object library like zu_add_typelib's.
+function(zu_add_idl_header target idl name)
+    set(gen ${CMAKE_BINARY_DIR}/gen)
+    file(MAKE_DIRECTORY ${gen})
+    get_filename_component(idl_dir ${idl} DIRECTORY)
+    set(widl ${ZU_WIDL} ${ZU_WIDL_FLAGS} -I${ZU_WIDL_INCLUDE} -I${idl_dir})
+    add_custom_command(
+        OUTPUT ${gen}/${name}.h ${gen}/${name}_i.c
+        COMMAND ${widl} -h -o ${gen}/${name}.h ${idl}
+        COMMAND ${widl} -u -o ${gen}/${name}_i.c ${idl}
+        DEPENDS ${idl}
+        COMMENT "widl ${name}")
+    add_library(${target} STATIC ${gen}/${name}_i.c ${gen}/${name}.h)
+    target_include_directories(${target} PUBLIC ${gen})
+endfunction()

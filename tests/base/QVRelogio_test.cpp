@@ -67,7 +67,9 @@ TEST(QVRelogio, OverrideOnOffAndMalformed) {
         }
         // A bad value is reported once, however often the clock is read.
         EXPECT_EQ(log.entries().size(), c.reported ? 1u : 0u);
-        if (c.reported) EXPECT_TRUE(log.contains(c.value));
+        if (c.reported) {
+            EXPECT_TRUE(log.contains(c.value));
+        }
     }
 }
 

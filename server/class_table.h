@@ -22,6 +22,8 @@ constexpr GUID clsid_for_script(int script) {
 
 inline constexpr GUID appid = {0xD7A30002, 0x4C1E, 0x4F5A, {0x8B, 0x2D, 0x5A, 0x0C, 0x3E, 0x9F, 0x10, 0x00}};
 inline constexpr const wchar_t* app_name = L"ZidizUvi";
+// The source of every error the server reports.
+inline constexpr const wchar_t* root_progid = L"ZidizUvi.QV_Inicializa.1";
 
 inline constexpr std::array<creatable_class, 49> creatable_classes{{
     {1, 101, L"QV_Inicializa", true},          {2, 102, L"QV_Empresarial", true},

@@ -1,11 +1,12 @@
 #include <windows.h>
 
+#include "class_table.h"
 #include "object_map.h"
 #include "exe_main.h"
 #include "platform/com/error_info.h"
 #include "VAVEDERAZur.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    com::set_reporting_class(CLSID_QV_Inicializa);
+    com::set_reporting_class(CLSID_QV_Inicializa, server::root_progid);
     return server::exe_main(server::product_module());
 }

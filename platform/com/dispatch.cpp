@@ -28,6 +28,9 @@ std::optional<VARTYPE> pointee_type(ITypeInfo* info, const TYPEDESC& desc) {
         return vt;
     }
     if (target->vt == VT_PTR || target->vt == VT_SAFEARRAY || target->vt == VT_CARRAY) return std::nullopt;
+    // Same size, and the form Wine's ITypeInfo::Invoke takes for an INT* or UINT* parameter.
+    if (target->vt == VT_INT) return VT_I4;
+    if (target->vt == VT_UINT) return VT_UI4;
     return target->vt;
 }
 

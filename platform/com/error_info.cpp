@@ -17,8 +17,10 @@ namespace {
 const char internal_error_text[] = "Erro interno do servidor.";
 const char out_of_memory_text[] = "Memória insuficiente.";
 CLSID g_reporting_class = CLSID_NULL;
+const wchar_t* g_reporting_progid = nullptr;
 
 std::wstring progid_of(REFCLSID clsid) {
+    if (g_reporting_progid && IsEqualCLSID(clsid, g_reporting_class)) return g_reporting_progid;
     if (const wchar_t* known = module().progid_of(clsid)) return known;
     unique_cotaskmem<wchar_t> progid;
     if (SUCCEEDED(ProgIDFromCLSID(clsid, progid.put()))) return progid.get();
@@ -48,7 +50,10 @@ HRESULT AtlReportError(REFCLSID clsid, const char* description, DWORD, const wch
     return hr == 0 ? DISP_E_EXCEPTION : hr;
 }
 
-void set_reporting_class(REFCLSID clsid) noexcept { g_reporting_class = clsid; }
+void set_reporting_class(REFCLSID clsid, const wchar_t* progid) noexcept {
+    g_reporting_class = clsid;
+    g_reporting_progid = progid;
+}
 const CLSID& reporting_class() noexcept { return g_reporting_class; }
 
 HRESULT report_current_exception(REFIID iid) noexcept {

@@ -14,8 +14,9 @@ void set_error_info(std::wstring_view source, std::wstring_view description, REF
 HRESULT AtlReportError(REFCLSID clsid, const char* description, DWORD help_context,
                        const wchar_t* help_file, REFIID iid, HRESULT hr) noexcept;
 
-// Which class every module object reports as (the root object): set once by the server.
-void set_reporting_class(REFCLSID clsid) noexcept;
+// Which class every module object reports as (the root object) and its ProgID: set once by the
+// executable, so that the source is right even in a process that does not serve that class.
+void set_reporting_class(REFCLSID clsid, const wchar_t* progid) noexcept;
 const CLSID& reporting_class() noexcept;
 
 // Called in the catch (...) of every COM method: maps the exception in flight to its HRESULT and

@@ -9,6 +9,13 @@
 
 namespace com {
 
+namespace {
+DWORD WINAPI monitor_thread(void* self) {
+    static_cast<exe_module*>(self)->MonitorShutdown();
+    return 0;
+}
+}  // namespace
+
 exe_module& module() noexcept {
     static exe_module instance;
     return instance;
@@ -41,11 +48,7 @@ LONG exe_module::Unlock() noexcept {
 bool exe_module::StartMonitor() {
     m_shutdown_event.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     if (!m_shutdown_event) return false;
-    auto body = [](void* self) -> DWORD {
-        static_cast<exe_module*>(self)->MonitorShutdown();
-        return 0;
-    };
-    unique_handle thread(CreateThread(nullptr, 0, body, this, 0, nullptr));
+    unique_handle thread(CreateThread(nullptr, 0, monitor_thread, this, 0, nullptr));
     return static_cast<bool>(thread);
 }
 
@@ -92,7 +95,7 @@ HRESULT exe_module::RegisterServer() noexcept try {
                                              *m_config.libid), true);
         if (FAILED(hr)) return hr;
     }
-    com_ptr<ITypeLib> lib = own_type_library();
+    com_ptr<ITypeLib> lib = carried_type_library(*m_config.libid);
     if (!lib) return TYPE_E_CANTLOADLIBRARY;
     return RegisterTypeLib(lib.get(), const_cast<OLECHAR*>(path.c_str()), nullptr);
 } catch (...) {

@@ -63,11 +63,18 @@ com_ptr<ITypeInfo> type_info_of(REFIID iid) noexcept try {
     return {};
 }
 
-com_ptr<ITypeLib> own_type_library() noexcept try {
+com_ptr<ITypeLib> carried_type_library(REFGUID libid) noexcept try {
     auto& l = libraries();
     std::lock_guard guard(l.lock);
     l.load();
-    return l.libs.empty() ? com_ptr<ITypeLib>() : l.libs.front();
+    for (auto& lib : l.libs) {
+        TLIBATTR* attr = nullptr;
+        if (FAILED(lib->GetLibAttr(&attr))) continue;
+        const bool same = IsEqualGUID(attr->guid, libid);
+        lib->ReleaseTLibAttr(attr);
+        if (same) return lib;
+    }
+    return {};
 } catch (...) {
     return {};
 }

@@ -8,8 +8,8 @@ namespace com {
 
 // The type information of a dual interface; null when no carried library describes it.
 com_ptr<ITypeInfo> type_info_of(REFIID iid) noexcept;
-// The product's library (resource 1) as loaded from the executable.
-com_ptr<ITypeLib> own_type_library() noexcept;
+// The carried library with this id; null when the executable does not carry it.
+com_ptr<ITypeLib> carried_type_library(REFGUID libid) noexcept;
 // Drops the loaded libraries (module termination).
 void release_type_libraries() noexcept;
 

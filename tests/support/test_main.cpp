@@ -5,12 +5,13 @@
 #include "VAVEDERAZur.h"
 #include "platform/com/error_info.h"
 #include "platform/com/module.h"
+#include "server/class_table.h"
 #include "server/object_map.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     CoInitialize(nullptr);
-    com::set_reporting_class(CLSID_QV_Inicializa);
+    com::set_reporting_class(CLSID_QV_Inicializa, server::root_progid);
     com::module().Init(server::product_module());
     const int result = RUN_ALL_TESTS();
     CoUninitialize();

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# End-to-end checks of the x86_64 server under wine64: e2e.sh BUILD_DIR CHECK [ARGS]
+# Every check prints what it compared and exits non-zero on a difference.
+set -uo pipefail
+build=$1; check=$2; shift 2
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+prefix="$build/wineprefix"
+run() { "$root/scripts/wine-run" "$prefix" "$@"; }
+winpath() { echo "Z:${1//\//\\}"; }         # cscript takes a Unix path for a //switch
+server="$build/server/ZidizUvi.exe"
+sonda="$build/tests/e2e/ZidizUviTeste.exe"
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+# Runs a client script that writes a UTF-16 file, and compares it with the expected text.
+script() {
+    local name=$1 file=$2 expected=$3
+    # cscript reads a script in the ANSI code page (it ignores a UTF-16 one): hand it CP1252.
+    iconv -f UTF-8 -t CP1252 "$here/scripts/$file" >"$out/$file"
+    run cscript //nologo "$(winpath "$out/$file")" "$(winpath "$out/$name.txt")" >"$out/console.txt" 2>&1
+    if [ ! -s "$out/$name.txt" ]; then
+        echo "$file wrote nothing; console:"; cat "$out/console.txt"; return 1
+    fi
+    iconv -f UTF-16 -t UTF-8 "$out/$name.txt" | tr -d '\r' >"$out/$name.utf8"
+    diff -u "$here/expected/$expected" "$out/$name.utf8" && echo "$file: as expected"
+}
+
+# The registry below HKCR for the product's keys, one line per key or value, the path masked.
+registry_dump() {
+    local keys=("HKCR\\AppID\\{D7A30002-4C1E-4F5A-8B2D-5A0C3E9F1000}" "HKCR\\AppID\\ZidizUvi.EXE"
+                "HKCR\\ZidizUvi.QV_Inicializa.1" "HKCR\\ZidizUvi.QV_Inicializa"
+                "HKCR\\CLSID\\{D7A3C101-4C1E-4F5A-8B2D-5A0C3E9F1000}"
+                "HKCR\\TypeLib\\{D7A30001-4C1E-4F5A-8B2D-5A0C3E9F1000}\\1.0\\0\\win64")
+    local win_server; win_server=$(winpath "$server")
+    for k in "${keys[@]}"; do
+        run reg query "$k" /s 2>/dev/null | tr -d '\r' | sed '/^$/d; /^reg: /d' | sed "s|$(printf '%s' "$win_server" | sed 's/[\\.]/\\&/g')|<EXE>|I"
+        echo "-- ${k}"
+    done
+}
+
+case $check in
+register)          # the fixture of every other check
+    run "$server" /RegServer && run "$sonda" /RegServer ;;
+registration)      # every key of the registration, then its removal
+    trap 'run "$server" /RegServer; rm -rf "$out"' EXIT   # the other checks need it registered
+    run "$server" /UnregServer
+    registry_dump >"$out/after-unreg.txt"
+    run "$server" /RegServer || { echo "RegServer failed"; exit 1; }
+    registry_dump >"$out/after-reg.txt"
+    diff -u "$here/expected/registration.txt" "$out/after-reg.txt" || exit 1
+    run "$server" /UnregServer || { echo "UnregServer failed"; exit 1; }
+    registry_dump >"$out/after-unreg2.txt"
+    diff -u "$here/expected/unregistered.txt" "$out/after-unreg2.txt" || exit 1
+    run reg query 'HKCR\AppID' >/dev/null 2>&1 || { echo "the AppID key itself was removed"; exit 1; }
+    run "$server" /RegServer || exit 1
+    echo "registration: every key as expected, and removed again" ;;
+switches)          # a switch counts only at the end of the command line
+    run "$server" /UnregServer
+    run "$server" -UnregServer -RegServer
+    run reg query 'HKCR\ZidizUvi.QV_Inicializa.1' >/dev/null 2>&1 || { echo "-UnregServer -RegServer did not register"; exit 1; }
+    run "$server" /UnregServer
+    # Not a switch: the server runs, registers nothing and waits for clients that never come.
+    "$root/scripts/wine-run" "$prefix" "$server" /RegServer /x >/dev/null 2>&1 &
+    pid=$!   # wine-run execs wine64: this is the server process itself
+    sleep 3
+    alive=0; kill -0 $pid 2>/dev/null && alive=1
+    registered=0
+    run reg query 'HKCR\ZidizUvi.QV_Inicializa.1' >/dev/null 2>&1 && registered=1
+    # A killed server would leave its class objects registered with COM: let it end by itself,
+    # after a client has come and gone (it never ends before its first object is released).
+    run "$server" /RegServer
+    run cscript //nologo "$(winpath "$here/scripts/vazio.vbs")" >/dev/null 2>&1
+    for _ in $(seq 1 30); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
+    if kill -0 $pid 2>/dev/null; then echo "the server did not end after its client"; kill $pid; exit 1; fi
+    [ $registered = 0 ] || { echo "/RegServer /x registered"; exit 1; }
+    [ $alive = 1 ] || { echo "/RegServer /x did not run the server"; exit 1; }
+    code=$(run "$server" -regserver; echo $?)
+    [ "$code" = 0 ] || { echo "-regserver exit code $code"; exit 1; }
+    echo "switches: as expected" ;;
+script)            # script NAME FILE EXPECTED
+    script "$@" ;;
+shutdown)          # the server ends about 5 s after its last object is released
+    pid=$(run cscript //nologo "$(winpath "$here/scripts/pid.vbs")" | tr -d '\r' | tail -n 1)
+    [ -n "$pid" ] || { echo "no pid"; exit 1; }
+    waited=$(run "$build/tests/e2e/waitpid.exe" "$pid" 20000 | tr -d '\r')
+    echo "server $pid ended ${waited} ms after the last release"
+    [ "${waited:-0}" -ge 4000 ] && [ "${waited:-99999}" -le 9000 ] ;;
+cpp_client)
+    run "$build/tests/e2e/cpp_client.exe" | tr -d '\r' | tee "$out/cpp.txt"
+    grep -qx 'cpp_client: FIM' "$out/cpp.txt" ;;
+*) echo "unknown check $check"; exit 2 ;;
+esac

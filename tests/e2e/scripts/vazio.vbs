@@ -1,0 +1,4 @@
+' Creates the root object and lets it go.
+Dim raiz
+Set raiz = CreateObject("ZidizUvi.QV_Inicializa")
+Set raiz = Nothing

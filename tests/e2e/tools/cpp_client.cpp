@@ -1,0 +1,35 @@
+// A compiled client of the root object: activates ZidizUvi.QV_Inicializa out of process and calls
+// it through the vtable (the type library's marshaller), as a C++ web extension would.
+#include <windows.h>
+#include <objbase.h>
+
+#include <cstdio>
+
+#include "VAVEDERAZur.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/unique.h"
+
+int main() {
+    CoInitialize(nullptr);
+    int failures = 0;
+    auto expect = [&](bool ok, const char* what) {
+        std::printf("%s %s\n", ok ? "ok" : "FALHOU", what);
+        if (!ok) ++failures;
+    };
+    {
+        com::com_ptr<IQV_Inicializa> root;
+        HRESULT hr = CoCreateInstance(CLSID_QV_Inicializa, nullptr, CLSCTX_LOCAL_SERVER, IID_IQV_Inicializa,
+                                      root.put_void());
+        expect(SUCCEEDED(hr), "activation");
+        if (root) {
+            LONG inicializado = -1;
+            expect(root->get_m_bInicializado(&inicializado) == S_OK && inicializado == 0, "m_bInicializado");
+            com::unique_bstr empresa;
+            expect(root->get_m_sEmpresa(empresa.put()) == S_OK && SysStringLen(empresa.get()) == 0, "m_sEmpresa");
+            expect(root->Finaliza() == S_OK, "Finaliza");
+        }
+    }
+    CoUninitialize();
+    std::printf("cpp_client: %s\n", failures ? "FALHOU" : "FIM");
+    return failures ? 1 : 0;
+}

@@ -18,7 +18,7 @@ int register_or_unregister(com::exe_module& module, registration_switch which) {
 }
 }  // namespace
 
-int exe_main(const com::module_config& config) {
+int exe_main(const com::module_config& config, const open_data_function& open_data) {
     const char* command_line = GetCommandLineA();
     CoInitialize(nullptr);
     QVInicializaSeguranca();   // its result is ignored: a second set-up in the process fails harmlessly
@@ -29,12 +29,14 @@ int exe_main(const com::module_config& config) {
     if (auto which = find_registration_switch(command_line); which != registration_switch::none)
         return register_or_unregister(module, which);
 
+    std::shared_ptr<void> data = open_data ? open_data() : nullptr;
     module.StartMonitor();
     module.RegisterClassObjects(CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER, REGCLS_MULTIPLEUSE);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
 
     module.RevokeClassObjects();
+    data.reset();
     Sleep(com::exe_module::pause_after_loop_ms);
     module.Term();
     CoUninitialize();

@@ -23,6 +23,16 @@ std::string to_ansi(std::wstring_view wide) {
     return out;
 }
 
+std::string ansi_to_utf8(std::string_view ansi) {
+    const std::wstring wide = to_wide(ansi);
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
 std::string from_bstr(BSTR value) {
     if (!value) return {};
     return to_ansi(std::wstring_view(value, SysStringLen(value)));

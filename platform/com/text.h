@@ -10,6 +10,8 @@ inline constexpr UINT ansi_code_page = 1252;
 
 std::wstring to_wide(std::string_view ansi);
 std::string to_ansi(std::wstring_view wide);
+// CP1252 to UTF-8 (file names for SQLite).
+std::string ansi_to_utf8(std::string_view ansi);
 // Null means empty; the BSTR stays the caller's.
 std::string from_bstr(BSTR value);
 // Throws std::bad_alloc when no BSTR can be had.

@@ -1,0 +1,54 @@
+' What a web page of the demo company sees through ZidizUvi. Writes the page's text to a UTF-16
+' file (argument 1); scripts/demo prints it.
+Option Explicit
+Dim fso, out, raiz, resultado
+
+Set fso = CreateObject("Scripting.FileSystemObject")
+Set out = fso.CreateTextFile(WScript.Arguments(0), True, True)
+
+Sub Mostra(texto)
+    out.WriteLine texto
+End Sub
+
+Sub MostraErro(acao)
+    Mostra "  " & acao & ": erro " & Hex(Err.Number) & " de " & Err.Source & ": " & Err.Description
+    Err.Clear
+End Sub
+
+Sub Entra(empresa, usuario, senha)
+    resultado = -1
+    On Error Resume Next
+    raiz.Inicializa empresa, usuario, senha, resultado
+    If Err.Number <> 0 Then
+        MostraErro "Login de " & usuario & " em " & empresa
+    Else
+        Mostra "  Login de " & usuario & " em " & empresa & ": código de resultado " & resultado
+    End If
+    On Error GoTo 0
+End Sub
+
+Mostra "== ZidizUvi: demonstração =="
+Set raiz = CreateObject("ZidizUvi.QV_Inicializa")
+Mostra "Objeto raiz criado (" & TypeName(raiz) & ")."
+
+Mostra ""
+Mostra "-- Login da empresa de demonstração"
+Entra "DEMO", "ADMIN", "admin123"
+Mostra "  Empresa: [" & raiz.m_sEmpresa & "] " & raiz.m_sRazaoSocial
+Mostra "  Usuário nº " & raiz.m_iUsuario & ", sessão " & raiz.m_lNumeroSessao & _
+       ", inicializado " & raiz.m_bInicializado
+
+Mostra ""
+Mostra "-- Logins recusados"
+Entra "DEMO", "ADMIN", "senha errada"
+Entra "NAOEXISTE", "ADMIN", "admin123"
+Entra "DEMO", "SEMFILIAL", "semfilial"
+Entra "DEMO", "BLOQUEADO", "bloqueado"
+
+Mostra ""
+Mostra "-- Fim da sessão"
+raiz.Finaliza
+Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario
+Set raiz = Nothing
+Mostra "FIM"
+out.Close

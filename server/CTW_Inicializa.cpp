@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include "CSessaoGlobal.h"
 #include "platform/com/com_ptr.h"
 #include "platform/inhouse/inhouse_guids.h"
 
@@ -19,13 +20,16 @@ std::string trim_blanks(const std::string& text) {
 }
 }  // namespace
 
+CTW_Inicializa::~CTW_Inicializa() { CSessaoGlobal::Esquece(this); }
+
 HRESULT CTW_Inicializa::Limpa() {
     m_sRazaoSocial.clear();
     m_sEmpresa.clear();
     m_lNumeroSessao = 0;
     m_iUsuario = 0;
     TIPOS_VEVUREZE.fill(0);
-    // TODO: the connection pool, the data-server cache and the session holder end here too.
+    // TODO: the connection pool and the data-server cache end here too.
+    CSessaoGlobal::Destroi();
     return S_OK;
 }
 

@@ -11,7 +11,7 @@ namespace server {
 
 class CTW_Inicializa {
 public:
-    virtual ~CTW_Inicializa() = default;
+    virtual ~CTW_Inicializa();
 
     // Ends the session: empties this record and the process-wide holders. Always 0.
     HRESULT Limpa();

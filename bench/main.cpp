@@ -1,0 +1,28 @@
+// zu_bench: the server's figures in one run. Needs the server and the test probe registered
+// (scripts/bench does it).
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "harness.h"
+
+namespace bench {
+std::vector<group>& groups() {
+    static std::vector<group> all;
+    return all;
+}
+}  // namespace bench
+
+int main(int argc, char** argv) {
+    CoInitialize(nullptr);
+    auto& all = bench::groups();
+    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return std::strcmp(a.name, b.name) < 0; });
+    for (const auto& g : all) {
+        if (argc > 1 && !std::strstr(g.name, argv[1])) continue;
+        std::printf("%s\n", g.name);
+        g.run();
+    }
+    CoUninitialize();
+    return 0;
+}

@@ -11,6 +11,10 @@ constexpr GUID inhouse_guid(unsigned short n) {
 
 // Company server: the list of companies of the installation (login).
 inline constexpr GUID CLSID_EmpresaServer = inhouse_guid(0x001);
+// 0x002-0x07F: the other servers of the login; their interface ids are 0x80 higher (0x081 ...),
+// declared in inhouse.idl (__uuidof reaches them).
+inline constexpr GUID CLSID_UsuarioServer = inhouse_guid(0x002);          // IQVUsuarios
+inline constexpr GUID CLSID_UsuarioFilialServer = inhouse_guid(0x003);    // IQVUsuarioFilial
 
 // 0xE00-0xEFF: the framework's own.
 // The proving stand-in (its interface IProvaServer, D7A3EE01, is declared in inhouse.idl).
@@ -29,5 +33,32 @@ inline constexpr GUID IID_IQVServidor2 = inhouse_guid(0xE22);
 inline constexpr GUID IID_IQVServidor3 = inhouse_guid(0xE23);
 inline constexpr GUID IID_IQVServidor4 = inhouse_guid(0xE24);
 inline constexpr GUID IID_IQVServidor5 = inhouse_guid(0xE25);
+
+// 0x100-0x1FF: the data servers of the process-wide cache and of the customer/supplier accessor.
+// Their interface ids are 0x80 higher (0x181 ...), declared in inhouse.idl (__uuidof reaches them).
+inline constexpr GUID CLSID_SaldosContabeisServer = inhouse_guid(0x101);      // cache slot 0
+inline constexpr GUID CLSID_MestreContabilServer = inhouse_guid(0x102);       // cache slot 1
+inline constexpr GUID CLSID_PortadoresServer = inhouse_guid(0x103);           // cache slot 3
+inline constexpr GUID CLSID_NotasFiscaisServer = inhouse_guid(0x104);         // cache slot 4
+inline constexpr GUID CLSID_CondicoesPagamentoServer = inhouse_guid(0x105);   // cache slot 6
+inline constexpr GUID CLSID_CategoriasServer = inhouse_guid(0x106);           // cache slot 7
+inline constexpr GUID CLSID_TabelasPrecoServer = inhouse_guid(0x107);         // cache slot 8
+inline constexpr GUID CLSID_AgendamentosServer = inhouse_guid(0x108);         // cache slot 9
+inline constexpr GUID CLSID_EstoqueServer = inhouse_guid(0x109);              // cache slot 11
+inline constexpr GUID CLSID_MestreServer = inhouse_guid(0x10A);               // cache slot 12
+inline constexpr GUID CLSID_RelatoriosMovimentosServer = inhouse_guid(0x10B); // cache slot 13
+inline constexpr GUID CLSID_SaldosBancariosServer = inhouse_guid(0x10C);      // cache slot 14
+inline constexpr GUID CLSID_MestreComercialServer = inhouse_guid(0x10D);      // cache slot 16
+inline constexpr GUID CLSID_PedidosServer = inhouse_guid(0x10E);              // cache slot 17
+inline constexpr GUID CLSID_OrdensCompraServer = inhouse_guid(0x10F);         // cache slot 18
+inline constexpr GUID CLSID_CotacoesServer = inhouse_guid(0x110);             // cache slot 19
+inline constexpr GUID CLSID_ComprasServer = inhouse_guid(0x111);              // cache slot 20
+inline constexpr GUID CLSID_LeiautesServer = inhouse_guid(0x112);             // cache slot 21
+// The chart server (IQVDF_Plano): the CFRT chart and the accounts of the session data cache.
+inline constexpr GUID CLSID_PlanoServer = inhouse_guid(0x113);
+// The CFRT register server (IQVDF_CFRT).
+inline constexpr GUID CLSID_CFRTServer = inhouse_guid(0x114);
+// Bank accounts and bearers of the session data cache (IQVFN_Banco).
+inline constexpr GUID CLSID_BancoServer = inhouse_guid(0x115);
 
 }  // namespace inhouse

@@ -8,6 +8,8 @@
 #include "platform/com/failure.h"
 #include "platform/inhouse/ProvaServer.h"
 #include "platform/inhouse/inhouse_guids.h"
+#include "platform/inhouse/servidores_cache.h"
+#include "platform/inhouse/servidores_login.h"
 
 namespace inhouse {
 
@@ -15,6 +17,27 @@ namespace {
 
 constexpr stand_in_class classes[] = {
     {&CLSID_ProvaServer, "ProvaServer", &ProvaServer::create},
+    {&CLSID_SaldosContabeisServer, "SaldosContabeisServer", &SaldosContabeisServer::create},
+    {&CLSID_PortadoresServer, "PortadoresServer", &PortadoresServer::create},
+    {&CLSID_NotasFiscaisServer, "NotasFiscaisServer", &NotasFiscaisServer::create},
+    {&CLSID_CondicoesPagamentoServer, "CondicoesPagamentoServer", &CondicoesPagamentoServer::create},
+    {&CLSID_CategoriasServer, "CategoriasServer", &CategoriasServer::create},
+    {&CLSID_TabelasPrecoServer, "TabelasPrecoServer", &TabelasPrecoServer::create},
+    {&CLSID_AgendamentosServer, "AgendamentosServer", &AgendamentosServer::create},
+    {&CLSID_EstoqueServer, "EstoqueServer", &EstoqueServer::create},
+    {&CLSID_MestreServer, "MestreServer", &MestreServer::create},
+    {&CLSID_RelatoriosMovimentosServer, "RelatoriosMovimentosServer", &RelatoriosMovimentosServer::create},
+    {&CLSID_SaldosBancariosServer, "SaldosBancariosServer", &SaldosBancariosServer::create},
+    {&CLSID_MestreComercialServer, "MestreComercialServer", &MestreComercialServer::create},
+    {&CLSID_PedidosServer, "PedidosServer", &PedidosServer::create},
+    {&CLSID_OrdensCompraServer, "OrdensCompraServer", &OrdensCompraServer::create},
+    {&CLSID_CotacoesServer, "CotacoesServer", &CotacoesServer::create},
+    {&CLSID_ComprasServer, "ComprasServer", &ComprasServer::create},
+    {&CLSID_LeiautesServer, "LeiautesServer", &LeiautesServer::create},
+    {&CLSID_EmpresaServer, "EmpresaServer", &EmpresaServer::create},
+    {&CLSID_UsuarioServer, "UsuarioServer", &UsuarioServer::create},
+    {&CLSID_UsuarioFilialServer, "UsuarioFilialServer", &UsuarioFilialServer::create},
+    {&CLSID_MestreContabilServer, "MestreContabilServer", &MestreContabilServer::create},
 };
 
 }  // namespace

@@ -1,0 +1,110 @@
+#pragma once
+// The session records that the server passes by value to the data servers' initialisations:
+// packed, little-endian, zero-filled first, the company key cut to its field and always ended by
+// a NUL. One place for the caller (which builds them) and the stand-ins (which read them).
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <type_traits>
+
+#include "inhouse.h"   // widl: QV_SESSAO_nn byte blocks
+
+namespace inhouse {
+
+#pragma pack(push, 1)
+// Bearer and accounts servers of the session data cache; the CFRT chart server.
+struct REG_SESSAO_32 {
+    char empresa[24];      // +0, at most 23 characters
+    uint16_t usuario;      // +24
+    int32_t sessao;        // +26
+    char tipo;             // +30, 'C'
+    uint8_t reservado_31;  // +31
+};
+// Invoice server (cache slot 4).
+struct REG_SESSAO_34 {
+    char empresa[28];      // +0, at most 27 characters
+    uint16_t usuario;      // +28
+    int32_t sessao;        // +30
+};
+// Category server (cache slot 7).
+struct REG_SESSAO_36 {
+    int32_t sessao;        // +0
+    uint16_t usuario;      // +4
+    char empresa[26];      // +6, at most 25 characters
+    int32_t zero;          // +32
+};
+// User server of the session data cache.
+struct REG_SESSAO_38 {
+    char empresa[32];      // +0, at most 31 characters
+    uint16_t usuario;      // +32
+    int32_t sessao;        // +34
+};
+// Order server (cache slot 17).
+struct REG_SESSAO_40 {
+    char empresa[28];      // +0, at most 27 characters
+    uint16_t usuario;      // +28
+    int32_t sessao;        // +30
+    uint8_t zero[6];       // +34
+};
+// Purchase servers (cache slots 18 to 20).
+struct REG_SESSAO_262 {
+    int32_t sessao;        // +0
+    uint16_t usuario;      // +4
+    char empresa[256];     // +6, at most 254 characters
+};
+#pragma pack(pop)
+
+static_assert(sizeof(REG_SESSAO_32) == 32 && offsetof(REG_SESSAO_32, usuario) == 24 &&
+              offsetof(REG_SESSAO_32, sessao) == 26 && offsetof(REG_SESSAO_32, tipo) == 30);
+static_assert(sizeof(REG_SESSAO_34) == 34 && offsetof(REG_SESSAO_34, usuario) == 28 &&
+              offsetof(REG_SESSAO_34, sessao) == 30);
+static_assert(sizeof(REG_SESSAO_36) == 36 && offsetof(REG_SESSAO_36, usuario) == 4 &&
+              offsetof(REG_SESSAO_36, empresa) == 6 && offsetof(REG_SESSAO_36, zero) == 32);
+static_assert(sizeof(REG_SESSAO_38) == 38 && offsetof(REG_SESSAO_38, usuario) == 32 &&
+              offsetof(REG_SESSAO_38, sessao) == 34);
+static_assert(sizeof(REG_SESSAO_40) == 40 && offsetof(REG_SESSAO_40, usuario) == 28 &&
+              offsetof(REG_SESSAO_40, sessao) == 30 && offsetof(REG_SESSAO_40, zero) == 34);
+static_assert(sizeof(REG_SESSAO_262) == 262 && offsetof(REG_SESSAO_262, usuario) == 4 &&
+              offsetof(REG_SESSAO_262, empresa) == 6);
+
+// Copies at most `limite` characters of `texto` into `campo` and ends it with a NUL (the field
+// is zero-filled by the caller). Never writes past `limite` + 1 bytes.
+inline void copia_texto(char* campo, size_t limite, std::string_view texto) noexcept {
+    const size_t n = texto.size() < limite ? texto.size() : limite;
+    std::memcpy(campo, texto.data(), n);
+    campo[n] = '\0';
+}
+
+// The text of a fixed field (up to its first NUL or its width).
+inline std::string_view texto_campo(const char* campo, size_t largura) noexcept {
+    const void* nul = std::memchr(campo, 0, largura);
+    return {campo, nul ? static_cast<size_t>(static_cast<const char*>(nul) - campo) : largura};
+}
+
+REG_SESSAO_32 monta_sessao_32(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
+REG_SESSAO_34 monta_sessao_34(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
+REG_SESSAO_36 monta_sessao_36(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
+REG_SESSAO_38 monta_sessao_38(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
+REG_SESSAO_40 monta_sessao_40(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
+REG_SESSAO_262 monta_sessao_262(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
+
+// Between the typed record and the interface's byte block (the same bytes).
+template <class Block, class Record>
+Block como_bloco(const Record& r) noexcept {
+    static_assert(sizeof(Block) == sizeof(Record) && std::is_trivially_copyable_v<Record>);
+    Block b;
+    std::memcpy(&b, &r, sizeof b);
+    return b;
+}
+template <class Record, class Block>
+Record de_bloco(const Block& b) noexcept {
+    static_assert(sizeof(Block) == sizeof(Record) && std::is_trivially_copyable_v<Record>);
+    Record r;
+    std::memcpy(&r, &b, sizeof r);
+    return r;
+}
+
+}  // namespace inhouse

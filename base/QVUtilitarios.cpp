@@ -1,0 +1,242 @@
+#include "base/QVUtilitarios.h"
+
+#include <winsock2.h>
+#include <lmcons.h>
+
+#include <cctype>
+#include <cstring>
+
+#include "base/CQVException.h"
+#include "base/QVSleep.h"
+#include "platform/com/failure.h"
+#include "platform/com/text.h"
+
+std::string QVGuidParaTexto(const GUID& guid) {
+    LPOLESTR wide = nullptr;
+    if (FAILED(StringFromCLSID(guid, &wide)) || !wide) return "";
+    std::string texto = com::to_ansi(wide);
+    CoTaskMemFree(wide);
+    return texto;
+}
+
+std::string QVNovoGuidTexto() {
+    GUID g;
+    if (FAILED(CoCreateGuid(&g))) return "";
+    const std::string t = QVGuidParaTexto(g);
+    return t.size() >= 2 ? t.substr(1, t.size() - 2) : t;
+}
+
+std::string QVGetUsuarioWindows() {
+    char nome[261] = {};
+    DWORD tamanho = 260;
+    if (!GetUserNameA(nome, &tamanho)) return "";
+    return nome;
+}
+
+std::string QVGetNomeIP(std::string* nome) {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(1, 1), &data) != 0) return "";
+    std::string resultado;
+    char host[256] = {};
+    if (gethostname(host, sizeof host - 1) == 0) {
+        if (nome) *nome = host;
+        if (hostent* h = gethostbyname(host); h && h->h_addrtype == AF_INET) {
+            for (int i = 0; h->h_addr_list[i]; ++i) {
+                const auto* b = reinterpret_cast<const unsigned char*>(h->h_addr_list[i]);
+                char ip[32];
+                snprintf(ip, sizeof ip, "%u.%u.%u.%u", b[0], b[1], b[2], b[3]);
+                if (!resultado.empty()) resultado += "  ,  ";
+                resultado += ip;
+            }
+        }
+    }
+    WSACleanup();
+    return resultado;
+}
+
+namespace {
+
+using i128 = __int128;
+
+// a / b rounded half away from zero.
+i128 divide_half_away(i128 a, i128 b) {
+    if (b < 0) { a = -a; b = -b; }
+    const bool negative = a < 0;
+    if (negative) a = -a;
+    i128 q = (a + b / 2) / b;
+    return negative ? -q : q;
+}
+
+int64_t checked(i128 v) {
+    if (v > INT64_MAX || v < INT64_MIN) throw CQVExceptionEx(DISP_E_OVERFLOW);
+    return static_cast<int64_t>(v);
+}
+
+// Factors in CURRENCY ticks (four implied decimals).
+int64_t fator_de(int unidade) {
+    switch (unidade) {
+        case 2: return 100 * 10000LL;
+        case 3: return 10 * 10000LL;
+        case 4: return 1 * 10000LL;
+        case 5: return 1000 * 10000LL;
+        case 6: return 4535923700LL;   // 453592.37 mg per pound
+        default: return 1000000 * 10000LL;
+    }
+}
+
+void fator_para(int unidade, int64_t& a, int64_t& b) {
+    switch (unidade) {
+        case 2: a = 10000; b = 100 * 10000LL; return;
+        case 3: a = 10000; b = 10 * 10000LL; return;
+        case 4: a = 10000; b = 10000; return;
+        case 5: a = 10000; b = 1000 * 10000LL; return;
+        case 6: a = 22046; b = 1000000 * 10000LL; return;   // 2.2046 lb per kg
+        default: a = 10000; b = 1000000 * 10000LL; return;
+    }
+}
+
+}  // namespace
+
+CY QVConverteUnidadePeso(CY valor, int unidadeDe, int unidadePara) {
+    // Every step as CURRENCY arithmetic: a product of two four-decimal values is brought back to
+    // four decimals, a quotient is taken to four decimals.
+    const int64_t miligramas = checked(divide_half_away(static_cast<i128>(valor.int64) * fator_de(unidadeDe), 10000));
+    int64_t a, b;
+    fator_para(unidadePara, a, b);
+    const int64_t produto = checked(divide_half_away(static_cast<i128>(miligramas) * a, 10000));
+    CY resultado;
+    resultado.int64 = checked(divide_half_away(static_cast<i128>(produto) * 10000, b));
+    return resultado;
+}
+
+bool QVValidaNumero(const char* texto) {
+    if (!texto) return true;
+    {
+        const char* p = texto;
+        while (*p == ' ') ++p;
+        if (*p == '\0') return true;
+        // Any other blank (a tab) is no blank for the trimming: fall through to the table.
+    }
+    static constexpr int proximo[11][4] = {
+        // digit '.' sign other
+        {2, 10, 1, 10}, {2, 10, 10, 10}, {3, 6, 10, 10}, {4, 6, 10, 10}, {5, 6, 10, 10}, {5, 10, 10, 10},
+        {7, 10, 10, 10}, {8, 10, 10, 10}, {9, 10, 10, 10}, {10, 6, 10, 10}, {10, 10, 10, 10},
+    };
+    static constexpr bool aceita[11] = {false, false, true, true, true, true, false, false, false, true, false};
+    auto roda = [&](const char* inicio, const char* fim, int estado) {
+        for (const char* p = inicio; p < fim; ++p) {
+            const unsigned char c = static_cast<unsigned char>(*p);
+            int classe = 3;
+            if (c >= '0' && c <= '9') classe = 0;
+            else if (c == '.') classe = 1;
+            else if (c == '+' || c == '-') classe = 2;
+            estado = proximo[estado][classe];
+        }
+        return estado;
+    };
+    const size_t n = strlen(texto);
+    const char* virgula = strrchr(texto, ',');
+    const char* ponto = strrchr(texto, '.');
+    const char* separador = virgula > ponto ? virgula : ponto;
+    const bool tem_separador = separador && separador > texto;   // at position 1 or later
+    const char* fim_inteiro = tem_separador ? separador : texto + n;
+    if (!aceita[roda(texto, fim_inteiro, 0)]) return false;
+    if (!tem_separador) return true;
+    if (separador == texto + n - 1) return false;
+    return aceita[roda(separador + 1, texto + n, 4)];
+}
+
+HRESULT QVChamaComRepeticao(const std::function<HRESULT()>& chamada) {
+    constexpr HRESULT indisponivel = static_cast<HRESULT>(0x800706BA);
+    HRESULT hr = chamada();
+    for (int chamadas = 1; hr == indisponivel && chamadas < 400; ++chamadas) {
+        qv_sleep(500);
+        hr = chamada();
+    }
+    return hr;
+}
+
+int QVAlturaFonte(HDC dc, int pontos) { return -MulDiv(pontos, GetDeviceCaps(dc, LOGPIXELSY), 72); }
+
+namespace {
+HMODULE g_recursos = nullptr;
+}
+
+HMODULE qv_modulo_recursos() { return g_recursos ? g_recursos : GetModuleHandleA(nullptr); }
+
+CQVModuloRecursos::CQVModuloRecursos(const char* arquivo) : m_anterior(g_recursos) {
+    m_carregado = arquivo ? LoadLibraryExA(arquivo, nullptr, LOAD_LIBRARY_AS_DATAFILE) : nullptr;
+    if (m_carregado) g_recursos = m_carregado;
+}
+
+CQVModuloRecursos::CQVModuloRecursos(HMODULE modulo) : m_anterior(g_recursos) {
+    if (modulo) g_recursos = modulo;
+}
+
+CQVModuloRecursos::~CQVModuloRecursos() {
+    Restaura();
+    if (m_carregado) FreeLibrary(m_carregado);
+}
+
+void CQVModuloRecursos::Restaura() { g_recursos = m_anterior; }
+
+HRESULT STDMETHODCALLTYPE CNoPaintMessageFilter::QueryInterface(REFIID iid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IMessageFilter) {
+        *ppv = static_cast<IMessageFilter*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE CNoPaintMessageFilter::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_ref)); }
+
+ULONG STDMETHODCALLTYPE CNoPaintMessageFilter::Release() {
+    const LONG r = InterlockedDecrement(&m_ref);
+    if (r == 0) delete this;
+    return static_cast<ULONG>(r);
+}
+
+DWORD STDMETHODCALLTYPE CNoPaintMessageFilter::HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) {
+    return SERVERCALL_ISHANDLED;
+}
+
+DWORD STDMETHODCALLTYPE CNoPaintMessageFilter::RetryRejectedCall(HTASK, DWORD dwTickCount, DWORD dwRejectType) {
+    // No dialog may ask a person; a busy callee gets a bounded time.
+    if (dwRejectType == SERVERCALL_REJECTED || dwTickCount > 8000) return static_cast<DWORD>(-1);
+    return 10;
+}
+
+DWORD STDMETHODCALLTYPE CNoPaintMessageFilter::MessagePending(HTASK, DWORD, DWORD) {
+    return PENDINGMSG_WAITNOPROCESS;
+}
+
+HRESULT QVSetNoPaintMessageFilter() {
+    IMessageFilter* anterior = nullptr;
+    CoRegisterMessageFilter(nullptr, &anterior);
+    if (anterior) anterior->Release();
+    auto* filtro = new CNoPaintMessageFilter;
+    HRESULT hr = CoRegisterMessageFilter(filtro, &anterior);
+    if (anterior) anterior->Release();
+    filtro->Release();   // COM holds its own reference when registered
+    return hr;
+}
+
+CQVListaInterfaces::~CQVListaInterfaces() {
+    for (IStream* s : m_streams) CoReleaseMarshalData(s), s->Release();
+}
+
+void CQVListaInterfaces::Adiciona(REFIID iid, IUnknown* itf) {
+    IStream* stream = nullptr;
+    com::check(CoMarshalInterThreadInterfaceInStream(iid, itf, &stream), "Erro ao preparar a interface para outra thread.");
+    m_streams.push_back(stream);
+}
+
+void CQVListaInterfaces::Retira(REFIID iid, void** ppv) {
+    if (m_streams.empty()) com::fail("Nenhuma interface na lista.", E_UNEXPECTED);
+    IStream* stream = m_streams.front();
+    m_streams.pop_front();
+    com::check(CoGetInterfaceAndReleaseStream(stream, iid, ppv), "Erro ao receber a interface de outra thread.");
+}

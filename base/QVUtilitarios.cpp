@@ -56,20 +56,35 @@ std::string QVGetNomeIP(std::string* nome) {
 
 namespace {
 
-using i128 = __int128;
-
-// a / b rounded half away from zero.
-i128 divide_half_away(i128 a, i128 b) {
-    if (b < 0) { a = -a; b = -b; }
+// a * b / c rounded half away from zero, for b > 0 and c > 0, on a 128-bit product built from
+// 64-bit halves (i686 has no 128-bit integer); throws on a result beyond 64 bits.
+int64_t mul_div_half_away(int64_t a, uint64_t b, uint64_t c) {
     const bool negative = a < 0;
-    if (negative) a = -a;
-    i128 q = (a + b / 2) / b;
-    return negative ? -q : q;
-}
-
-int64_t checked(i128 v) {
-    if (v > INT64_MAX || v < INT64_MIN) throw CQVExceptionEx(DISP_E_OVERFLOW);
-    return static_cast<int64_t>(v);
+    const uint64_t m = negative ? 0 - static_cast<uint64_t>(a) : static_cast<uint64_t>(a);
+    // 128-bit product m * b as hi:lo.
+    const uint64_t m_lo = m & 0xFFFFFFFFu, m_hi = m >> 32, b_lo = b & 0xFFFFFFFFu, b_hi = b >> 32;
+    const uint64_t ll = m_lo * b_lo, lh = m_lo * b_hi, hl = m_hi * b_lo, hh = m_hi * b_hi;
+    const uint64_t mid = (ll >> 32) + (lh & 0xFFFFFFFFu) + (hl & 0xFFFFFFFFu);
+    uint64_t lo = (ll & 0xFFFFFFFFu) | (mid << 32);
+    uint64_t hi = hh + (lh >> 32) + (hl >> 32) + (mid >> 32);
+    // Add c / 2 for rounding half away from zero (on the magnitude).
+    const uint64_t half = c / 2;
+    const uint64_t before = lo;
+    lo += half;
+    if (lo < before) ++hi;
+    // Long division of hi:lo by c.
+    uint64_t q_hi = 0, q_lo = 0, r = 0;
+    for (int bit = 127; bit >= 0; --bit) {
+        const bool carry = (r >> 63) != 0;
+        r = (r << 1) | ((bit >= 64 ? hi >> (bit - 64) : lo >> bit) & 1);
+        if (carry || r >= c) {
+            r -= c;
+            if (bit >= 64) q_hi |= uint64_t{1} << (bit - 64);
+            else q_lo |= uint64_t{1} << bit;
+        }
+    }
+    if (q_hi != 0 || q_lo > static_cast<uint64_t>(INT64_MAX)) throw CQVExceptionEx(DISP_E_OVERFLOW);
+    return negative ? -static_cast<int64_t>(q_lo) : static_cast<int64_t>(q_lo);
 }
 
 // Factors in CURRENCY ticks (four implied decimals).
@@ -100,12 +115,12 @@ void fator_para(int unidade, int64_t& a, int64_t& b) {
 CY QVConverteUnidadePeso(CY valor, int unidadeDe, int unidadePara) {
     // Every step as CURRENCY arithmetic: a product of two four-decimal values is brought back to
     // four decimals, a quotient is taken to four decimals.
-    const int64_t miligramas = checked(divide_half_away(static_cast<i128>(valor.int64) * fator_de(unidadeDe), 10000));
+    const int64_t miligramas = mul_div_half_away(valor.int64, static_cast<uint64_t>(fator_de(unidadeDe)), 10000);
     int64_t a, b;
     fator_para(unidadePara, a, b);
-    const int64_t produto = checked(divide_half_away(static_cast<i128>(miligramas) * a, 10000));
+    const int64_t produto = mul_div_half_away(miligramas, static_cast<uint64_t>(a), 10000);
     CY resultado;
-    resultado.int64 = checked(divide_half_away(static_cast<i128>(produto) * 10000, b));
+    resultado.int64 = mul_div_half_away(produto, 10000, static_cast<uint64_t>(b));
     return resultado;
 }
 

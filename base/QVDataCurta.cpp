@@ -37,6 +37,28 @@ void copy_out(const char* text, char* buffer, size_t size) {
     buffer[n] = '\0';
 }
 
+// "d/m/y" with one or two digits for day and month: the fields between the two slashes, so that
+// an unpadded "1/1/2024" is not misread by digit positions as 10/12/20. False when the text is
+// not made of three digit fields (the digit-position reading applies then).
+bool split_fields(const char* texto, size_t limit, int* values, int* widths, int count) {
+    if (!texto) return false;
+    int field = 0;
+    values[0] = widths[0] = 0;
+    for (size_t i = 0; i < limit && texto[i]; ++i) {
+        const char c = texto[i];
+        if (c == '/') {
+            if (widths[field] == 0 || ++field == count) return false;
+            values[field] = widths[field] = 0;
+        } else if (c >= '0' && c <= '9') {
+            if (++widths[field] > 4) return false;
+            values[field] = values[field] * 10 + (c - '0');
+        } else if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return field == count - 1 && widths[field] > 0;
+}
+
 // Old numbering: days before each month with a 29-day February.
 constexpr int old_days_before[] = {0, 0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335};
 
@@ -121,6 +143,12 @@ CQVString QVFormataData(uint16_t numero, bool quatroDigitos) {
 void QVLeTextoMesAno(const char* texto, int& mes, int& ano) {
     mes = ano = 0;
     if (!texto) return;
+    int values[2], widths[2];
+    if (split_fields(texto, 16, values, widths, 2) && widths[0] <= 2) {
+        mes = values[0];
+        ano = widths[1] >= 3 || (mes == 0 && values[1] == 0) ? values[1] : qv_ano_completo(values[1]);
+        return;
+    }
     const size_t length = strnlen(texto, 16);
     mes = atoi(std::string(texto, length < 2 ? length : 2).c_str());
     // The year is everything after the separator: "05/2024" is 2024, not 20 read as 2020.
@@ -131,6 +159,14 @@ void QVLeTextoMesAno(const char* texto, int& mes, int& ano) {
 
 void QVLeTextoData(const char* texto, int& dia, int& mes, int& ano) {
     dia = mes = ano = 0;
+    int values[3], widths[3];
+    if (split_fields(texto, 14, values, widths, 3) && widths[0] <= 2 && widths[1] <= 2) {
+        dia = values[0];
+        mes = values[1];
+        const bool vazia = dia == 0 && mes == 0 && values[2] == 0;
+        ano = widths[2] >= 3 || vazia ? values[2] : qv_ano_completo(values[2]);
+        return;
+    }
     const std::string digits = digits_of(texto, 14);
     dia = number_at(digits, 0, 2);
     mes = number_at(digits, 2, 2);
@@ -155,8 +191,14 @@ uint16_t QVConverteTextoData(const char* texto) {
 }
 
 bool QVValidaData(const char* texto, bool aceitaSoMes, bool aceitaMes13) {
-    const std::string digits = digits_of(texto, 14);
     const int limiteMes = aceitaMes13 ? 13 : 12;
+    int values[3], widths[3];
+    if (split_fields(texto, 14, values, widths, 3) && widths[0] <= 2 && widths[1] <= 2) {
+        const int ano = widths[2] >= 3 ? values[2] : qv_ano_completo(values[2]);
+        return ano >= 1848 && ano <= 4717 && values[1] >= 1 && values[1] <= 12 && values[0] >= 1 &&
+               values[0] <= qv_dias_no_mes(values[1], ano);
+    }
+    const std::string digits = digits_of(texto, 14);
     if (digits.size() < 6) {
         // Too short for a date: only a month text can be valid, and only when asked for.
         if (!aceitaSoMes) return false;
@@ -178,6 +220,7 @@ bool QVValidaData(const char* texto, bool aceitaSoMes, bool aceitaMes13) {
 }
 
 bool QVValidaTextoData(const char* texto) { return QVValidaData(texto, false, false); }
+bool QVValidaTextoData(const char* texto, bool aceitaSoMes) { return QVValidaData(texto, aceitaSoMes, false); }
 
 uint16_t QVDiaDaSemana(uint16_t numero, bool antiga) {
     if (antiga) {

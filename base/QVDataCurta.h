@@ -32,6 +32,8 @@ uint16_t QVConverteTextoMesAno(const char* texto);
 uint16_t QVConverteTextoData(const char* texto);
 bool QVValidaData(const char* texto, bool aceitaSoMes, bool aceitaMes13);
 bool QVValidaTextoData(const char* texto);
+// With the flag a month text alone ("mm/yy") is also valid.
+bool QVValidaTextoData(const char* texto, bool aceitaSoMes);
 // 1 (Sunday) .. 7 of a short (or, with antiga, an old) day number; 0 for an invalid date and
 // 65535 for the old numbering's 29/02/1900, which no calendar knows.
 uint16_t QVDiaDaSemana(uint16_t numero, bool antiga);

@@ -123,6 +123,18 @@ TEST(Dates, ShortFormsRefuseWhatDoesNotFit) {
     EXPECT_EQ(QVConverteTextoData("31/13/24"), 0);
     EXPECT_EQ(QVConverteTextoData(""), 0);
     EXPECT_EQ(QVConverteTextoData(nullptr), 0);
+    // Unpadded fields are read between the slashes, not by digit positions (1/1/2024 is not 10/12/20).
+    EXPECT_EQ(QVConverteTextoData("1/1/2024"), CQVData(1, 1, 2024).GetValor());
+    EXPECT_EQ(QVConverteTextoData("1/01/2024"), CQVData(1, 1, 2024).GetValor());
+    EXPECT_EQ(QVConverteTextoData("010124"), CQVData(1, 1, 2024).GetValor());
+    EXPECT_EQ(QVConverteTextoData("01012024"), CQVData(1, 1, 2024).GetValor());
+    EXPECT_EQ(QVConverteTextoData("01.01.2024"), CQVData(1, 1, 2024).GetValor());
+    EXPECT_EQ(QVConverteTextoMesAno("5/2024"), CQVMesAno(5, 2024).GetValor());
+    EXPECT_TRUE(QVValidaTextoData("1/1/2024"));
+    EXPECT_FALSE(QVValidaTextoData("29/2/1900"));
+    int dd = -1, mo = -1, ye = -1;
+    QVLeTextoData("00/00/00", dd, mo, ye);
+    EXPECT_EQ(dd + mo + ye, 0);
     // The day is cut to the month.
     EXPECT_EQ(QVConverteTextoData("31/04/2024"), CQVData(30, 4, 2024).GetValor());
     EXPECT_EQ(QVMontaDataMesAno(31, CQVMesAno(2, 2023).GetValor()), CQVData(28, 2, 2023).GetValor());

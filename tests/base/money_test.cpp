@@ -8,6 +8,7 @@
 #include "base/QVConstantesValor.h"
 #include "base/QVCurrency.h"
 #include "base/exact_decimal.h"
+#include "base/value_kernels.h"
 #include "platform/com/failure.h"
 
 namespace {
@@ -241,6 +242,18 @@ TEST(Money, SharedConstantsAndOpera) {
     sum -= 0.05;
     EXPECT_EQ(sum.GetValor().int64, 502);
     EXPECT_EQ(static_cast<double>(sum), 0.0502);
+}
+
+TEST(Money, KernelsAreTheClassOperations) {
+    EXPECT_EQ(value_kernels::multiplica_normaliza(12345678, 11000, 2, 0), 13580300);  // 1234.57 x 1.1
+    EXPECT_EQ(value_kernels::multiplica_double_normaliza(12345678, 1.1, 4, 1), 13580246);
+    EXPECT_EQ(value_kernels::divide_double_normaliza(10000, 0.0, 2, 0), 0);
+    char text[32];
+    value_kernels::formata_cy_milhar(value_kernels::le_texto_cy("1.234,5"), text, sizeof text);
+    EXPECT_STREQ(text, "1.234,50");
+    value_kernels::formata_data(value_kernels::le_texto_data("5/1/2027"), text, sizeof text);
+    EXPECT_STREQ(text, "05/01/2027");
+    EXPECT_EQ(value_kernels::converte_texto_data("05/01/2027"), 65385);
 }
 
 TEST(Money, ExactDecimalDividesWideNumbers) {

@@ -1,5 +1,6 @@
 #include "base/QVCurrency.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -175,12 +176,13 @@ CQVString QVConverteNumeroTexto(unsigned short n) { return CQVString(std::to_str
 void QVConverteTextoCY(const char* text, CURRENCY& cy) {
     cy = qv_cy(0);
     if (!text) return;
-    std::string s(text, strnlen(text, 25));
+    std::string s(text);
     bool negative = false;
     if (const size_t minus = s.find('-'); minus != std::string::npos) {
         negative = true;
         s.erase(minus, 1);
     }
+    s.resize(std::min<size_t>(s.size(), 25));
     size_t separator = s.rfind(',');
     if (separator == std::string::npos) separator = s.find('.');
     // Only digits after the separator count as decimals, so "1,5 " is 1.5, not 0.15.

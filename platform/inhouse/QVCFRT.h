@@ -281,7 +281,8 @@ struct QV_CFRT_PRINCIPAL {
     char contato[30];                 // +92
     char usa_taxas[3];                // +122 record 3524, 3525, 1328
     uint8_t reservado_125[1];
-    uint16_t tipo_conta;              // +126
+    char tipo_conta;                  // +126
+    uint8_t reservado_127[1];
     int32_t chave_taxas;              // +128
     int32_t mascara;                  // +132 parts the record holds
     char texto_1132[52];              // +136
@@ -299,9 +300,8 @@ struct QV_CFRT_PRINCIPAL {
     uint8_t tem_texto[2];             // +256
     uint8_t reservado_258[6];
     uint8_t textos[16];               // +264 two text pointers (pointer-sized, in 8 bytes each)
-    char codigo_largo_resto[12];      // +280 unused
-    char reservado_texto[30];         // +292
-    uint8_t reservado_322[1026];
+    int32_t posicao_plano;            // +280 the chart account the register links the CFRT to
+    uint8_t reservado_284[1064];
 };
 static_assert(sizeof(QV_CFRT_PRINCIPAL) == 1348 && std::is_trivially_copyable_v<QV_CFRT_PRINCIPAL>);
 static_assert(offsetof(QV_CFRT_PRINCIPAL, posicao_cadastro) == 0 &&
@@ -330,8 +330,7 @@ static_assert(offsetof(QV_CFRT_PRINCIPAL, posicao_cadastro) == 0 &&
               offsetof(QV_CFRT_PRINCIPAL, valores_3540) == 244 &&
               offsetof(QV_CFRT_PRINCIPAL, tem_texto) == 256 &&
               offsetof(QV_CFRT_PRINCIPAL, textos) == 264 &&
-              offsetof(QV_CFRT_PRINCIPAL, codigo_largo_resto) == 280 &&
-              offsetof(QV_CFRT_PRINCIPAL, reservado_texto) == 292);
+              offsetof(QV_CFRT_PRINCIPAL, posicao_plano) == 280);
 
 // Legal entity part (read 11, write 4).
 struct QV_CFRT_JURIDICA {

@@ -9,6 +9,7 @@
 #include "platform/inhouse/ProvaServer.h"
 #include "platform/inhouse/inhouse_guids.h"
 #include "platform/inhouse/servidores_cache.h"
+#include "platform/inhouse/servidores_cfrt.h"
 #include "platform/inhouse/servidores_login.h"
 
 namespace inhouse {
@@ -34,6 +35,9 @@ constexpr stand_in_class classes[] = {
     {&CLSID_CotacoesServer, "CotacoesServer", &CotacoesServer::create},
     {&CLSID_ComprasServer, "ComprasServer", &ComprasServer::create},
     {&CLSID_LeiautesServer, "LeiautesServer", &LeiautesServer::create},
+    {&CLSID_PlanoServer, "PlanoServer", &PlanoServer::create},
+    {&CLSID_CFRTServer, "CFRTServer", &CFRTServer::create},
+    {&CLSID_BancoServer, "BancoServer", &BancoServer::create},
     {&CLSID_EmpresaServer, "EmpresaServer", &EmpresaServer::create},
     {&CLSID_UsuarioServer, "UsuarioServer", &UsuarioServer::create},
     {&CLSID_UsuarioFilialServer, "UsuarioFilialServer", &UsuarioFilialServer::create},

@@ -171,7 +171,29 @@ bool finish(const wide& num, const wide& den, bool negative, int64_t& out) {
 
 }  // namespace
 
+// The product of two money values nearly always fits 64 bits: then one division and one
+// comparison give the same result as the wide road, at a fraction of its cost.
+static bool mul_scaled_narrow(uint64_t magnitude_a, bool negative, uint64_t b, int e, int64_t& out, bool& done) {
+    static constexpr uint64_t pow10[] = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
+                                         10000000ull, 100000000ull, 1000000000ull, 10000000000ull};
+    uint64_t product = 0;
+    done = e <= 0 && e >= -10 && !__builtin_mul_overflow(magnitude_a, b, &product);
+    if (!done) return false;
+    const uint64_t unit = pow10[-e];
+    // Money times money scales by 10^4: a constant divisor the compiler turns into a multiply.
+    uint64_t mag = unit == 10000 ? product / 10000 : product / unit;
+    const uint64_t rest = product - mag * unit;
+    if (rest > unit - rest || (rest == unit - rest && (mag & 1))) ++mag;   // half to even
+    const uint64_t limit = negative && product != 0 ? 1ull << 63 : (1ull << 63) - 1;
+    if (mag > limit) return false;
+    out = negative && product != 0 ? static_cast<int64_t>(0 - mag) : static_cast<int64_t>(mag);
+    return true;
+}
+
 bool mul_scaled(int64_t a, bool b_negative, uint64_t b, int e, int64_t& out) {
+    bool done = false;
+    const bool ok = mul_scaled_narrow(magnitude(a), (a < 0) != b_negative, b, e, out, done);
+    if (done) return ok;
     wide num = from_u64(magnitude(a));
     wide den = from_u64(1);
     if (!mul_u64(num, b)) return false;
@@ -242,8 +264,9 @@ bool div_scaled(int64_t a, double b, int e, int64_t& out) {
 
 bool round_to_unit(int64_t value, int64_t unit, unsigned mode, int64_t& out) {
     if (unit <= 1) { out = value; return true; }
-    const int64_t q = value / unit;  // truncates toward zero
-    const int64_t r = value % unit;
+    // Whole cents and whole units are nearly every call: constant divisors, no division unit.
+    const int64_t q = unit == 100 ? value / 100 : unit == 10000 ? value / 10000 : value / unit;  // toward zero
+    const int64_t r = value - q * unit;
     const uint64_t rest = magnitude(r);
     const uint64_t half = static_cast<uint64_t>(unit) / 2;
     bool away = false;

@@ -64,3 +64,9 @@ int32_t QVConverteHHMMParaMinutos(int32_t hhmm, int32_t* h = nullptr, int32_t* m
 // local time) from now on. 0 or the registry's error.
 LONG qv_write_simulated_clock(const SYSTEMTIME& momento);
 LONG qv_clear_simulated_clock();
+
+// Today and this month in the value types' numberings (QVDataCurta.h): with antiga, today's
+// dd/mm/yyyy (mm/yyyy) read as an old day number (month index); otherwise dd/mm/yy (mm/yy)
+// read as a short day number (month index).
+uint16_t QVGetDataAtual(bool antiga = false);
+uint16_t QVGetMesAnoAtual(bool antiga = false);

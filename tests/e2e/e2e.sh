@@ -86,6 +86,12 @@ shutdown)          # the server ends about 5 s after its last object is released
     waited=$(run "$build/tests/e2e/waitpid.exe" "$pid" 20000 | tr -d '\r')
     echo "server $pid ended ${waited} ms after the last release"
     [ "${waited:-0}" -ge 4000 ] && [ "${waited:-99999}" -le 9000 ] ;;
+keepalive)         # a client back within 5 s finds the same server process
+    first=$(run cscript //nologo "$(winpath "$here/scripts/pid.vbs")" | tr -d '\r' | tail -n 1)
+    sleep 3                                   # Wine's WScript.Sleep does nothing: wait here
+    second=$(run cscript //nologo "$(winpath "$here/scripts/pid.vbs")" | tr -d '\r' | tail -n 1)
+    echo "server process $first, then $second"
+    [ -n "$first" ] && [ "$first" = "$second" ] ;;
 cpp_client)
     run "$build/tests/e2e/cpp_client.exe" | tr -d '\r' | tee "$out/cpp.txt"
     grep -qx 'cpp_client: FIM' "$out/cpp.txt" ;;

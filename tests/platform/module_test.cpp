@@ -37,7 +37,8 @@ public:
     }
 
 private:
-    com::exe_module m_module;
+    // Never destroyed: a monitor thread that did not quit still waits on the module's event.
+    com::exe_module& m_module = *new com::exe_module;
     HANDLE m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::atomic<ULONGLONG> m_quit_at{0};
     std::thread m_receiver;

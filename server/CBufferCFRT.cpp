@@ -451,12 +451,14 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     copia_campo(r.uf, e.uf);
     r.flag_3066 = (e.flags & 2) ? 'S' : 'N';
     r.sem_numero = (e.flags & 4) ? 'S' : 'N';
+    // Record byte 3073 lies inside the extra information: the whole record, when there is one,
+    // has the last word.
+    r.info_extras[1] = e.byte_3073;
     if (e.tem_info_extras != 0) {
         hr = com_repeticao([&] { return cadastro->LeInfoExtras(0, r.info_extras); });
         if (FAILED(hr)) return falhou(hr);
         if (hr != S_OK) return hr;
     }
-    r.info_extras[1] = e.byte_3073;
 
     if (p.tipo & 128) {
         poe_texto(r.estado_civil, estado_civil_texto(fisica.estado_civil));

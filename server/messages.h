@@ -6,5 +6,9 @@ namespace server::msg {
 inline constexpr char erro_inicializar[] = "Erro ao inicializar ZidizUvi.";
 inline constexpr char sem_filial_ativa[] = "Usuário não tem acesso a nenhuma filial ativa.";
 inline constexpr char erro_versao_base[] = "Erro ao buscar versão da base.";
+inline constexpr char chave_empresa_longa[] = "O código da empresa tem mais de 23 caracteres.";
+inline constexpr char usuario_longo[] = "O nome do usuário tem mais de 17 caracteres.";
+inline constexpr char senha_longa[] = "A senha tem mais de 17 caracteres.";
+inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
 
 }  // namespace server::msg

@@ -62,6 +62,17 @@ constexpr const char* steps[] = {
     "CREATE TABLE portador (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
     " nome TEXT NOT NULL, limite_centavos INTEGER NOT NULL DEFAULT 0, inativo INTEGER NOT NULL DEFAULT 0,"
     " PRIMARY KEY (empresa, chave));",
+    // Version 4: the company's system data leave the company register for a table of their own
+    // (a company without a row has the defaults), so that the register keeps its two columns.
+    "CREATE TABLE empresa_sistema (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
+    " versao_registro INTEGER NOT NULL DEFAULT 1307, versao_base TEXT NOT NULL DEFAULT 'Y',"
+    " situacao_inicializacao INTEGER NOT NULL DEFAULT 0, tipos_vevureze BLOB);"
+    "INSERT INTO empresa_sistema (empresa, versao_registro, versao_base, situacao_inicializacao, tipos_vevureze)"
+    " SELECT chave, versao_registro, versao_base, situacao_inicializacao, tipos_vevureze FROM empresa;"
+    "ALTER TABLE empresa DROP COLUMN versao_registro;"
+    "ALTER TABLE empresa DROP COLUMN versao_base;"
+    "ALTER TABLE empresa DROP COLUMN situacao_inicializacao;"
+    "ALTER TABLE empresa DROP COLUMN tipos_vevureze;",
 };
 
 int read_version(sqlite::connection& db) {

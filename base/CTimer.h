@@ -35,6 +35,8 @@ public:
     void Inicia();
     // inicio 1 begins, 0 ends the section; `interno` marks the profiler's own pause or resume.
     void Registra(uint8_t inicio, const std::string& nome, bool interno = false);
+    // The order some callers use: name first.
+    void Registra(const std::string& nome, uint8_t inicio) { Registra(inicio, nome); }
     void SetGravaArquivo(uint8_t gravar) { m_gravaArquivo = gravar; }
     void SetGravaVazio(uint8_t gravar) { m_gravaVazio = gravar; }
     void SetArquivo(const std::string& caminho) { m_arquivo = caminho; }

@@ -75,9 +75,9 @@ TEST(CTimer, TimePerCallAndLogFile) {
             if (i == 0) g_ticks += 30;
             t.Registra(0, "leitura");
         }
-        t.Registra(1, "um");             // 1 ms over 1 call: 100, written 00
+        t.Registra("um", 1);             // 1 ms over 1 call: 100, written 00
         g_ticks += 1;
-        t.Registra(0, "um");
+        t.Registra("um", 0);
         g_ticks += 200000 - 31;          // 3 min 20 s
     }
     const std::string text = read_all(log);

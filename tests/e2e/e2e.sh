@@ -41,6 +41,7 @@ registry_dump() {
 
 case $check in
 register)          # the fixture of every other check
+    rm -f "$build/server/ZidizUvi.db"   # the first start of this run seeds a fresh store
     run "$server" /RegServer && run "$sonda" /RegServer ;;
 registration)      # every key of the registration, then its removal
     trap 'run "$server" /RegServer; rm -rf "$out"' EXIT   # the other checks need it registered

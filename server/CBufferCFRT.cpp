@@ -8,22 +8,13 @@
 #include "platform/com/unique.h"
 #include "platform/inhouse/inhouse_guids.h"
 #include "platform/inhouse/registros_sessao.h"
+#include "server/QVRepeticao.h"
 
 namespace {
-
-// A server call that is retried: while the server answers that it is unavailable, up to 400
-// calls 500 ms apart.
 template <class Call>
 HRESULT com_repeticao(Call&& call) {
-    HRESULT hr = QV_SERVIDOR_INDISPONIVEL;
-    for (uint16_t tentativas = 0; hr == QV_SERVIDOR_INDISPONIVEL && tentativas < 400;) {
-        hr = call();
-        ++tentativas;
-        if (hr == QV_SERVIDOR_INDISPONIVEL) qv_sleep(500);
-    }
-    return hr;
+    return qv_chama_com_repeticao(std::forward<Call>(call));
 }
-
 }  // namespace
 
 CBufferCFRT::CBufferCFRT() = default;

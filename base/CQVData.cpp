@@ -9,11 +9,7 @@
 #include "base/QVErroValor.h"
 #include "base/QVRelogio.h"
 
-SYSTEMTIME qv_local_now() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return now;
-}
+SYSTEMTIME qv_local_now() { return GetCurrentTime_LocalTime(); }   // the server's clock (QV_DATETIME)
 
 int qv_current_year() { return GetCurrentTime_LocalTime().wYear; }   // the server's clock (QV_DATETIME)
 

@@ -23,6 +23,11 @@ TEST(QVRelogioData, TodayAndThisMonthFollowTheSimulatedClock) {
         EXPECT_EQ(QVGetMesAnoAtual(false), QVConverteTextoMesAno(c.mes));
         EXPECT_EQ(QVGetMesAnoAtual(true), QVConverteTextoMesAnoAntigo(c.mes_antigo));
         EXPECT_NE(QVGetDataAtual(false), 0);
+        CQVData hoje;
+        hoje.Hoje();
+        EXPECT_EQ(hoje.GetAno(), c.moment.wYear);
+        EXPECT_EQ(hoje.GetMes(), c.moment.wMonth);
+        EXPECT_EQ(hoje.GetDia(), c.moment.wDay);
     }
 }
 

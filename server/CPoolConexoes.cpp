@@ -3,12 +3,8 @@
 #include <utility>
 
 #include "platform/com/failure.h"
-#include "server/sessao_atual.h"
-
-#if __has_include("platform/inhouse/CConexaoUsuario.h")
 #include "platform/inhouse/CConexaoUsuario.h"
-#define ZU_TEM_CONEXAO_USUARIO 1
-#endif
+#include "server/sessao_atual.h"
 
 namespace server {
 
@@ -73,13 +69,7 @@ CConexaoFilial* CPoolConexoes::GetConexaoFilial() {
     });
 }
 
-#ifdef ZU_TEM_CONEXAO_USUARIO
 CConexaoUsuario* CPoolConexoes::GetConexaoUsuario() { return conexao<CConexaoUsuario>(1, comum); }
-#else
-CConexaoUsuario* CPoolConexoes::GetConexaoUsuario() {
-    com::fail("A conexão de usuários não está disponível.", E_NOTIMPL);
-}
-#endif
 
 CConexaoEstado* CPoolConexoes::GetConexaoEstado() { return conexao<CConexaoEstado>(2, comum); }
 CConexaoMunicipio* CPoolConexoes::GetConexaoMunicipio() { return conexao<CConexaoMunicipio>(3, comum); }

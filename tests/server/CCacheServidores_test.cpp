@@ -49,6 +49,8 @@ std::vector<cache_case> cache_cases() {
     const std::string bstr = "empresa=" + chave_longa + " usuario=7 sessao=4242";
     return {
         {0, &inhouse::CLSID_SaldosContabeisServer, [](CCacheServidores& c) { return take(c.GetServidorSaldosContabeis()); }, bstr + " valor=0"},
+        // The accounting master keeps its session even when it does not know the company.
+        {1, &inhouse::CLSID_MestreContabilServer, [](CCacheServidores& c) { return take(c.GetServidorMestreContabil()); }, bstr},
         {3, &inhouse::CLSID_PortadoresServer, [](CCacheServidores& c) { return take(c.GetServidorPortadores()); }, bstr},
         {4, &inhouse::CLSID_NotasFiscaisServer, [](CCacheServidores& c) { return take(c.GetServidorNotasFiscais()); },
          bytes_builder(34).text(0, chave_longa.substr(0, 27)).u16(28, 7).i32(30, 4242).hex()},

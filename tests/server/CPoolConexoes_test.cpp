@@ -6,6 +6,7 @@
 
 #include "holders_fixture.h"
 #include "platform/com/failure.h"
+#include "platform/inhouse/CConexaoUsuario.h"
 
 using server::CPoolConexoes;
 
@@ -20,6 +21,7 @@ struct pool_case {
 
 const pool_case pool_cases[] = {
     {0, "CConexaoFilial", [](CPoolConexoes& p) { return p.GetConexaoFilial(); }, " todas=0"},
+    {1, "CConexaoUsuario", [](CPoolConexoes& p) { return p.GetConexaoUsuario(); }, ""},
     {2, "CConexaoEstado", [](CPoolConexoes& p) { return p.GetConexaoEstado(); }, ""},
     {3, "CConexaoMunicipio", [](CPoolConexoes& p) { return p.GetConexaoMunicipio(); }, ""},
     {4, "CConexaoPlanoContabil", [](CPoolConexoes& p) { return p.GetConexaoPlanoContabil(); }, " opcao1='0' opcao2='0'"},

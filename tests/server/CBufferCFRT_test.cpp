@@ -289,6 +289,20 @@ TEST_F(BufferCFRT, RecordCacheServesRepeatedReadsUntilRefreshOrAnotherCompany) {
     ASSERT_EQ(buffer.Le(&de_novo, 0), S_OK);
     EXPECT_EQ(cadastro().count("LePrincipal"), leituras + 1);
 
+    // A full cache takes no new entries; the one it holds is still served.
+    buffer.SetCache(true, 1);
+    QVCFRT outro{};
+    outro.posicao_plano = 5;
+    ASSERT_EQ(buffer.Le(&outro, 0), S_OK);
+    EXPECT_EQ(buffer.TamanhoCache(), 1u);
+    ASSERT_EQ(buffer.Le(&outro, 0), S_OK);
+    EXPECT_EQ(cadastro().count("LePrincipal"), leituras + 3);
+    // A limit below what it holds empties it.
+    buffer.SetCache(true, 0);
+    EXPECT_EQ(buffer.TamanhoCache(), 0u);
+    buffer.SetCache(true, 5000);
+    ASSERT_EQ(buffer.Le(&de_novo, 0), S_OK);
+
     ASSERT_EQ(buffer.Inicializa("DEMO", 2, 12), S_OK);
     EXPECT_EQ(buffer.TamanhoCache(), 1u);                // same company: kept
     ASSERT_EQ(buffer.Inicializa("OUTRA", 2, 12), S_OK);

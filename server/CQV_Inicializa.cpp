@@ -61,9 +61,9 @@ HRESULT CQV_Inicializa::login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int*
     m_direitos.clear();
     HRESULT hr = m_sessao.Inicializa(bsEmpresa, bsUsuario, bsSenha, pResult, 0);
     com::check(hr, msg::erro_inicializar);
-    // Unknown company or user, wrong password, or a company that refuses to start: the login
-    // ends here with its result code.
-    if (*pResult != resultado_login_ok) return hr;
+    // An unknown company or user, a wrong password or a company that refuses to start leave the
+    // result code set and the steps below still run, with user 0: clients rely on what they
+    // answer then (usually the refusal of the branch check).
 
     const std::string& empresa = m_sessao.m_sEmpresa;
     const WORD usuario = m_sessao.m_iUsuario;

@@ -120,8 +120,10 @@ HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPP
     DISPPARAMS copy = *params;
     copy.rgvarg = args.data();
     const HRESULT hr = info->Invoke(itf, id, flags, &copy, result, excep, arg_err);
+    // Written back on failure too: a method's result code (the login's, say) tells the client
+    // why it failed, and a failed method leaves its out parameters defined.
     for (auto& c : converted) {
-        if (SUCCEEDED(hr)) {
+        {
             VARIANT shown;
             VariantInit(&shown);
             const VARTYPE wanted = script_type(V_VT(&c.local));
@@ -132,8 +134,6 @@ HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPP
             VariantClear(c.target);
             *c.target = c.local;   // ownership moves to the caller's VARIANT
             VariantInit(&c.local);
-        } else {
-            VariantClear(&c.local);
         }
     }
     return hr;

@@ -106,6 +106,9 @@ struct failure_case {
     bool branch_step_runs;                     // whether the login went on to the branch rights
 };
 
+// What the branch server answers a session without a company.
+const HRESULT E_SEM_EMPRESA = inhouse::QV_E_EMPRESA_DESCONHECIDA;
+
 TEST_F(LoginTest, EachStepFailsWithItsCodeResultAndText) {
     using inhouse::faults_of_connection;
     auto nada = [] {};
@@ -124,9 +127,10 @@ TEST_F(LoginTest, EachStepFailsWithItsCodeResultAndText) {
          "ADMIN", "admin123", "", "", E_LOGIN_06, 1, erro_inicializar, false},
         {"user check failed", [this] { servidor(inhouse::CLSID_UsuarioServer).answer("VerificaUsuario", {E_FAIL}); },
          "ADMIN", "admin123", "", "", E_LOGIN_07, 1, erro_inicializar, false},
-        // Refusals come with S_OK and result 1, and the login stops there.
-        {"wrong password", nada, "ADMIN", "errada", "", "", S_OK, 1, "", false},
-        {"unknown user", nada, "NINGUEM", "admin123", "", "", S_OK, 1, "", false},
+        // Refusals keep result 1 and the later steps still run, with no company and user 0:
+        // the branch server refuses that session, and its code reaches the client as it is.
+        {"wrong password", nada, "ADMIN", "errada", "", "", E_SEM_EMPRESA, 1, "", true},
+        {"unknown user", nada, "NINGUEM", "admin123", "", "", E_SEM_EMPRESA, 1, "", true},
         {"blocked user", nada, "BLOQUEADO", "bloqueado", "", "", E_BLOQUEADO, 1, erro_inicializar, false},
         // The position limits what a representative sees: its failure stops the login.
         {"representative position failed", [this] { servidor(inhouse::CLSID_UsuarioServer).answer("LePosicaoRepresentante", {E_ACCESSDENIED}); },
@@ -134,7 +138,7 @@ TEST_F(LoginTest, EachStepFailsWithItsCodeResultAndText) {
         {"start-up data result 1", [] { faults_of_connection("CQVDadosInicializacao").answer("BuscaDados", {E_FAIL}); },
          "ADMIN", "admin123", "", "", E_LOGIN_08, 1, erro_inicializar, false},
         {"start-up data refused with its own code", nada, "ADMIN", "admin123",
-         "UPDATE empresa_sistema SET situacao_inicializacao = 3", "UPDATE empresa_sistema SET situacao_inicializacao = 0", S_OK, 3, "", false},
+         "UPDATE empresa_sistema SET situacao_inicializacao = 3", "UPDATE empresa_sistema SET situacao_inicializacao = 0", E_SEM_EMPRESA, 3, "", true},
         {"branch server not created", [this] { criacao(inhouse::CLSID_UsuarioFilialServer).answer("CreateInstance", {E_OUTOFMEMORY}); },
          "ADMIN", "admin123", "", "", E_OUTOFMEMORY, 0, "", false},
         {"branch server initialisation failed", [this] { servidor(inhouse::CLSID_UsuarioFilialServer).answer("Inicializa", {E_FAIL}); },
@@ -253,8 +257,8 @@ TEST_F(LoginTest, CredentialsOfSeventeenCharactersFitAndLongerOnesAreRefused) {
         {"DEMO", "USUARIO17CARACTERX", "senha17caracteres", E_INVALIDARG, 1, "O nome do usuário tem mais de 17 caracteres."},
         // Never cut: the 17 characters that fit are the right password, the 18th makes it another.
         {"DEMO", "USUARIO17CARACTER", "senha17caracteresX", E_INVALIDARG, 1, "A senha tem mais de 17 caracteres."},
-        {"DEMO", "ADMIN", "", S_OK, 1, ""},
-        {std::string(23, 'E'), "ADMIN", "admin123", S_OK, 1, ""},   // fits, but no such company
+        {"DEMO", "ADMIN", "", E_SEM_EMPRESA, 1, ""},
+        {std::string(23, 'E'), "ADMIN", "admin123", E_SEM_EMPRESA, 1, ""},   // fits, but no such company
         {std::string(24, 'E'), "ADMIN", "admin123", E_INVALIDARG, 1, "O código da empresa tem mais de 23 caracteres."},
         {"   DEMO" + std::string(20, ' '), "ADMIN", "admin123", S_OK, 0, ""},   // blanks do not count
     };

@@ -1,0 +1,47 @@
+// The login through COM, as a web page makes it, beside the empty call of the first group.
+#include <objbase.h>
+
+#include "VAVEDERAZur.h"
+#include "harness.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/unique.h"
+
+namespace {
+
+void run() {
+    CLSID clsid;
+    com::com_ptr<IDispatch> raiz;
+    if (FAILED(CLSIDFromProgID(L"ZidizUvi.QV_Inicializa", &clsid)) ||
+        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, raiz.put_void()))) {
+        std::printf("  (server not registered: run scripts/bench)\n");
+        return;
+    }
+    DISPID inicializa = DISPID_UNKNOWN;
+    LPOLESTR name[] = {const_cast<LPOLESTR>(L"Inicializa")};
+    raiz->GetIDsOfNames(IID_NULL, name, 1, 0, &inicializa);
+    com::unique_bstr empresa(SysAllocString(L"DEMO")), usuario(SysAllocString(L"ADMIN")),
+        senha(SysAllocString(L"admin123"));
+    HRESULT last = S_OK;
+    VARIANT result_holder;
+    const double login = bench::measure([&] {
+        VariantInit(&result_holder);
+        VARIANT args[4];   // last first, as Invoke wants them
+        V_VT(&args[0]) = VT_BYREF | VT_VARIANT;
+        V_VARIANTREF(&args[0]) = &result_holder;
+        V_VT(&args[1]) = VT_BSTR;
+        V_BSTR(&args[1]) = senha.get();
+        V_VT(&args[2]) = VT_BSTR;
+        V_BSTR(&args[2]) = usuario.get();
+        V_VT(&args[3]) = VT_BSTR;
+        V_BSTR(&args[3]) = empresa.get();
+        DISPPARAMS params{args, nullptr, 4, 0};
+        last = raiz->Invoke(inicializa, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+        VariantClear(&result_holder);
+    }, 20, 3);
+    bench::print({"login Inicializa(DEMO, ADMIN) through IDispatch (other process)", login});
+    if (FAILED(last)) std::printf("  (the login failed: 0x%08lX)\n", static_cast<unsigned long>(last));
+}
+
+bench::registrar reg("4 login", run);
+
+}  // namespace

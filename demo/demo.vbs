@@ -11,18 +11,22 @@ Sub Mostra(texto)
 End Sub
 
 Sub MostraErro(acao)
-    Mostra "  " & acao & ": erro " & Hex(Err.Number) & " de " & Err.Source & ": " & Err.Description
+    If Err.Source = "" Then
+        Mostra "  " & acao & ": erro " & Hex(Err.Number) & " sem descrição"
+    Else
+        Mostra "  " & acao & ": erro " & Hex(Err.Number) & " de " & Err.Source & ": " & Err.Description
+    End If
     Err.Clear
 End Sub
 
-Sub Entra(empresa, usuario, senha)
+Sub Entra(caso, empresa, usuario, senha)
     resultado = -1
     On Error Resume Next
     raiz.Inicializa empresa, usuario, senha, resultado
     If Err.Number <> 0 Then
-        MostraErro "Login de " & usuario & " em " & empresa
+        MostraErro caso & ": " & usuario & " em " & empresa & " (código de resultado " & resultado & ")"
     Else
-        Mostra "  Login de " & usuario & " em " & empresa & ": código de resultado " & resultado
+        Mostra "  " & caso & ": " & usuario & " em " & empresa & ", código de resultado " & resultado
     End If
     On Error GoTo 0
 End Sub
@@ -33,17 +37,17 @@ Mostra "Objeto raiz criado (" & TypeName(raiz) & ")."
 
 Mostra ""
 Mostra "-- Login da empresa de demonstração"
-Entra "DEMO", "ADMIN", "admin123"
+Entra "Login", "DEMO", "ADMIN", "admin123"
 Mostra "  Empresa: [" & raiz.m_sEmpresa & "] " & raiz.m_sRazaoSocial
 Mostra "  Usuário nº " & raiz.m_iUsuario & ", sessão " & raiz.m_lNumeroSessao & _
        ", inicializado " & raiz.m_bInicializado
 
 Mostra ""
 Mostra "-- Logins recusados"
-Entra "DEMO", "ADMIN", "senha errada"
-Entra "NAOEXISTE", "ADMIN", "admin123"
-Entra "DEMO", "SEMFILIAL", "semfilial"
-Entra "DEMO", "BLOQUEADO", "bloqueado"
+Entra "Senha errada", "DEMO", "ADMIN", "senha errada"
+Entra "Empresa desconhecida", "NAOEXISTE", "ADMIN", "admin123"
+Entra "Usuário sem filial ativa", "DEMO", "SEMFILIAL", "semfilial"
+Entra "Usuário bloqueado", "DEMO", "BLOQUEADO", "bloqueado"
 
 Mostra ""
 Mostra "-- Fim da sessão"

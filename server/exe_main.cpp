@@ -8,7 +8,7 @@
 namespace server {
 
 namespace {
-int register_or_unregister(com::exe_module& module, registration_switch which) {
+int register_or_unregister(com::CExeModule& module, registration_switch which) {
     const bool do_register = which == registration_switch::register_server;
     module.UpdateRegistryAppId(do_register);   // its result is not part of the exit code
     const HRESULT hr = do_register ? module.RegisterServer() : module.UnregisterServer();
@@ -37,7 +37,7 @@ int exe_main(const com::module_config& config, const open_data_function& open_da
 
     module.RevokeClassObjects();
     data.reset();
-    Sleep(com::exe_module::pause_after_loop_ms);
+    Sleep(com::CExeModule::pause_after_loop_ms);
     module.Term();
     CoUninitialize();
     return 0;

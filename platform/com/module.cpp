@@ -11,17 +11,17 @@ namespace com {
 
 namespace {
 DWORD WINAPI monitor_thread(void* self) {
-    static_cast<exe_module*>(self)->MonitorShutdown();
+    static_cast<CExeModule*>(self)->MonitorShutdown();
     return 0;
 }
 }  // namespace
 
-exe_module& module() noexcept {
-    static exe_module instance;
+CExeModule& module() noexcept {
+    static CExeModule instance;
     return instance;
 }
 
-void exe_module::Init(const module_config& config) {
+void CExeModule::Init(const module_config& config) {
     m_config = config;
     m_progids.clear();
     for (const auto& entry : config.object_map)
@@ -29,14 +29,14 @@ void exe_module::Init(const module_config& config) {
     m_cookies.assign(config.object_map.size(), 0);
 }
 
-void exe_module::Term() noexcept {
+void CExeModule::Term() noexcept {
     m_shutdown_event.reset();
     release_type_libraries();
 }
 
-LONG exe_module::Lock() noexcept { return ++m_lock_count; }
+LONG CExeModule::Lock() noexcept { return ++m_lock_count; }
 
-LONG exe_module::Unlock() noexcept {
+LONG CExeModule::Unlock() noexcept {
     const LONG count = --m_lock_count;
     if (count == 0) {
         bActivity = true;
@@ -45,14 +45,14 @@ LONG exe_module::Unlock() noexcept {
     return count;
 }
 
-bool exe_module::StartMonitor() {
+bool CExeModule::StartMonitor() {
     m_shutdown_event.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     if (!m_shutdown_event) return false;
     unique_handle thread(CreateThread(nullptr, 0, monitor_thread, this, 0, nullptr));
     return static_cast<bool>(thread);
 }
 
-void exe_module::MonitorShutdown() noexcept {
+void CExeModule::MonitorShutdown() noexcept {
     for (;;) {
         WaitForSingleObject(m_shutdown_event.get(), INFINITE);
         DWORD wait = 0;
@@ -66,7 +66,7 @@ void exe_module::MonitorShutdown() noexcept {
     PostThreadMessageW(dwThreadID, WM_QUIT, 0, 0);
 }
 
-HRESULT exe_module::RegisterClassObjects(DWORD context, DWORD flags) noexcept {
+HRESULT CExeModule::RegisterClassObjects(DWORD context, DWORD flags) noexcept {
     const auto map = m_config.object_map;
     for (size_t i = 0; i < map.size(); ++i) {
         com_ptr<IUnknown> factory;
@@ -77,18 +77,18 @@ HRESULT exe_module::RegisterClassObjects(DWORD context, DWORD flags) noexcept {
     return S_OK;
 }
 
-void exe_module::RevokeClassObjects() noexcept {
+void CExeModule::RevokeClassObjects() noexcept {
     for (DWORD& cookie : m_cookies)
         if (cookie) CoRevokeClassObject(std::exchange(cookie, 0));
 }
 
-HRESULT exe_module::UpdateRegistryAppId(bool do_register) noexcept try {
+HRESULT CExeModule::UpdateRegistryAppId(bool do_register) noexcept try {
     return run_script(appid_script(m_config.app_name, *m_config.appid), do_register);
 } catch (...) {
     return E_OUTOFMEMORY;
 }
 
-HRESULT exe_module::RegisterServer() noexcept try {
+HRESULT CExeModule::RegisterServer() noexcept try {
     const std::wstring path = module_path();
     for (const auto& entry : m_config.object_map) {
         HRESULT hr = run_script(class_script(m_config.app_name, entry.info, path, *m_config.appid,
@@ -102,7 +102,7 @@ HRESULT exe_module::RegisterServer() noexcept try {
     return E_OUTOFMEMORY;
 }
 
-HRESULT exe_module::UnregisterServer() noexcept try {
+HRESULT CExeModule::UnregisterServer() noexcept try {
     const std::wstring path = module_path();
     for (const auto& entry : m_config.object_map) {
         HRESULT hr = run_script(class_script(m_config.app_name, entry.info, path, *m_config.appid,
@@ -117,7 +117,7 @@ HRESULT exe_module::UnregisterServer() noexcept try {
     return E_OUTOFMEMORY;
 }
 
-const wchar_t* exe_module::progid_of(REFCLSID clsid) const noexcept {
+const wchar_t* CExeModule::progid_of(REFCLSID clsid) const noexcept {
     const auto map = m_config.object_map;
     for (size_t i = 0; i < map.size() && i < m_progids.size(); ++i)
         if (IsEqualCLSID(*map[i].info.clsid, clsid)) return m_progids[i].c_str();

@@ -19,7 +19,7 @@ struct module_config {
     std::span<const class_entry> object_map;
 };
 
-class exe_module {
+class CExeModule {
 public:
     static constexpr DWORD idle_timeout_ms = 5000;
     static constexpr DWORD pause_after_loop_ms = 1000;
@@ -59,6 +59,6 @@ private:
     DWORD m_idle_timeout = idle_timeout_ms;
 };
 
-exe_module& module() noexcept;
+CExeModule& module() noexcept;
 
 }  // namespace com

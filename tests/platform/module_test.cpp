@@ -28,7 +28,7 @@ public:
         }
         CloseHandle(m_ready);
     }
-    com::exe_module& module() { return m_module; }
+    com::CExeModule& module() { return m_module; }
     // Milliseconds from `since` to the WM_QUIT, or -1 when none came within `wait_ms`.
     long long quit_after(ULONGLONG since, DWORD wait_ms) {
         const ULONGLONG deadline = GetTickCount64() + wait_ms;
@@ -38,7 +38,7 @@ public:
 
 private:
     // Never destroyed: a monitor thread that did not quit still waits on the module's event.
-    com::exe_module& m_module = *new com::exe_module;
+    com::CExeModule& m_module = *new com::CExeModule;
     HANDLE m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::atomic<ULONGLONG> m_quit_at{0};
     std::thread m_receiver;

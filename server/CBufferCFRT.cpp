@@ -72,7 +72,7 @@ HRESULT CBufferCFRT::Inicializa(const CQVString& empresa, WORD usuario, long ses
     }
 
     const QV_SESSAO_32 bloco =
-        inhouse::como_bloco<QV_SESSAO_32>(inhouse::monta_sessao_32(m_sEmpresa, m_wUsuario, m_lSessao));
+        inhouse::bloco_sessao<QV_SESSAO_32>(m_sEmpresa, m_wUsuario, m_lSessao);
     if (IQVDF_Plano* plano = m_plano.get()) {
         HRESULT hr = com_repeticao([&] { return plano->Inicializa(bloco); });
         if (FAILED(hr)) {

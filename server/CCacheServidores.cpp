@@ -100,8 +100,7 @@ com::com_ptr<IQVFN_Portadores> CCacheServidores::GetServidorPortadores() {
 com::com_ptr<IQVFT_NotasFiscais> CCacheServidores::GetServidorNotasFiscais() {
     return servidor<IQVFT_NotasFiscais>(4, inhouse::CLSID_NotasFiscaisServer,
                                         [](IQVFT_NotasFiscais* p, const sessao_atual& s) {
-                                            p->Inicializa(inhouse::como_bloco<QV_SESSAO_34>(
-                                                inhouse::monta_sessao_34(s.empresa, s.usuario, s.sessao)));
+                                            p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_34>(s.empresa, s.usuario, s.sessao));
                                         });
 }
 
@@ -113,8 +112,7 @@ com::com_ptr<IQVFT_CondicoesPagamento> CCacheServidores::GetServidorCondicoesPag
 com::com_ptr<IQVDF_Categorias> CCacheServidores::GetServidorCategorias() {
     return servidor<IQVDF_Categorias>(7, inhouse::CLSID_CategoriasServer,
                                       [](IQVDF_Categorias* p, const sessao_atual& s) {
-                                          p->Inicializa(inhouse::como_bloco<QV_SESSAO_36>(
-                                              inhouse::monta_sessao_36(s.empresa, s.usuario, s.sessao)));
+                                          p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_36>(s.empresa, s.usuario, s.sessao));
                                       });
 }
 
@@ -173,14 +171,14 @@ com::com_ptr<IQVFT_MestreComercial> CCacheServidores::GetServidorMestreComercial
 
 com::com_ptr<IQVFT_Pedidos> CCacheServidores::GetServidorPedidos() {
     return servidor<IQVFT_Pedidos>(17, inhouse::CLSID_PedidosServer, [](IQVFT_Pedidos* p, const sessao_atual& s) {
-        p->Inicializa(inhouse::como_bloco<QV_SESSAO_40>(inhouse::monta_sessao_40(s.empresa, s.usuario, s.sessao)));
+        p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_40>(s.empresa, s.usuario, s.sessao));
     });
 }
 
 namespace {
 template <class Itf>
 void inicializa_262(Itf* p, const sessao_atual& s) {
-    p->Inicializa(inhouse::como_bloco<QV_SESSAO_262>(inhouse::monta_sessao_262(s.empresa, s.usuario, s.sessao)));
+    p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_262>(s.empresa, s.usuario, s.sessao));
 }
 }  // namespace
 

@@ -75,7 +75,7 @@ IQVFN_Banco* CDadosTavon::GetInterfacePortador() {
         if (hr != S_OK) return nullptr;
     }
     const QV_SESSAO_32 bloco =
-        inhouse::como_bloco<QV_SESSAO_32>(inhouse::monta_sessao_32(m_sEmpresa, m_wUsuario, m_lSessao));
+        inhouse::bloco_sessao<QV_SESSAO_32>(m_sEmpresa, m_wUsuario, m_lSessao);
     const HRESULT hr = qv_chama_com_repeticao([&] { return m_portador->Inicializa(bloco); });
     if (FAILED(hr)) reporta(hr, msg_inicializa_portador, 1, __LINE__);
     if (hr != S_OK) return nullptr;
@@ -93,7 +93,7 @@ IQVDF_Plano* CDadosTavon::GetInterfaceContas() {
         if (hr != S_OK) return nullptr;
     }
     const QV_SESSAO_32 bloco =
-        inhouse::como_bloco<QV_SESSAO_32>(inhouse::monta_sessao_32(m_sEmpresa, m_wUsuario, m_lSessao));
+        inhouse::bloco_sessao<QV_SESSAO_32>(m_sEmpresa, m_wUsuario, m_lSessao);
     HRESULT hr = qv_chama_com_repeticao([&] { return m_contas_servidor->Inicializa(bloco); });
     if (FAILED(hr)) reporta(hr, msg_inicializa_contas, 1, __LINE__);
     if (hr != S_OK) return nullptr;
@@ -115,7 +115,7 @@ IQVUsuarios* CDadosTavon::GetInterfaceUsuario() {
         if (hr != S_OK) return nullptr;
     }
     const QV_SESSAO_38 bloco =
-        inhouse::como_bloco<QV_SESSAO_38>(inhouse::monta_sessao_38(m_sEmpresa, m_wUsuario, m_lSessao));
+        inhouse::bloco_sessao<QV_SESSAO_38>(m_sEmpresa, m_wUsuario, m_lSessao);
     const HRESULT hr = qv_chama_com_repeticao([&] { return m_usuario->Inicializa(bloco); });
     if (FAILED(hr)) reporta(hr, msg_inicializa_usuario, 5, __LINE__);
     if (hr != S_OK) return nullptr;

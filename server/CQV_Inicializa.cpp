@@ -74,7 +74,7 @@ HRESULT CQV_Inicializa::login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int*
         hr = QVCriaInstancia(inhouse::CLSID_UsuarioFilialServer, nullptr, QV_CLSCTX_SERVIDOR,
                              __uuidof(IQVUsuarioFilial), filiais.put_void(), QV_CRIA_PADRAO);
         if (FAILED(hr)) return hr;
-        hr = filiais->Inicializa(inhouse::como_bloco<QV_SESSAO_38>(inhouse::monta_sessao_38(empresa, usuario, sessao)));
+        hr = filiais->Inicializa(inhouse::bloco_sessao<QV_SESSAO_38>(empresa, usuario, sessao));
         if (FAILED(hr)) return hr;
         QV_FILIAIS_ATIVAS_1002 bloco{};
         hr = filiais->LeDireitosFiliais(usuario, &bloco);

@@ -9,8 +9,8 @@ HRESULT CConexaoUsuario::CriaServidor() {
     if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
     IQVUsuarios* s = GetServidor();
     if (!s) return E_UNEXPECTED;
-    const auto sessao = inhouse::monta_sessao_38(GetEmpresa(), GetUsuario(), static_cast<int32_t>(GetSessao()));
-    const HRESULT hr = s->Inicializa(inhouse::como_bloco<QV_SESSAO_38>(sessao));
+    const HRESULT hr = s->Inicializa(
+        inhouse::bloco_sessao<QV_SESSAO_38>(GetEmpresa(), GetUsuario(), static_cast<int32_t>(GetSessao())));
     if (FAILED(hr)) Finaliza();
     return hr;
 }

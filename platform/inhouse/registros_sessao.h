@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <type_traits>
 
@@ -17,7 +18,8 @@ namespace inhouse {
 #pragma pack(push, 1)
 // Bearer and accounts servers of the session data cache; the CFRT chart server.
 struct REG_SESSAO_32 {
-    char empresa[24];      // +0, at most 23 characters
+    static constexpr size_t max_empresa = 23;
+    char empresa[24];      // +0
     uint16_t usuario;      // +24
     int32_t sessao;        // +26
     char tipo;             // +30, 'C'
@@ -25,35 +27,40 @@ struct REG_SESSAO_32 {
 };
 // Invoice server (cache slot 4).
 struct REG_SESSAO_34 {
-    char empresa[28];      // +0, at most 27 characters
+    static constexpr size_t max_empresa = 27;
+    char empresa[28];      // +0
     uint16_t usuario;      // +28
     int32_t sessao;        // +30
 };
 // Category server (cache slot 7).
 struct REG_SESSAO_36 {
+    static constexpr size_t max_empresa = 25;
     int32_t sessao;        // +0
     uint16_t usuario;      // +4
-    char empresa[26];      // +6, at most 25 characters
+    char empresa[26];      // +6
     int32_t zero;          // +32
 };
 // User server of the session data cache.
 struct REG_SESSAO_38 {
-    char empresa[32];      // +0, at most 31 characters
+    static constexpr size_t max_empresa = 31;
+    char empresa[32];      // +0
     uint16_t usuario;      // +32
     int32_t sessao;        // +34
 };
 // Order server (cache slot 17).
 struct REG_SESSAO_40 {
-    char empresa[28];      // +0, at most 27 characters
+    static constexpr size_t max_empresa = 27;
+    char empresa[28];      // +0
     uint16_t usuario;      // +28
     int32_t sessao;        // +30
     uint8_t zero[6];       // +34
 };
 // Purchase servers (cache slots 18 to 20).
 struct REG_SESSAO_262 {
+    static constexpr size_t max_empresa = 254;   // one short of the field's room
     int32_t sessao;        // +0
     uint16_t usuario;      // +4
-    char empresa[256];     // +6, at most 254 characters
+    char empresa[256];     // +6
 };
 #pragma pack(pop)
 
@@ -84,13 +91,6 @@ inline std::string_view texto_campo(const char* campo, size_t largura) noexcept 
     return {campo, nul ? static_cast<size_t>(static_cast<const char*>(nul) - campo) : largura};
 }
 
-REG_SESSAO_32 monta_sessao_32(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
-REG_SESSAO_34 monta_sessao_34(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
-REG_SESSAO_36 monta_sessao_36(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
-REG_SESSAO_38 monta_sessao_38(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
-REG_SESSAO_40 monta_sessao_40(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
-REG_SESSAO_262 monta_sessao_262(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept;
-
 // Between the typed record and the interface's byte block (the same bytes).
 template <class Block, class Record>
 Block como_bloco(const Record& r) noexcept {
@@ -105,6 +105,42 @@ Record de_bloco(const Block& b) noexcept {
     Record r;
     std::memcpy(&r, &b, sizeof r);
     return r;
+}
+
+// The record that each interface block carries.
+template <class Block> struct registro_sessao;
+template <> struct registro_sessao<QV_SESSAO_32> { using type = REG_SESSAO_32; };
+template <> struct registro_sessao<QV_SESSAO_34> { using type = REG_SESSAO_34; };
+template <> struct registro_sessao<QV_SESSAO_36> { using type = REG_SESSAO_36; };
+template <> struct registro_sessao<QV_SESSAO_38> { using type = REG_SESSAO_38; };
+template <> struct registro_sessao<QV_SESSAO_40> { using type = REG_SESSAO_40; };
+template <> struct registro_sessao<QV_SESSAO_262> { using type = REG_SESSAO_262; };
+template <class Block>
+using registro_sessao_t = typename registro_sessao<Block>::type;
+
+// A session record: zero-filled, the company cut to the record's `max_empresa` characters.
+template <class Record>
+Record monta_sessao(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept {
+    static_assert(Record::max_empresa < sizeof Record::empresa);
+    Record r{};
+    copia_texto(r.empresa, Record::max_empresa, empresa);
+    r.usuario = usuario;
+    r.sessao = sessao;
+    if constexpr (std::is_same_v<Record, REG_SESSAO_32>) r.tipo = 'C';
+    return r;
+}
+
+// The interface block of a session, built through its record.
+template <class Block>
+Block bloco_sessao(std::string_view empresa, uint16_t usuario, int32_t sessao) noexcept {
+    return como_bloco<Block>(monta_sessao<registro_sessao_t<Block>>(empresa, usuario, sessao));
+}
+
+// The company a session block names.
+template <class Block>
+std::string empresa_sessao(const Block& bloco) {
+    const auto r = de_bloco<registro_sessao_t<Block>>(bloco);
+    return std::string(texto_campo(r.empresa, sizeof r.empresa));
 }
 
 }  // namespace inhouse

@@ -6,125 +6,100 @@
 // user and session (and the trailing value) for the BSTR forms, the record's bytes in hex
 // ("bytes=00 1A ...") for the records passed by value.
 #include "inhouse.h"   // widl
-#include "platform/inhouse/stand_in.h"
+#include "platform/inhouse/servidor_sessao.h"
 
 namespace inhouse {
 
-class SaldosContabeisServer final : public stand_in_object<SaldosContabeisServer, IQVCN_SaldosContabeis> {
+class SaldosContabeisServer final : public servidor_partes_sessao<SaldosContabeisServer, IQVCN_SaldosContabeis, LONG> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Reservado03() noexcept override;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao, LONG opcao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
+    ZU_RESERVADO(03)
 };
 
-class PortadoresServer final : public stand_in_object<PortadoresServer, IQVFN_Portadores> {
+class PortadoresServer final : public servidor_partes_sessao<PortadoresServer, IQVFN_Portadores> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Reservado03() noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado04() noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado05() noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado06() noexcept override;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
+    ZU_RESERVADO(03) ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
 };
 
-class NotasFiscaisServer final : public stand_in_object<NotasFiscaisServer, IQVFT_NotasFiscais> {
+class NotasFiscaisServer final : public servidor_registro_sessao<NotasFiscaisServer, IQVFT_NotasFiscais, QV_SESSAO_34> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_34 sessao) noexcept override;
+    using servidor_registro_sessao::servidor_registro_sessao;
 };
 
-class CondicoesPagamentoServer final : public stand_in_object<CondicoesPagamentoServer, IQVFT_CondicoesPagamento> {
+class CondicoesPagamentoServer final : public servidor_partes_sessao<CondicoesPagamentoServer, IQVFT_CondicoesPagamento> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
 };
 
-class CategoriasServer final : public stand_in_object<CategoriasServer, IQVDF_Categorias> {
+class CategoriasServer final : public servidor_registro_sessao<CategoriasServer, IQVDF_Categorias, QV_SESSAO_36> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Reservado03() noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado04() noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado05() noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado06() noexcept override;
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_36 sessao) noexcept override;
+    using servidor_registro_sessao::servidor_registro_sessao;
+    ZU_RESERVADO(03) ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
 };
 
-class TabelasPrecoServer final : public stand_in_object<TabelasPrecoServer, IQVFT_TabelasPreco> {
+class TabelasPrecoServer final : public servidor_partes_sessao<TabelasPrecoServer, IQVFT_TabelasPreco, LONG> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao, LONG opcao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
 };
 
-class AgendamentosServer final : public stand_in_object<AgendamentosServer, IQVFT_Agendamentos> {
+class AgendamentosServer final : public servidor_partes_sessao<AgendamentosServer, IQVFT_Agendamentos> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
 };
 
-class EstoqueServer final : public stand_in_object<EstoqueServer, IQVES_Estoque> {
+class EstoqueServer final : public servidor_partes_sessao<EstoqueServer, IQVES_Estoque, LONG> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao, LONG versao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
 };
 
-class MestreServer final : public stand_in_object<MestreServer, IQVDF_Mestre> {
+class MestreServer final : public servidor_partes_sessao<MestreServer, IQVDF_Mestre> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Reservado03() noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado04() noexcept override;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
+    ZU_RESERVADO(03) ZU_RESERVADO(04)
 };
 
 class RelatoriosMovimentosServer final : public stand_in_object<RelatoriosMovimentosServer, IQVFN_RelatoriosMovimentos> {
 public:
     using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Reservado03() noexcept override;
+    ZU_RESERVADO(03)
 };
 
-class SaldosBancariosServer final : public stand_in_object<SaldosBancariosServer, IQVFN_SaldosBancarios> {
+class SaldosBancariosServer final : public servidor_partes_sessao<SaldosBancariosServer, IQVFN_SaldosBancarios> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
 };
 
-class MestreComercialServer final : public stand_in_object<MestreComercialServer, IQVFT_MestreComercial> {
+class MestreComercialServer final : public servidor_partes_sessao<MestreComercialServer, IQVFT_MestreComercial> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
+    using servidor_partes_sessao::servidor_partes_sessao;
 };
 
-class PedidosServer final : public stand_in_object<PedidosServer, IQVFT_Pedidos> {
+class PedidosServer final : public servidor_registro_sessao<PedidosServer, IQVFT_Pedidos, QV_SESSAO_40> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Reservado03() noexcept override;
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_40 sessao) noexcept override;
+    using servidor_registro_sessao::servidor_registro_sessao;
+    ZU_RESERVADO(03)
 };
 
-class OrdensCompraServer final : public stand_in_object<OrdensCompraServer, IQVCP_OrdensCompra> {
+class OrdensCompraServer final : public servidor_registro_sessao<OrdensCompraServer, IQVCP_OrdensCompra, QV_SESSAO_262> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_262 sessao) noexcept override;
+    using servidor_registro_sessao::servidor_registro_sessao;
 };
 
-class CotacoesServer final : public stand_in_object<CotacoesServer, IQVCP_Cotacoes> {
+class CotacoesServer final : public servidor_registro_sessao<CotacoesServer, IQVCP_Cotacoes, QV_SESSAO_262> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_262 sessao) noexcept override;
+    using servidor_registro_sessao::servidor_registro_sessao;
 };
 
-class ComprasServer final : public stand_in_object<ComprasServer, IQVCP_Compras> {
+class ComprasServer final : public servidor_registro_sessao<ComprasServer, IQVCP_Compras, QV_SESSAO_262> {
 public:
-    using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_262 sessao) noexcept override;
+    using servidor_registro_sessao::servidor_registro_sessao;
 };
 
 class LeiautesServer final : public stand_in_object<LeiautesServer, IQVGE_Leiautes> {
 public:
     using stand_in_object::stand_in_object;
-    HRESULT STDMETHODCALLTYPE Reservado03() noexcept override;
+    ZU_RESERVADO(03)
 };
-
-// "bytes=" and the bytes in hex, for the argument texts of the fault plans.
-std::string hex_bytes(const void* data, size_t size);
 
 }  // namespace inhouse

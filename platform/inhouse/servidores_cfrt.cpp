@@ -6,7 +6,6 @@
 #include "platform/com/text.h"
 #include "platform/inhouse/registros_sessao.h"
 #include "platform/inhouse/registros_tavon.h"
-#include "platform/inhouse/servidores_cache.h"
 
 namespace inhouse {
 
@@ -79,23 +78,6 @@ constexpr const char* colunas_conta =
 }  // namespace
 
 // ---- Chart ----
-
-HRESULT PlanoServer::reservado(const char* nome) noexcept try {
-    if (HRESULT hr = faults().enter(nome); FAILED(hr)) return hr;
-    return E_NOTIMPL;
-} catch (...) {
-    return stand_in_failure();
-}
-
-HRESULT STDMETHODCALLTYPE PlanoServer::Inicializa(QV_SESSAO_32 sessao) noexcept try {
-    if (HRESULT hr = faults().enter("Inicializa", hex_bytes(&sessao, sizeof sessao)); hr != S_OK) return hr;
-    const auto r = de_bloco<REG_SESSAO_32>(sessao);
-    m_empresa = std::string(texto_campo(r.empresa, sizeof r.empresa));
-    m_inicializado = true;
-    return S_OK;
-} catch (...) {
-    return stand_in_failure();
-}
 
 HRESULT STDMETHODCALLTYPE PlanoServer::LeConta(LONG posicao, BYTE* conta) noexcept try {
     if (!conta) return E_POINTER;
@@ -334,19 +316,9 @@ std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS> info_de_colunas(const sqlite::s
 
 }  // namespace
 
-HRESULT CFRTServer::reservado(const char* nome) noexcept try {
-    if (HRESULT hr = faults().enter(nome); FAILED(hr)) return hr;
-    return E_NOTIMPL;
-} catch (...) {
-    return stand_in_failure();
-}
-
 HRESULT STDMETHODCALLTYPE CFRTServer::Inicializa(BSTR empresa, LONG usuario, LONG sessao) noexcept try {
     const std::string e = com::from_bstr(empresa);
-    if (HRESULT hr = faults().enter("Inicializa", "empresa=" + e + " usuario=" + std::to_string(usuario) +
-                                                      " sessao=" + std::to_string(sessao));
-        hr != S_OK)
-        return hr;
+    if (HRESULT hr = faults().enter("Inicializa", descreve_sessao(e, usuario, sessao)); hr != S_OK) return hr;
     m_empresa = e;
     m_inicializado = true;
     m_atual = 0;
@@ -643,23 +615,6 @@ HRESULT STDMETHODCALLTYPE CFRTServer::GravaTaxas(LONG posicao, const BYTE* taxas
 }
 
 // ---- Bearers ----
-
-HRESULT BancoServer::reservado(const char* nome) noexcept try {
-    if (HRESULT hr = faults().enter(nome); FAILED(hr)) return hr;
-    return E_NOTIMPL;
-} catch (...) {
-    return stand_in_failure();
-}
-
-HRESULT STDMETHODCALLTYPE BancoServer::Inicializa(QV_SESSAO_32 sessao) noexcept try {
-    if (HRESULT hr = faults().enter("Inicializa", hex_bytes(&sessao, sizeof sessao)); hr != S_OK) return hr;
-    const auto r = de_bloco<REG_SESSAO_32>(sessao);
-    m_empresa = std::string(texto_campo(r.empresa, sizeof r.empresa));
-    m_inicializado = true;
-    return S_OK;
-} catch (...) {
-    return stand_in_failure();
-}
 
 HRESULT STDMETHODCALLTYPE BancoServer::LeBanco(LONG chave, BYTE* banco) noexcept try {
     if (!banco) return E_POINTER;

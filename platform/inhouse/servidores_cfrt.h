@@ -8,18 +8,14 @@
 
 #include "inhouse.h"   // widl
 #include "platform/inhouse/QVCFRT.h"
-#include "platform/inhouse/stand_in.h"
+#include "platform/inhouse/servidor_sessao.h"
 
 namespace inhouse {
 
-#define ZU_RESERVADO(n) \
-    HRESULT STDMETHODCALLTYPE Reservado##n() noexcept override { return reservado("Reservado" #n); }
-
-class PlanoServer final : public stand_in_object<PlanoServer, IQVDF_Plano> {
+class PlanoServer final : public servidor_registro_sessao<PlanoServer, IQVDF_Plano, QV_SESSAO_32> {
 public:
-    using stand_in_object::stand_in_object;
+    using servidor_registro_sessao::servidor_registro_sessao;
 
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_32 sessao) noexcept override;
     HRESULT STDMETHODCALLTYPE LeConta(LONG posicao, BYTE* conta) noexcept override;
     HRESULT STDMETHODCALLTYPE GravaConta(LONG posicao, const BYTE* conta, LONG* nova_posicao) noexcept override;
     ZU_RESERVADO(06)
@@ -39,10 +35,7 @@ public:
     HRESULT STDMETHODCALLTYPE Atualiza() noexcept override;
 
 private:
-    HRESULT reservado(const char* nome) noexcept;
     HRESULT registra(BSTR classificacao, LONG* posicao, char tipo, const char* metodo) noexcept;
-    std::string m_empresa;
-    bool m_inicializado = false;
 };
 
 class CFRTServer final : public stand_in_object<CFRTServer, IQVDF_CFRT> {
@@ -76,7 +69,6 @@ public:
     HRESULT STDMETHODCALLTYPE LeInfoExtrasChave(LONG chave, BYTE* info) noexcept override;
 
 private:
-    HRESULT reservado(const char* nome) noexcept;
     template <class Block>
     HRESULT le_parte(const char* metodo, LONG posicao, const char* coluna, BYTE* out);
     template <class Block>
@@ -88,20 +80,12 @@ private:
     std::string m_taxas_pendentes;      // rates written before their new CFRT existed
 };
 
-class BancoServer final : public stand_in_object<BancoServer, IQVFN_Banco> {
+class BancoServer final : public servidor_registro_sessao<BancoServer, IQVFN_Banco, QV_SESSAO_32> {
 public:
-    using stand_in_object::stand_in_object;
+    using servidor_registro_sessao::servidor_registro_sessao;
 
-    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_32 sessao) noexcept override;
     ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
     HRESULT STDMETHODCALLTYPE LeBanco(LONG chave, BYTE* banco) noexcept override;
-
-private:
-    HRESULT reservado(const char* nome) noexcept;
-    std::string m_empresa;
-    bool m_inicializado = false;
 };
-
-#undef ZU_RESERVADO
 
 }  // namespace inhouse

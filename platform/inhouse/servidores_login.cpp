@@ -18,7 +18,7 @@ bool empresa_existe(store& data, const std::string& empresa) {
 // The 38-byte session record into a server's session; the company must exist.
 HRESULT inicializa_sessao(store& data, const QV_SESSAO_38& bloco, sessao_servidor& sessao) {
     const auto r = de_bloco<REG_SESSAO_38>(bloco);
-    const std::string empresa(texto_campo(r.empresa, sizeof r.empresa));
+    const std::string empresa = empresa_sessao(bloco);
     if (!empresa_existe(data, empresa)) return QV_E_EMPRESA_DESCONHECIDA;
     sessao = {true, empresa, r.usuario, r.sessao};
     return S_OK;
@@ -26,8 +26,7 @@ HRESULT inicializa_sessao(store& data, const QV_SESSAO_38& bloco, sessao_servido
 
 std::string descreve(const QV_SESSAO_38& bloco) {
     const auto r = de_bloco<REG_SESSAO_38>(bloco);
-    return "empresa=" + std::string(texto_campo(r.empresa, sizeof r.empresa)) +
-           " usuario=" + std::to_string(r.usuario) + " sessao=" + std::to_string(r.sessao);
+    return descreve_sessao(empresa_sessao(bloco), r.usuario, r.sessao);
 }
 
 FILIAIS_ATIVAS le_filiais(store& data, const std::string& empresa, WORD usuario) {
@@ -343,10 +342,7 @@ HRESULT STDMETHODCALLTYPE MestreContabilServer::VersaoBase(BSTR empresa, BSTR ch
 
 HRESULT STDMETHODCALLTYPE MestreContabilServer::Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept try {
     const std::string chave = com::from_bstr(empresa);
-    if (HRESULT hr = faults().enter("Inicializa", "empresa=" + chave + " usuario=" + std::to_string(usuario) +
-                                                      " sessao=" + std::to_string(sessao));
-        FAILED(hr))
-        return hr;
+    if (HRESULT hr = faults().enter("Inicializa", descreve_sessao(chave, usuario, sessao)); FAILED(hr)) return hr;
     if (!empresa_existe(m_store, chave)) return QV_E_EMPRESA_DESCONHECIDA;
     m_sessao = {true, chave, usuario, sessao};
     return S_OK;

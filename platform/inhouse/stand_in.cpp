@@ -26,6 +26,23 @@ std::string guid_text(REFGUID guid) {
     return out;
 }
 
+std::string hex_bytes(const void* data, size_t size) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out = "bytes=";
+    const auto* p = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < size; ++i) {
+        if (i) out += ' ';
+        out += digits[p[i] >> 4];
+        out += digits[p[i] & 15];
+    }
+    return out;
+}
+
+std::string descreve_sessao(std::string_view empresa, LONG usuario, LONG sessao) {
+    return "empresa=" + std::string(empresa) + " usuario=" + std::to_string(usuario) +
+           " sessao=" + std::to_string(sessao);
+}
+
 stand_in_factory::stand_in_factory(REFCLSID clsid, const char* name, create_function create, store& data)
     : m_clsid(clsid), m_name(name), m_create(create), m_store(data) {}
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "platform/com/com_ptr.h"
 #include "platform/inhouse/fault_plan.h"
@@ -26,8 +27,18 @@ namespace inhouse {
 // HRESULT (E_FAIL when it has none), bad_alloc E_OUTOFMEMORY, anything else E_UNEXPECTED.
 HRESULT stand_in_failure() noexcept;
 
-// "{D7A3EE01-...}" (registry form), for the argument texts of the fault plans.
+// Argument texts of the fault plans.
+// "{D7A3EE01-...}" (registry form).
 std::string guid_text(REFGUID guid);
+// "bytes=" and the bytes in hex: a record passed by value.
+std::string hex_bytes(const void* data, size_t size);
+// "empresa=E usuario=U sessao=S": a session passed as its parts.
+std::string descreve_sessao(std::string_view empresa, LONG usuario, LONG sessao);
+
+// An entry of the interface that the stand-in does not serve: recorded like any other call, then
+// E_NOTIMPL unless the plan answers a failure.
+#define ZU_RESERVADO(n) \
+    HRESULT STDMETHODCALLTYPE Reservado##n() noexcept override { return this->reservado("Reservado" #n); }
 
 // IUnknown for a stand-in with interface Itf. Objects do not take the server's module lock: they
 // stand for objects of other processes, which never kept the server alive.
@@ -72,6 +83,13 @@ public:
     }
 
 protected:
+    HRESULT reservado(const char* nome) noexcept try {
+        if (HRESULT hr = faults().enter(nome); FAILED(hr)) return hr;
+        return E_NOTIMPL;
+    } catch (...) {
+        return stand_in_failure();
+    }
+
     store& m_store;
 
 private:

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "base/QVSleep.h"
 #include "platform/com/text.h"
@@ -272,36 +273,26 @@ void QVReportaEvento(REFCLSID clsid, HRESULT hr, WORD tipo, const std::string& t
 
 namespace {
 
-template <class Holder>
-HRESULT create_server(REFCLSID clsid, void** out) {
-    Holder holder;
-    const HRESULT hr = holder.CriaInstancia(clsid, nullptr, QV_CLSCTX_SERVIDOR, QV_CRIA_PADRAO);
+template <int tipo>
+HRESULT create_server(void** out) {
+    CQVInterfacePtr<IUnknown, inhouse::IID_IQVServidor<tipo>> holder;
+    const HRESULT hr = holder.CriaInstancia(inhouse::CLSID_QVServidor<tipo>, nullptr, QV_CLSCTX_SERVIDOR, QV_CRIA_PADRAO);
     IUnknown* p = SUCCEEDED(hr) ? holder.GetInterface() : nullptr;
     if (p) p->AddRef();                       // the caller's own reference; the holder drops its one
     *out = p;
     return hr;
 }
 
-using CQVServidor0Ptr = CQVInterfacePtr<IUnknown, inhouse::IID_IQVServidor0>;
-using CQVServidor1Ptr = CQVInterfacePtr<IUnknown, inhouse::IID_IQVServidor1>;
-using CQVServidor2Ptr = CQVInterfacePtr<IUnknown, inhouse::IID_IQVServidor2>;
-using CQVServidor3Ptr = CQVInterfacePtr<IUnknown, inhouse::IID_IQVServidor3>;
-using CQVServidor4Ptr = CQVInterfacePtr<IUnknown, inhouse::IID_IQVServidor4>;
-using CQVServidor5Ptr = CQVInterfacePtr<IUnknown, inhouse::IID_IQVServidor5>;
+constexpr HRESULT (*create_server_of_kind[])(void**) = {
+    create_server<0>, create_server<1>, create_server<2>, create_server<3>, create_server<4>, create_server<5>,
+};
 
 }  // namespace
 
 HRESULT QVCriaServidor(short tipo, void** ppServidor) {
-    if (tipo < 0 || tipo > 5) return S_OK;
+    if (tipo < 0 || tipo >= static_cast<short>(std::size(create_server_of_kind))) return S_OK;
     if (!ppServidor) return E_POINTER;
-    switch (tipo) {
-    case 0: return create_server<CQVServidor0Ptr>(inhouse::CLSID_QVServidor0, ppServidor);
-    case 1: return create_server<CQVServidor1Ptr>(inhouse::CLSID_QVServidor1, ppServidor);
-    case 2: return create_server<CQVServidor2Ptr>(inhouse::CLSID_QVServidor2, ppServidor);
-    case 3: return create_server<CQVServidor3Ptr>(inhouse::CLSID_QVServidor3, ppServidor);
-    case 4: return create_server<CQVServidor4Ptr>(inhouse::CLSID_QVServidor4, ppServidor);
-    default: return create_server<CQVServidor5Ptr>(inhouse::CLSID_QVServidor5, ppServidor);
-    }
+    return create_server_of_kind[tipo](ppServidor);
 }
 
 qv_event_report_capture::qv_event_report_capture() : m_previous(g_event_capture.exchange(this)) {}

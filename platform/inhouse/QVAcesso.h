@@ -57,52 +57,41 @@ public:
     const char* NomeClasse() const noexcept override { return "CConexaoCategoria"; }
 };
 
-// Operation natures; the commercial natures are a second connection of the same kind.
-class CConexaoNatureza : public CConexaoServidor {
-public:
-    const char* NomeClasse() const noexcept override { return "CConexaoNatureza"; }
-};
-class CConexaoNaturezaComercial : public CConexaoNatureza {
-public:
-    const char* NomeClasse() const noexcept override { return "CConexaoNaturezaComercial"; }
-};
-
-// Products (the base of the product connection that the server extends).
-class CConexaoProduto : public CConexaoServidor {
-public:
-    const char* NomeClasse() const noexcept override { return "CConexaoProduto"; }
-};
-class CMyConexaoProduto : public CConexaoServidor {
-public:
-    const char* NomeClasse() const noexcept override { return "CMyConexaoProduto"; }
-};
-
-// The connections initialised with company, user and session only.
-#define ZU_CONEXAO_COMUM(Nome)                                                     \
-    class Nome : public CConexaoServidor {                                          \
+// A connection that adds nothing to its base but its class name.
+#define ZU_CONEXAO(Nome, Base)                                                     \
+    class Nome : public Base {                                                      \
     public:                                                                         \
         const char* NomeClasse() const noexcept override { return #Nome; }          \
     }
 
-ZU_CONEXAO_COMUM(CConexaoEstado);
-ZU_CONEXAO_COMUM(CConexaoMunicipio);
-ZU_CONEXAO_COMUM(CConexaoCFRT);
-ZU_CONEXAO_COMUM(CConexaoCliente);
-ZU_CONEXAO_COMUM(CConexaoServico);
-ZU_CONEXAO_COMUM(CConexaoGradesProduto);
-ZU_CONEXAO_COMUM(CConexaoUnidadeMedidaProduto);
-ZU_CONEXAO_COMUM(CConexaoCondicaoPagamento);
-ZU_CONEXAO_COMUM(CConexaoFormaPagamento);
-ZU_CONEXAO_COMUM(CConexaoTipoCobranca);
-ZU_CONEXAO_COMUM(CConexaoHistorico);
-ZU_CONEXAO_COMUM(CConexaoOpComerciais);
-ZU_CONEXAO_COMUM(CConexaoVendedor);
-// equipbase.dll
-ZU_CONEXAO_COMUM(CConexaoCadEquipamento);
-// ATENDBASE.dll
-ZU_CONEXAO_COMUM(CConexaoAtendimento);
-// qvarmazem.dll
-ZU_CONEXAO_COMUM(CConexaoLocais);
-ZU_CONEXAO_COMUM(CConexaoMovimento);
+// Operation natures; the commercial natures are a second connection of the same kind.
+ZU_CONEXAO(CConexaoNatureza, CConexaoServidor);
+ZU_CONEXAO(CConexaoNaturezaComercial, CConexaoNatureza);
 
-#undef ZU_CONEXAO_COMUM
+// Products (the base of the product connection that the server extends).
+ZU_CONEXAO(CConexaoProduto, CConexaoServidor);
+ZU_CONEXAO(CMyConexaoProduto, CConexaoServidor);
+
+// The connections initialised with company, user and session only.
+ZU_CONEXAO(CConexaoEstado, CConexaoServidor);
+ZU_CONEXAO(CConexaoMunicipio, CConexaoServidor);
+ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
+ZU_CONEXAO(CConexaoCliente, CConexaoServidor);
+ZU_CONEXAO(CConexaoServico, CConexaoServidor);
+ZU_CONEXAO(CConexaoGradesProduto, CConexaoServidor);
+ZU_CONEXAO(CConexaoUnidadeMedidaProduto, CConexaoServidor);
+ZU_CONEXAO(CConexaoCondicaoPagamento, CConexaoServidor);
+ZU_CONEXAO(CConexaoFormaPagamento, CConexaoServidor);
+ZU_CONEXAO(CConexaoTipoCobranca, CConexaoServidor);
+ZU_CONEXAO(CConexaoHistorico, CConexaoServidor);
+ZU_CONEXAO(CConexaoOpComerciais, CConexaoServidor);
+ZU_CONEXAO(CConexaoVendedor, CConexaoServidor);
+// equipbase.dll
+ZU_CONEXAO(CConexaoCadEquipamento, CConexaoServidor);
+// ATENDBASE.dll
+ZU_CONEXAO(CConexaoAtendimento, CConexaoServidor);
+// qvarmazem.dll
+ZU_CONEXAO(CConexaoLocais, CConexaoServidor);
+ZU_CONEXAO(CConexaoMovimento, CConexaoServidor);
+
+#undef ZU_CONEXAO

@@ -21,18 +21,12 @@ inline constexpr GUID CLSID_UsuarioFilialServer = inhouse_guid(0x003);    // IQV
 inline constexpr GUID CLSID_ProvaServer = inhouse_guid(0xE00);
 // The six classes of the server factory QVCriaServidor (kinds 0 to 5) and the interface each
 // holder asks for. No data server of ours implements them yet.
-inline constexpr GUID CLSID_QVServidor0 = inhouse_guid(0xE10);
-inline constexpr GUID CLSID_QVServidor1 = inhouse_guid(0xE11);
-inline constexpr GUID CLSID_QVServidor2 = inhouse_guid(0xE12);
-inline constexpr GUID CLSID_QVServidor3 = inhouse_guid(0xE13);
-inline constexpr GUID CLSID_QVServidor4 = inhouse_guid(0xE14);
-inline constexpr GUID CLSID_QVServidor5 = inhouse_guid(0xE15);
-inline constexpr GUID IID_IQVServidor0 = inhouse_guid(0xE20);
-inline constexpr GUID IID_IQVServidor1 = inhouse_guid(0xE21);
-inline constexpr GUID IID_IQVServidor2 = inhouse_guid(0xE22);
-inline constexpr GUID IID_IQVServidor3 = inhouse_guid(0xE23);
-inline constexpr GUID IID_IQVServidor4 = inhouse_guid(0xE24);
-inline constexpr GUID IID_IQVServidor5 = inhouse_guid(0xE25);
+template <int tipo>
+    requires(tipo >= 0 && tipo <= 5)
+inline constexpr GUID CLSID_QVServidor = inhouse_guid(0xE10 + tipo);
+template <int tipo>
+    requires(tipo >= 0 && tipo <= 5)
+inline constexpr GUID IID_IQVServidor = inhouse_guid(0xE20 + tipo);
 
 // 0x100-0x1FF: the data servers of the process-wide cache and of the customer/supplier accessor.
 // Their interface ids are 0x80 higher (0x181 ...), declared in inhouse.idl (__uuidof reaches them).

@@ -216,6 +216,115 @@ std::string expande_cpf(const uint8_t (&bcd)[6]) {
 
 uint8_t bit(bool b, int n) noexcept { return b ? static_cast<uint8_t>(1u << n) : 0; }
 
+// The CFRT types and their bits in the main part, in the order a read looks for them.
+struct tipo_cfrt {
+    char letra;
+    uint8_t bit;
+};
+constexpr tipo_cfrt tipos_cfrt[] = {{'C', 1}, {'F', 2}, {'R', 4}, {'T', 8}, {'D', 16}};
+
+// The two chart-account marks that each type sets, by number (the account's marks start at 164).
+// A read takes the type of the last own mark set, in this order.
+struct marcas_tipo {
+    char letra;
+    int proprio, companheiro;
+};
+constexpr int primeira_marca = 164;
+constexpr marcas_tipo marcas_por_tipo[] = {{'C', 166, 170}, {'F', 167, 171}, {'R', 169, 171}, {'T', 168, 171}};
+
+char maiuscula(char c) noexcept { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The fields that the record and a part hold alike, as (record field, part field) pairs: a read
+// copies each pair into the record, a write into the part. Fields that change on the way (money,
+// flags, cut texts, values that depend on the options) are converted where they are read or
+// written.
+template <size_t N, size_t M>
+void copia(char (&destino)[N], const char (&origem)[M]) noexcept {
+    copia_campo(destino, origem);
+}
+template <class D, class O>
+void copia(D& destino, const O& origem) noexcept {
+    destino = origem;
+}
+struct para_registro {
+    template <class R, class P>
+    void operator()(R& registro, const P& parte) const noexcept { copia(registro, parte); }
+};
+struct para_parte {
+    template <class R, class P>
+    void operator()(const R& registro, P& parte) const noexcept { copia(parte, registro); }
+};
+
+template <class R, class P, class F>
+void campos_principal(R& r, P& p, F f) {
+    f(r.contato, p.contato);
+    f(r.texto_1132, p.texto_1132);
+    f(r.usa_taxas_3524, p.usa_taxas[0]);
+    f(r.usa_taxas_3525, p.usa_taxas[1]);
+    f(r.usa_taxas_1328, p.usa_taxas[2]);
+    f(r.mascara, p.mascara);
+    f(r.condicao_pagamento, p.pagamento[0]);
+    f(r.forma_pagamento, p.pagamento[1]);
+    f(r.tipo_cobranca, p.pagamento[2]);
+    f(r.tabela_preco_produtos, p.tabelas_preco[0]);
+    f(r.tabela_preco_servicos, p.tabelas_preco[1]);
+    f(r.categoria, p.categorias[0]);
+    f(r.categoria_tipo, p.categorias[1]);
+    f(r.categoria_regiao, p.categorias[2]);
+    f(r.data_situacao_ativo, p.datas[0]);
+    f(r.data_situacao_inativo, p.datas[1]);
+    f(r.cliente_desde, p.datas[2]);
+    f(r.chave_info_extras, p.chave_info_extras);
+    f(r.valor_100, p.valores_100[0]);
+    f(r.valor_104, p.valores_100[1]);
+    f(r.valor_180, p.valores_180[0]);
+    f(r.valor_182, p.valores_180[1]);
+    f(r.valor_3538, p.valores_180[2]);
+    f(r.valor_3540, p.valores_3540[0]);
+    f(r.valor_3544, p.valores_3540[1]);
+    f(r.valor_3548, p.valores_3540[2]);
+}
+
+template <class R, class P, class F>
+void campos_juridica(R& r, P& j, F f) {
+    f(r.inscricao_estadual, j.inscricao_estadual);
+    f(r.flag_1324, j.flag_1324);
+}
+
+template <class R, class P, class F>
+void campos_complemento(R& r, P& k, F f) {
+    f(r.byte_1344, k.byte_1344);
+    f(r.dias_adicionar, k.dias_adicionar);
+    f(r.representante, k.representante);
+    f(r.dias_mes, k.dias_mes);
+    f(r.dia_semana, k.dia_semana);
+}
+
+template <class R, class P, class F>
+void campos_complemento2(R& r, P& k2, F f) {
+    f(r.valor_3364, k2.valor_3364);
+    f(r.texto_3366, k2.texto_3366);
+    f(r.texto_3384, k2.texto_3384);
+    f(r.texto_3396, k2.texto_3396);
+    f(r.texto_3402, k2.texto_3402);
+}
+
+template <class R, class P, class F>
+void campos_endereco(R& r, P& e, F f) {
+    f(r.numero, e.numero);
+    f(r.posicao_transportadora, e.posicao_transportadora);
+    f(r.posicao_municipio, e.posicao_municipio);
+    f(r.rua, e.rua);
+    f(r.municipio, e.municipio);
+    f(r.pais, e.pais);
+    f(r.contato_endereco, e.contato);
+    f(r.complemento, e.complemento);
+    f(r.bairro, e.bairro);
+    f(r.telefone, e.telefone);
+    f(r.ddd, e.ddd);
+    f(r.uf, e.uf);
+}
+
 }  // namespace
 
 // ---- Reading ----
@@ -296,10 +405,8 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
         r.tipo_conta = conta.tipo;
         copia_campo(r.codigo_largo, conta.codigo);
         r.tipo = ' ';
-        if (conta.marcas[2] == 'S') r.tipo = 'C';
-        if (conta.marcas[3] == 'S') r.tipo = 'F';
-        if (conta.marcas[5] == 'S') r.tipo = 'R';
-        if (conta.marcas[4] == 'S') r.tipo = 'T';
+        for (const marcas_tipo& m : marcas_por_tipo)
+            if (conta.marcas[m.proprio - primeira_marca] == 'S') r.tipo = m.letra;
     }
     if (r.posicao_cadastro == 0) {
         // The CFRT exists only in the chart.
@@ -315,7 +422,13 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     if (hr != S_OK) return hr;
 
     // Flags.
-    r.tipo = (p.tipo & 1) ? 'C' : (p.tipo & 2) ? 'F' : (p.tipo & 4) ? 'R' : (p.tipo & 8) ? 'T' : (p.tipo & 16) ? 'D' : ' ';
+    r.tipo = ' ';
+    for (const tipo_cfrt& t : tipos_cfrt) {
+        if (p.tipo & t.bit) {
+            r.tipo = t.letra;
+            break;
+        }
+    }
     r.situacao = (p.tipo & 64) ? 'I' : 'A';
     r.pessoa = (p.tipo & 128) ? 'F' : 'J';
     r.flag_1323 = sim_nao(p.flags2 & 1);
@@ -330,7 +443,6 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     r.byte_1347 = (p.flags3 >> 5) & 1;
     r.byte_1349 = (p.flags3 >> 6) & 1;
     r.byte_1351 = (p.flags3 >> 7) & 1;
-    r.mascara = p.mascara;
     for (int i = 0; i < 2; ++i) {
         if (!p.tem_texto[i]) continue;
         uint64_t endereco = 0;
@@ -349,26 +461,10 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     }
 
     // The main part's other fields.
-    copia_campo(r.contato, p.contato);
-    copia_campo(r.texto_1132, p.texto_1132);
-    r.condicao_pagamento = p.pagamento[0];
-    r.forma_pagamento = p.pagamento[1];
-    r.tipo_cobranca = p.pagamento[2];
-    r.tabela_preco_produtos = p.tabelas_preco[0];
-    r.tabela_preco_servicos = p.tabelas_preco[1];
-    r.categoria = p.categorias[0];
-    r.categoria_tipo = p.categorias[1];
-    r.categoria_regiao = p.categorias[2];
-    r.data_situacao_ativo = p.datas[0];
-    r.data_situacao_inativo = p.datas[1];
-    r.cliente_desde = p.datas[2];
+    campos_principal(r, p, para_registro{});
     r.valor_158 = p.valor_158;
-    r.chave_info_extras = p.chave_info_extras;
 
     // Rates.
-    r.usa_taxas_3524 = p.usa_taxas[0];
-    r.usa_taxas_3525 = p.usa_taxas[1];
-    r.usa_taxas_1328 = p.usa_taxas[2];
     if ((p.usa_taxas[0] == 'S' || p.usa_taxas[1] == 'S' || p.usa_taxas[2] == 'S') && p.chave_taxas != 0) {
         QV_CFRT_TAXAS t{};
         hr = com_repeticao([&] { return cadastro->LeTaxas(p.chave_taxas, reinterpret_cast<BYTE*>(&t)); });
@@ -404,42 +500,23 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     QV_CFRT_COMPLEMENTO k{};
     hr = com_repeticao([&] { return cadastro->LeComplemento(0, reinterpret_cast<BYTE*>(&k)); });
     if (FAILED(hr)) return falhou(hr);
-    r.byte_1344 = k.byte_1344;
-    r.dias_adicionar = k.dias_adicionar;
+    campos_complemento(r, k, para_registro{});
     r.valor_3324 = ticks_de_centesimos(k.valor_3324);
-    r.representante = k.representante;
-    copia_campo(r.dias_mes, k.dias_mes);
-    r.dia_semana = k.dia_semana;
     r.proxima_ocorrencia = k.proxima_ocorrencia;
     if (k.tem_complemento2 != 0) {
         QV_CFRT_COMPLEMENTO2 k2{};
         hr = com_repeticao([&] { return cadastro->LeComplemento2(0, reinterpret_cast<BYTE*>(&k2)); });
         if (FAILED(hr)) return falhou(hr);
-        r.valor_3364 = k2.valor_3364;
-        copia_campo(r.texto_3366, k2.texto_3366);
-        copia_campo(r.texto_3384, k2.texto_3384);
-        copia_campo(r.texto_3396, k2.texto_3396);
-        copia_campo(r.texto_3402, k2.texto_3402);
+        campos_complemento2(r, k2, para_registro{});
     }
 
     QV_CFRT_ENDERECO e{};
     hr = com_repeticao([&] { return cadastro->LeEndereco(0, reinterpret_cast<BYTE*>(&e)); });
     if (FAILED(hr)) return falhou(hr);
     if (hr != S_OK) return hr;
-    r.numero = e.numero;
-    r.posicao_transportadora = e.posicao_transportadora;
+    campos_endereco(r, e, para_registro{});
     r.valor_2600 = e.valor_2600;
-    r.posicao_municipio = e.posicao_municipio;
-    copia_campo(r.rua, e.rua);
-    copia_campo(r.municipio, e.municipio);
-    copia_campo(r.pais, e.pais);
-    copia_campo(r.contato_endereco, e.contato);
-    copia_campo(r.complemento, e.complemento);
-    copia_campo(r.bairro, e.bairro);
     poe_texto(r.cep, FormataCEP(e.cep > 0 ? std::to_string(e.cep) : std::string()));
-    copia_campo(r.telefone, e.telefone);
-    copia_campo(r.ddd, e.ddd);
-    copia_campo(r.uf, e.uf);
     r.flag_3066 = (e.flags & 2) ? 'S' : 'N';
     r.sem_numero = (e.flags & 4) ? 'S' : 'N';
     // Record byte 3073 lies inside the extra information: the whole record, when there is one,
@@ -460,18 +537,8 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
             poe_texto(r.cpf_conjuge, cpf);
         }
     } else {
-        copia_campo(r.inscricao_estadual, juridica.inscricao_estadual);
-        r.flag_1324 = juridica.flag_1324;
+        campos_juridica(r, juridica, para_registro{});
     }
-
-    r.valor_100 = p.valores_100[0];
-    r.valor_104 = p.valores_100[1];
-    r.valor_180 = p.valores_180[0];
-    r.valor_182 = p.valores_180[1];
-    r.valor_3538 = p.valores_180[2];
-    r.valor_3540 = p.valores_3540[0];
-    r.valor_3544 = p.valores_3540[1];
-    r.valor_3548 = p.valores_3540[2];
 
     if (m_bUsaCache && r.posicao_plano != 0 &&
         (completando || static_cast<long>(m_cache.size()) < m_lLimiteCache))
@@ -603,14 +670,9 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
     }
 
     QV_CFRT_PRINCIPAL p{};
-    switch (r.tipo) {
-        case 'C': case 'c': p.tipo = 1; break;
-        case 'F': case 'f': p.tipo = 2; break;
-        case 'R': case 'r': p.tipo = 4; break;
-        case 'T': case 't': p.tipo = 8; break;
-        case 'D': case 'd': p.tipo = 16; break;
-        default: return QVCFRT_TIPO_INVALIDO;
-    }
+    for (const tipo_cfrt& t : tipos_cfrt)
+        if (maiuscula(r.tipo) == t.letra) p.tipo = t.bit;
+    if (p.tipo == 0) return QVCFRT_TIPO_INVALIDO;
     if (r.situacao != 'A' && r.situacao != 'a') p.tipo |= 64;
     const bool fisica = r.pessoa == 'F' || r.pessoa == 'f';
     if (fisica)
@@ -646,48 +708,15 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
     copia_campo(p.codigo, r.codigo);
     copia_campo(p.nome, r.nome);
     copia_campo(p.segundo_nome, r.cnpj_cpf);
-    copia_campo(p.contato, r.contato);
-    copia_campo(p.texto_1132, r.texto_1132);
-    p.usa_taxas[0] = r.usa_taxas_3524;
-    p.usa_taxas[1] = r.usa_taxas_3525;
-    p.usa_taxas[2] = r.usa_taxas_1328;
+    campos_principal(r, p, para_parte{});
     p.tipo_conta = r.tipo_conta;
-    p.mascara = r.mascara;
-    p.pagamento[0] = r.condicao_pagamento;
-    p.pagamento[1] = r.forma_pagamento;
-    p.pagamento[2] = r.tipo_cobranca;
-    p.tabelas_preco[0] = r.tabela_preco_produtos;
-    p.tabelas_preco[1] = r.tabela_preco_servicos;
-    p.categorias[0] = r.categoria;
-    p.categorias[1] = r.categoria_tipo;
-    p.categorias[2] = r.categoria_regiao;
-    p.datas[0] = r.data_situacao_ativo;
-    p.datas[1] = r.data_situacao_inativo;
-    p.datas[2] = r.cliente_desde;
-    p.chave_info_extras = r.chave_info_extras;
-    p.valores_100[0] = r.valor_100;
-    p.valores_100[1] = r.valor_104;
-    p.valores_180[0] = r.valor_180;
-    p.valores_180[1] = r.valor_182;
-    p.valores_180[2] = r.valor_3538;
-    p.valores_3540[0] = r.valor_3540;
-    p.valores_3540[1] = r.valor_3544;
-    p.valores_3540[2] = r.valor_3548;
 
     // The other parts.
-    k.byte_1344 = r.byte_1344;
-    k.dias_adicionar = r.dias_adicionar;
-    k.representante = r.representante;
-    copia_campo(k.dias_mes, r.dias_mes);
-    k.dia_semana = r.dia_semana;
+    campos_complemento(r, k, para_parte{});
     k.proxima_ocorrencia = sim(r.proxima_ocorrencia) ? 'S' : r.proxima_ocorrencia;
     k.tem_complemento2 = 1;
     QV_CFRT_COMPLEMENTO2 k2{};
-    k2.valor_3364 = r.valor_3364;
-    copia_campo(k2.texto_3366, r.texto_3366);
-    copia_campo(k2.texto_3384, r.texto_3384);
-    copia_campo(k2.texto_3396, r.texto_3396);
-    copia_campo(k2.texto_3402, r.texto_3402);
+    campos_complemento2(r, k2, para_parte{});
     QV_CFRT_JURIDICA juridica{};
     QV_CFRT_FISICA pessoa_fisica{};
     QV_CFRT_CONJUGE conjuge{};
@@ -703,8 +732,7 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
             compacta_cpf(cpf, conjuge.cpf_bcd);
         }
     } else {
-        copia_campo(juridica.inscricao_estadual, r.inscricao_estadual);
-        juridica.flag_1324 = r.flag_1324;
+        campos_juridica(r, juridica, para_parte{});
     }
     QV_CFRT_ENDERECO e{};
     {
@@ -716,18 +744,7 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
     e.flags = static_cast<uint8_t>((r.flag_3066 == 'N' || r.flag_3066 == 'n' ? 0 : 2) | (sim(r.sem_numero) ? 4 : 0));
     e.byte_3073 = r.info_extras[1];
     e.valor_2600 = m_bSegundaOpcao ? r.valor_2600 : 0;
-    e.numero = r.numero;
-    e.posicao_transportadora = r.posicao_transportadora;
-    e.posicao_municipio = r.posicao_municipio;
-    copia_campo(e.rua, r.rua);
-    copia_campo(e.municipio, r.municipio);
-    copia_campo(e.pais, r.pais);
-    copia_campo(e.contato, r.contato_endereco);
-    copia_campo(e.complemento, r.complemento);
-    copia_campo(e.bairro, r.bairro);
-    copia_campo(e.telefone, r.telefone);
-    copia_campo(e.ddd, r.ddd);
-    copia_campo(e.uf, r.uf);
+    campos_endereco(r, e, para_parte{});
     e.tem_info_extras = 1;
 
     // The chart account: the first write.
@@ -766,7 +783,8 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
         copia_campo(nova.segundo_nome, r.cnpj_cpf);
         nova.caractere = r.caractere_conta;
         nova.tipo = tipo;
-        const char letra = r.tipo;
+        // A new CFRT takes its type letter in either case, an existing one in capitals only.
+        const char letra = novo ? maiuscula(r.tipo) : r.tipo;
         if (novo) {
             std::memset(nova.marcas, 'N', sizeof nova.marcas);
         } else {
@@ -774,20 +792,11 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
             std::memcpy(nova.marcas_extras, conta.marcas_extras, sizeof nova.marcas_extras);
         }
         auto marca = [&](int proprio, int companheiro) {
-            nova.marcas[proprio - 164] = 'S';
-            nova.marcas[companheiro - 164] = 'S';
+            nova.marcas[proprio - primeira_marca] = 'S';
+            nova.marcas[companheiro - primeira_marca] = 'S';
         };
-        if (novo) {
-            if (letra == 'C' || letra == 'c') marca(166, 170);
-            if (letra == 'F' || letra == 'f') marca(167, 171);
-            if (letra == 'R' || letra == 'r') marca(169, 171);
-            if (letra == 'T' || letra == 't') marca(168, 171);
-        } else {
-            if (letra == 'C') marca(166, 170);
-            if (letra == 'F') marca(167, 171);
-            if (letra == 'R') marca(169, 171);
-            if (letra == 'T') marca(168, 171);
-        }
+        for (const marcas_tipo& m : marcas_por_tipo)
+            if (letra == m.letra) marca(m.proprio, m.companheiro);
         LONG posicao = 0;
         hr = plano->GravaConta(novo ? 0 : r.posicao_plano, reinterpret_cast<const BYTE*>(&nova), &posicao);
         if (FAILED(hr)) return falhou(hr);

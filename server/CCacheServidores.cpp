@@ -32,10 +32,27 @@ void inicializa_bstr(Itf* p, const sessao_atual& s) {
     com::unique_bstr empresa = com::to_bstr(s.empresa);
     p->Inicializa(empresa.get(), s.usuario, s.sessao);
 }
-template <class Itf>
-void inicializa_bstr_valor(Itf* p, const sessao_atual& s, LONG valor) {
+template <LONG valor, class Itf>
+void inicializa_bstr_valor(Itf* p, const sessao_atual& s) {
     com::unique_bstr empresa = com::to_bstr(s.empresa);
     p->Inicializa(empresa.get(), s.usuario, s.sessao, valor);
+}
+
+// the session record `Block`
+template <class Block, class Itf>
+void inicializa_registro(Itf* p, const sessao_atual& s) {
+    p->Inicializa(inhouse::bloco_sessao<Block>(s.empresa, s.usuario, s.sessao));
+}
+
+// The in-process helpers: created and initialised with the session on first use.
+template <class T>
+T* objeto(std::unique_ptr<T>& slot) {
+    if (!slot) {
+        const sessao_atual s = le_sessao_atual();
+        slot = std::make_unique<T>();
+        slot->Inicializa(s.empresa, s.usuario, s.sessao);
+    }
+    return slot.get();
 }
 }  // namespace
 
@@ -83,9 +100,7 @@ com::com_ptr<Itf> CCacheServidores::servidor(int slot, const CLSID& clsid, Init&
 
 com::com_ptr<IQVCN_SaldosContabeis> CCacheServidores::GetServidorSaldosContabeis() {
     return servidor<IQVCN_SaldosContabeis>(0, inhouse::CLSID_SaldosContabeisServer,
-                                           [](IQVCN_SaldosContabeis* p, const sessao_atual& s) {
-                                               inicializa_bstr_valor(p, s, 0);
-                                           });
+                                           inicializa_bstr_valor<0, IQVCN_SaldosContabeis>);
 }
 
 com::com_ptr<IQVCN_MestreContabil> CCacheServidores::GetServidorMestreContabil() {
@@ -99,9 +114,7 @@ com::com_ptr<IQVFN_Portadores> CCacheServidores::GetServidorPortadores() {
 
 com::com_ptr<IQVFT_NotasFiscais> CCacheServidores::GetServidorNotasFiscais() {
     return servidor<IQVFT_NotasFiscais>(4, inhouse::CLSID_NotasFiscaisServer,
-                                        [](IQVFT_NotasFiscais* p, const sessao_atual& s) {
-                                            p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_34>(s.empresa, s.usuario, s.sessao));
-                                        });
+                                        inicializa_registro<QV_SESSAO_34, IQVFT_NotasFiscais>);
 }
 
 com::com_ptr<IQVFT_CondicoesPagamento> CCacheServidores::GetServidorCondicoesPagamento() {
@@ -111,35 +124,22 @@ com::com_ptr<IQVFT_CondicoesPagamento> CCacheServidores::GetServidorCondicoesPag
 
 com::com_ptr<IQVDF_Categorias> CCacheServidores::GetServidorCategorias() {
     return servidor<IQVDF_Categorias>(7, inhouse::CLSID_CategoriasServer,
-                                      [](IQVDF_Categorias* p, const sessao_atual& s) {
-                                          p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_36>(s.empresa, s.usuario, s.sessao));
-                                      });
+                                      inicializa_registro<QV_SESSAO_36, IQVDF_Categorias>);
 }
 
 com::com_ptr<IQVFT_TabelasPreco> CCacheServidores::GetServidorTabelasPreco() {
     return servidor<IQVFT_TabelasPreco>(8, inhouse::CLSID_TabelasPrecoServer,
-                                        [](IQVFT_TabelasPreco* p, const sessao_atual& s) {
-                                            inicializa_bstr_valor(p, s, 0);
-                                        });
+                                        inicializa_bstr_valor<0, IQVFT_TabelasPreco>);
 }
 
 com::com_ptr<IQVFT_Agendamentos> CCacheServidores::GetServidorAgendamentos() {
     return servidor<IQVFT_Agendamentos>(9, inhouse::CLSID_AgendamentosServer, inicializa_bstr<IQVFT_Agendamentos>);
 }
 
-CBufferCFRT* CCacheServidores::GetBufferCFRT() {
-    if (!m_buffer_cfrt) {
-        const sessao_atual s = le_sessao_atual();
-        m_buffer_cfrt = std::make_unique<CBufferCFRT>();
-        m_buffer_cfrt->Inicializa(s.empresa, s.usuario, s.sessao);
-    }
-    return m_buffer_cfrt.get();
-}
+CBufferCFRT* CCacheServidores::GetBufferCFRT() { return objeto(m_buffer_cfrt); }
 
 com::com_ptr<IQVES_Estoque> CCacheServidores::GetServidorEstoque() {
-    return servidor<IQVES_Estoque>(11, inhouse::CLSID_EstoqueServer, [](IQVES_Estoque* p, const sessao_atual& s) {
-        inicializa_bstr_valor(p, s, 1307);
-    });
+    return servidor<IQVES_Estoque>(11, inhouse::CLSID_EstoqueServer, inicializa_bstr_valor<1307, IQVES_Estoque>);
 }
 
 com::com_ptr<IQVDF_Mestre> CCacheServidores::GetServidorMestre() {
@@ -155,14 +155,7 @@ com::com_ptr<IQVFN_SaldosBancarios> CCacheServidores::GetServidorSaldosBancarios
                                            inicializa_bstr<IQVFN_SaldosBancarios>);
 }
 
-CRecPagTes* CCacheServidores::GetRecPagTes() {
-    if (!m_rec_pag_tes) {
-        const sessao_atual s = le_sessao_atual();
-        m_rec_pag_tes = std::make_unique<CRecPagTes>();
-        m_rec_pag_tes->Inicializa(s.empresa, s.usuario, s.sessao);
-    }
-    return m_rec_pag_tes.get();
-}
+CRecPagTes* CCacheServidores::GetRecPagTes() { return objeto(m_rec_pag_tes); }
 
 com::com_ptr<IQVFT_MestreComercial> CCacheServidores::GetServidorMestreComercial() {
     return servidor<IQVFT_MestreComercial>(16, inhouse::CLSID_MestreComercialServer,
@@ -170,28 +163,19 @@ com::com_ptr<IQVFT_MestreComercial> CCacheServidores::GetServidorMestreComercial
 }
 
 com::com_ptr<IQVFT_Pedidos> CCacheServidores::GetServidorPedidos() {
-    return servidor<IQVFT_Pedidos>(17, inhouse::CLSID_PedidosServer, [](IQVFT_Pedidos* p, const sessao_atual& s) {
-        p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_40>(s.empresa, s.usuario, s.sessao));
-    });
+    return servidor<IQVFT_Pedidos>(17, inhouse::CLSID_PedidosServer, inicializa_registro<QV_SESSAO_40, IQVFT_Pedidos>);
 }
-
-namespace {
-template <class Itf>
-void inicializa_262(Itf* p, const sessao_atual& s) {
-    p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_262>(s.empresa, s.usuario, s.sessao));
-}
-}  // namespace
 
 com::com_ptr<IQVCP_OrdensCompra> CCacheServidores::GetServidorOrdensCompra() {
-    return servidor<IQVCP_OrdensCompra>(18, inhouse::CLSID_OrdensCompraServer, inicializa_262<IQVCP_OrdensCompra>);
+    return servidor<IQVCP_OrdensCompra>(18, inhouse::CLSID_OrdensCompraServer, inicializa_registro<QV_SESSAO_262, IQVCP_OrdensCompra>);
 }
 
 com::com_ptr<IQVCP_Cotacoes> CCacheServidores::GetServidorCotacoes() {
-    return servidor<IQVCP_Cotacoes>(19, inhouse::CLSID_CotacoesServer, inicializa_262<IQVCP_Cotacoes>);
+    return servidor<IQVCP_Cotacoes>(19, inhouse::CLSID_CotacoesServer, inicializa_registro<QV_SESSAO_262, IQVCP_Cotacoes>);
 }
 
 com::com_ptr<IQVCP_Compras> CCacheServidores::GetServidorCompras() {
-    return servidor<IQVCP_Compras>(20, inhouse::CLSID_ComprasServer, inicializa_262<IQVCP_Compras>);
+    return servidor<IQVCP_Compras>(20, inhouse::CLSID_ComprasServer, inicializa_registro<QV_SESSAO_262, IQVCP_Compras>);
 }
 
 com::com_ptr<IQVGE_Leiautes> CCacheServidores::GetServidorLeiautes() {

@@ -66,19 +66,28 @@ void CDadosTavon::Finaliza() noexcept {
     m_cfrts.clear();
 }
 
+// Creates the server on first use and initialises it with the session record `Block`; S_OK when
+// both answered S_OK. Failures are reported, an answer of success severity is not.
+template <class Block, class Itf>
+HRESULT CDadosTavon::cria_e_inicializa(com::com_ptr<Itf>& servidor, const CLSID& clsid, long flags, long msg_cria,
+                                       long msg_inicializa) {
+    if (!servidor) {
+        const HRESULT hr = QVCriaInstancia(clsid, nullptr, QV_CLSCTX_SERVIDOR, __uuidof(Itf), servidor.put_void(),
+                                           QV_CRIA_PADRAO);
+        if (FAILED(hr)) reporta(hr, msg_cria, flags, __LINE__);
+        if (hr != S_OK) return hr;
+    }
+    const Block bloco = inhouse::bloco_sessao<Block>(m_sEmpresa, m_wUsuario, m_lSessao);
+    const HRESULT hr = qv_chama_com_repeticao([&] { return servidor->Inicializa(bloco); });
+    if (FAILED(hr)) reporta(hr, msg_inicializa, flags, __LINE__);
+    return hr;
+}
+
 IQVFN_Banco* CDadosTavon::GetInterfacePortador() {
     if (m_portador_pronto) return m_portador.get();
-    if (!m_portador) {
-        const HRESULT hr = QVCriaInstancia(inhouse::CLSID_BancoServer, nullptr, QV_CLSCTX_SERVIDOR, IID_IQVFN_Banco,
-                                           m_portador.put_void(), QV_CRIA_PADRAO);
-        if (FAILED(hr)) reporta(hr, msg_cria_portador, 1, __LINE__);
-        if (hr != S_OK) return nullptr;
-    }
-    const QV_SESSAO_32 bloco =
-        inhouse::bloco_sessao<QV_SESSAO_32>(m_sEmpresa, m_wUsuario, m_lSessao);
-    const HRESULT hr = qv_chama_com_repeticao([&] { return m_portador->Inicializa(bloco); });
-    if (FAILED(hr)) reporta(hr, msg_inicializa_portador, 1, __LINE__);
-    if (hr != S_OK) return nullptr;
+    if (cria_e_inicializa<QV_SESSAO_32>(m_portador, inhouse::CLSID_BancoServer, 1, msg_cria_portador,
+                                        msg_inicializa_portador) != S_OK)
+        return nullptr;
     m_portadores.clear();
     m_portador_pronto = true;
     return m_portador.get();
@@ -86,18 +95,10 @@ IQVFN_Banco* CDadosTavon::GetInterfacePortador() {
 
 IQVDF_Plano* CDadosTavon::GetInterfaceContas() {
     if (m_contas_pronto) return m_contas_servidor.get();
-    if (!m_contas_servidor) {
-        const HRESULT hr = QVCriaInstancia(inhouse::CLSID_PlanoServer, nullptr, QV_CLSCTX_SERVIDOR, IID_IQVDF_Plano,
-                                           m_contas_servidor.put_void(), QV_CRIA_PADRAO);
-        if (FAILED(hr)) reporta(hr, msg_cria_contas, 1, __LINE__);
-        if (hr != S_OK) return nullptr;
-    }
-    const QV_SESSAO_32 bloco =
-        inhouse::bloco_sessao<QV_SESSAO_32>(m_sEmpresa, m_wUsuario, m_lSessao);
-    HRESULT hr = qv_chama_com_repeticao([&] { return m_contas_servidor->Inicializa(bloco); });
-    if (FAILED(hr)) reporta(hr, msg_inicializa_contas, 1, __LINE__);
-    if (hr != S_OK) return nullptr;
-    hr = qv_chama_com_repeticao([&] { return m_contas_servidor->Prepara(0, 0); });
+    if (cria_e_inicializa<QV_SESSAO_32>(m_contas_servidor, inhouse::CLSID_PlanoServer, 1, msg_cria_contas,
+                                        msg_inicializa_contas) != S_OK)
+        return nullptr;
+    const HRESULT hr = qv_chama_com_repeticao([&] { return m_contas_servidor->Prepara(0, 0); });
     if (FAILED(hr)) reporta(hr, msg_prepara_contas, 1, __LINE__);
     if (hr != S_OK) return nullptr;
     m_contas.clear();
@@ -108,63 +109,46 @@ IQVDF_Plano* CDadosTavon::GetInterfaceContas() {
 
 IQVUsuarios* CDadosTavon::GetInterfaceUsuario() {
     if (m_usuario_pronto) return m_usuario.get();
-    if (!m_usuario) {
-        const HRESULT hr = QVCriaInstancia(inhouse::CLSID_UsuarioServer, nullptr, QV_CLSCTX_SERVIDOR, IID_IQVUsuarios,
-                                           m_usuario.put_void(), QV_CRIA_PADRAO);
-        if (FAILED(hr)) reporta(hr, msg_cria_usuario, 5, __LINE__);
-        if (hr != S_OK) return nullptr;
-    }
-    const QV_SESSAO_38 bloco =
-        inhouse::bloco_sessao<QV_SESSAO_38>(m_sEmpresa, m_wUsuario, m_lSessao);
-    const HRESULT hr = qv_chama_com_repeticao([&] { return m_usuario->Inicializa(bloco); });
-    if (FAILED(hr)) reporta(hr, msg_inicializa_usuario, 5, __LINE__);
-    if (hr != S_OK) return nullptr;
+    if (cria_e_inicializa<QV_SESSAO_38>(m_usuario, inhouse::CLSID_UsuarioServer, 5, msg_cria_usuario,
+                                        msg_inicializa_usuario) != S_OK)
+        return nullptr;
     m_usuario_pronto = true;
     return m_usuario.get();
 }
 
-long CDadosTavon::LeConta(long chave, _RegContaPS* conta) {
-    if (!conta) return E_POINTER;
-    *conta = _RegContaPS{};
+// A cached lookup: the cache first, else the server (`le` fills the record), whose found record
+// joins the cache. `servidor` is called only on a miss.
+template <class Record, class Itf, class Le>
+long CDadosTavon::le_com_cache(long chave, Record* out, std::map<long, Record>& cache, Itf* (CDadosTavon::*servidor)(),
+                               Le le, long mensagem) {
+    if (!out) return E_POINTER;
+    *out = Record{};
     if (chave == 0) return 1;
-    if (auto it = m_contas.find(chave); it != m_contas.end()) {
-        *conta = it->second;
+    if (auto it = cache.find(chave); it != cache.end()) {
+        *out = it->second;
         return 0;
     }
-    IQVDF_Plano* servidor = GetInterfaceContas();
-    if (!servidor) return sem_servidor;
-    _RegContaPS lida{};
-    const HRESULT hr =
-        qv_chama_com_repeticao([&] { return servidor->LeConta(chave, reinterpret_cast<BYTE*>(&lida)); });
+    Itf* s = (this->*servidor)();
+    if (!s) return sem_servidor;
+    Record lido{};
+    const HRESULT hr = qv_chama_com_repeticao([&] { return le(s, reinterpret_cast<BYTE*>(&lido)); });
     if (hr == S_OK) {
-        m_contas[chave] = lida;
-        *conta = lida;
+        cache[chave] = lido;
+        *out = lido;
         return 0;
     }
-    if (FAILED(hr) && m_bTrataErros) reporta(hr, msg_le_conta, 1, __LINE__);
+    if (FAILED(hr) && m_bTrataErros) reporta(hr, mensagem, 1, __LINE__);
     return hr;
 }
 
+long CDadosTavon::LeConta(long chave, _RegContaPS* conta) {
+    return le_com_cache(chave, conta, m_contas, &CDadosTavon::GetInterfaceContas,
+                        [chave](IQVDF_Plano* s, BYTE* b) { return s->LeConta(chave, b); }, msg_le_conta);
+}
+
 long CDadosTavon::LePortador(long chave, _REG_BANCO_ps* portador) {
-    if (!portador) return E_POINTER;
-    *portador = _REG_BANCO_ps{};
-    if (chave == 0) return 1;
-    if (auto it = m_portadores.find(chave); it != m_portadores.end()) {
-        *portador = it->second;
-        return 0;
-    }
-    IQVFN_Banco* servidor = GetInterfacePortador();
-    if (!servidor) return sem_servidor;
-    _REG_BANCO_ps lido{};
-    const HRESULT hr =
-        qv_chama_com_repeticao([&] { return servidor->LeBanco(chave, reinterpret_cast<BYTE*>(&lido)); });
-    if (hr == S_OK) {
-        m_portadores[chave] = lido;
-        *portador = lido;
-        return 0;
-    }
-    if (FAILED(hr) && m_bTrataErros) reporta(hr, msg_le_portador, 1, __LINE__);
-    return hr;
+    return le_com_cache(chave, portador, m_portadores, &CDadosTavon::GetInterfacePortador,
+                        [chave](IQVFN_Banco* s, BYTE* b) { return s->LeBanco(chave, b); }, msg_le_portador);
 }
 
 HRESULT CDadosTavon::LeAcessoFiliais(uint8_t* tabela) {

@@ -60,6 +60,12 @@ public:
 
 private:
     void reporta(HRESULT hr, long mensagem, long flags, int linha) const;
+    template <class Block, class Itf>
+    HRESULT cria_e_inicializa(com::com_ptr<Itf>& servidor, const CLSID& clsid, long flags, long msg_cria,
+                              long msg_inicializa);
+    template <class Record, class Itf, class Le>
+    long le_com_cache(long chave, Record* out, std::map<long, Record>& cache, Itf* (CDadosTavon::*servidor)(), Le le,
+                      long mensagem);
 
     long m_lSessao = 0;
     CQVString m_sEmpresa;          // at most 31 characters

@@ -61,6 +61,10 @@ namespace {
 constexpr auto comum = [](CConexaoServidor& c, const sessao_atual& s) {
     c.Inicializa(s.empresa, s.usuario, s.sessao);
 };
+// The company's and the managerial chart, both with options '0' and '0'.
+constexpr auto plano_opcoes_zero = [](auto& c, const sessao_atual& s) {
+    c.Inicializa(s.empresa, s.usuario, s.sessao, '0', '0');
+};
 }  // namespace
 
 CConexaoFilial* CPoolConexoes::GetConexaoFilial() {
@@ -74,17 +78,9 @@ CConexaoUsuario* CPoolConexoes::GetConexaoUsuario() { return conexao<CConexaoUsu
 CConexaoEstado* CPoolConexoes::GetConexaoEstado() { return conexao<CConexaoEstado>(2, comum); }
 CConexaoMunicipio* CPoolConexoes::GetConexaoMunicipio() { return conexao<CConexaoMunicipio>(3, comum); }
 
-CConexaoPlanoContabil* CPoolConexoes::GetConexaoPlanoContabil() {
-    return conexao<CConexaoPlanoContabil>(4, [](CConexaoPlanoContabil& c, const sessao_atual& s) {
-        c.Inicializa(s.empresa, s.usuario, s.sessao, '0', '0');
-    });
-}
+CConexaoPlanoContabil* CPoolConexoes::GetConexaoPlanoContabil() { return conexao<CConexaoPlanoContabil>(4, plano_opcoes_zero); }
 
-CConexaoPlanoGerencial* CPoolConexoes::GetConexaoPlanoGerencial() {
-    return conexao<CConexaoPlanoGerencial>(5, [](CConexaoPlanoGerencial& c, const sessao_atual& s) {
-        c.Inicializa(s.empresa, s.usuario, s.sessao, '0', '0');
-    });
-}
+CConexaoPlanoGerencial* CPoolConexoes::GetConexaoPlanoGerencial() { return conexao<CConexaoPlanoGerencial>(5, plano_opcoes_zero); }
 
 CConexaoCFRT* CPoolConexoes::GetConexaoCFRT() { return conexao<CConexaoCFRT>(6, comum); }
 CConexaoCliente* CPoolConexoes::GetConexaoCliente() { return conexao<CConexaoCliente>(7, comum); }

@@ -33,9 +33,7 @@ CQVCurrencyEx::CQVCurrencyEx(bool duasCasas, unsigned modo, const CQVCurrencyEx&
 }
 
 CQVCurrencyEx& CQVCurrencyEx::operator=(const CQVCurrencyEx& other) {
-    m_valor = other.m_valor;
-    normaliza();
-    return *this;
+    return *this = other.m_valor;
 }
 CQVCurrencyEx& CQVCurrencyEx::operator=(CURRENCY cy) {
     m_valor = cy;
@@ -43,9 +41,7 @@ CQVCurrencyEx& CQVCurrencyEx::operator=(CURRENCY cy) {
     return *this;
 }
 CQVCurrencyEx& CQVCurrencyEx::operator=(double x) {
-    m_valor = QVConverteR8CY(x);
-    normaliza();
-    return *this;
+    return *this = QVConverteR8CY(x);
 }
 
 CQVCurrencyEx& CQVCurrencyEx::Arredonda() {
@@ -88,36 +84,24 @@ short CQVCurrencyEx::GetCentesimos() const {
 }
 
 CQVCurrencyEx& CQVCurrencyEx::operator+=(CURRENCY cy) {
-    m_valor = m_valor + cy;
-    normaliza();
-    return *this;
+    return *this = m_valor + cy;
 }
 CQVCurrencyEx& CQVCurrencyEx::operator-=(CURRENCY cy) {
-    m_valor = m_valor - cy;
-    normaliza();
-    return *this;
+    return *this = m_valor - cy;
 }
 CQVCurrencyEx& CQVCurrencyEx::operator*=(CURRENCY cy) {
-    m_valor = m_valor * cy;
-    normaliza();
-    return *this;
+    return *this = m_valor * cy;
 }
 CQVCurrencyEx& CQVCurrencyEx::operator/=(CURRENCY cy) {
-    m_valor = m_valor / cy;
-    normaliza();
-    return *this;
+    return *this = m_valor / cy;
 }
 CQVCurrencyEx& CQVCurrencyEx::operator+=(double x) { return *this += CQVCurrencyEx(x).m_valor; }
 CQVCurrencyEx& CQVCurrencyEx::operator-=(double x) { return *this -= CQVCurrencyEx(x).m_valor; }
 CQVCurrencyEx& CQVCurrencyEx::operator*=(double x) {
-    m_valor = m_valor * x;
-    normaliza();
-    return *this;
+    return *this = m_valor * x;
 }
 CQVCurrencyEx& CQVCurrencyEx::operator/=(double x) {
-    m_valor = m_valor / x;
-    normaliza();
-    return *this;
+    return *this = m_valor / x;
 }
 
 CURRENCY CQVCurrencyEx::CalculaPercentual(unsigned short p) const { return m_valor * qv_cy(p); }

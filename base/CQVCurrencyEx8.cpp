@@ -73,8 +73,7 @@ CQVCurrencyEx8::CQVCurrencyEx8(const CQVCurrencyEx8& other)
 }
 
 CQVCurrencyEx8& CQVCurrencyEx8::operator=(const CQVCurrencyEx8& other) {
-    m_valor = other.m_valor;
-    normaliza();
+    SetValor(other.m_valor);
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator=(int64_t valor) {
@@ -82,8 +81,7 @@ CQVCurrencyEx8& CQVCurrencyEx8::operator=(int64_t valor) {
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator=(double x) {
-    m_valor = from_double(x);
-    normaliza();
+    SetValor(from_double(x));
     return *this;
 }
 
@@ -162,53 +160,43 @@ CQVCurrencyEx8 CQVCurrencyEx8::CalculaPercentual(const CQVCurrencyEx8& rate) con
 }
 
 CQVCurrencyEx8& CQVCurrencyEx8::operator+=(const CQVCurrencyEx8& other) {
-    m_valor = checked_add(m_valor, other.m_valor);
-    normaliza();
+    SetValor(checked_add(m_valor, other.m_valor));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator-=(const CQVCurrencyEx8& other) {
-    m_valor = checked_sub(m_valor, other.m_valor);
-    normaliza();
+    SetValor(checked_sub(m_valor, other.m_valor));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator+=(CURRENCY cy) {
-    m_valor = checked_add(m_valor, from_cy(cy));
-    normaliza();
+    SetValor(checked_add(m_valor, from_cy(cy)));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator-=(CURRENCY cy) {
-    m_valor = checked_sub(m_valor, from_cy(cy));
-    normaliza();
+    SetValor(checked_sub(m_valor, from_cy(cy)));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator*=(const CQVCurrencyEx8& other) {
-    m_valor = product(m_valor, other.m_valor, -8);
-    normaliza();
+    SetValor(product(m_valor, other.m_valor, -8));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator/=(const CQVCurrencyEx8& other) {
-    m_valor = quotient(m_valor, other.m_valor, 8);
-    normaliza();
+    SetValor(quotient(m_valor, other.m_valor, 8));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator*=(CURRENCY cy) {
-    m_valor = product(m_valor, cy.int64, -4);
-    normaliza();
+    SetValor(product(m_valor, cy.int64, -4));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator/=(CURRENCY cy) {
-    m_valor = quotient(m_valor, cy.int64, 4);
-    normaliza();
+    SetValor(quotient(m_valor, cy.int64, 4));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator*=(double x) {
-    m_valor = product(m_valor, x);
-    normaliza();
+    SetValor(product(m_valor, x));
     return *this;
 }
 CQVCurrencyEx8& CQVCurrencyEx8::operator/=(double x) {
-    m_valor = quotient(m_valor, x);
-    normaliza();
+    SetValor(quotient(m_valor, x));
     return *this;
 }
 

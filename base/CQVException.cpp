@@ -41,19 +41,7 @@ std::string CQVException::GetMensagem() const {
 }
 
 std::string CQVException::TextoRelatorio() const {
-    std::string texto = GetMensagem();
-    if (texto.empty()) {
-        char buffer[80];
-        snprintf(buffer, sizeof buffer, "Erro desconhecido encontrado. Código (%d)", m_numeroMensagem);
-        texto = buffer;
-    }
-    if (m_erroSistema != 0) {
-        char buffer[400];
-        snprintf(buffer, sizeof buffer, "\nErro do SO: %lu - %s", static_cast<unsigned long>(m_erroSistema),
-                 CQVMensagem::GetErroSO(m_erroSistema).c_str());
-        texto += buffer;
-    }
-    return QVGetNomeModulo(m_modulo) + ": " + texto;
+    return QVGetNomeModulo(m_modulo) + ": " + qv_texto_completo(GetMensagem(), m_numeroMensagem, m_erroSistema);
 }
 
 int CQVException::ReportError(UINT tipoCaixa, UINT) const {

@@ -92,8 +92,7 @@ std::string CQVMensagem::GetTexto(int numero, int modulo) {
     return resultado;
 }
 
-std::string CQVMensagem::Mostra(int numero, int modulo, DWORD erroSistema, UINT tipoCaixa) {
-    std::string texto = GetTexto(numero, modulo);
+std::string qv_texto_completo(std::string texto, int numero, DWORD erroSistema) {
     if (texto.empty()) {
         char buffer[80];
         snprintf(buffer, sizeof buffer, "Erro desconhecido encontrado. Código (%d)", numero);
@@ -102,9 +101,14 @@ std::string CQVMensagem::Mostra(int numero, int modulo, DWORD erroSistema, UINT 
     if (erroSistema != 0) {
         char buffer[400];
         snprintf(buffer, sizeof buffer, "\nErro do SO: %lu - %s", static_cast<unsigned long>(erroSistema),
-                 GetErroSO(erroSistema).c_str());
+                 CQVMensagem::GetErroSO(erroSistema).c_str());
         texto += buffer;
     }
+    return texto;
+}
+
+std::string CQVMensagem::Mostra(int numero, int modulo, DWORD erroSistema, UINT tipoCaixa) {
+    const std::string texto = qv_texto_completo(GetTexto(numero, modulo), numero, erroSistema);
     qv_event_log(qv_tipo_evento_caixa(tipoCaixa), QVGetNomeModulo(modulo) + ": " + texto);
     return texto;
 }

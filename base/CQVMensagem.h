@@ -25,5 +25,9 @@ public:
     static std::string CaminhoArquivo(int modulo);
 };
 
+// The text a message shows: `texto`, or "Erro desconhecido encontrado. Código (n)" when that is
+// empty, followed, when `erroSistema` is not 0, by the system's text for it on a line of its own.
+std::string qv_texto_completo(std::string texto, int numero, DWORD erroSistema);
+
 // The event-log entry type that stands for a message box of this type (its icon).
 WORD qv_tipo_evento_caixa(UINT tipoCaixa);

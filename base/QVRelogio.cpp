@@ -27,6 +27,18 @@ FILETIME to_filetime(uint64_t v) {
     throw CQVException(texto, 1, GetLastError());
 }
 
+// One Win32 time conversion; a failure throws with `contexto` (who asked, and the call).
+template <class De, class Para>
+Para converte(BOOL(WINAPI* conversao)(const De*, Para*), const De& de, const char* contexto) {
+    Para para;
+    if (!conversao(&de, &para)) throw_system(contexto);
+    return para;
+}
+
+FILETIME local_para_utc(const FILETIME& local) {
+    return converte(LocalFileTimeToFileTime, local, "GetCurrentTime_SystemTimeAsFileTime: LocalFileTimeToFileTime");
+}
+
 // The bad value last reported, so that a bad setting gives one entry, not one per reading.
 std::mutex g_report_mutex;
 std::string g_reported;
@@ -93,33 +105,22 @@ std::string two_digits3(const char* format, int a, int b, int c) {
 FILETIME GetCurrentTime_LocalFileTime() {
     SYSTEMTIME local;
     GetLocalTime(&local);
-    FILETIME now;
-    if (!SystemTimeToFileTime(&local, &now)) throw_system("Helper_SystemTimeToFileTime: SystemTimeToFileTime");
+    const FILETIME now = converte(SystemTimeToFileTime, local, "Helper_SystemTimeToFileTime: SystemTimeToFileTime");
     uint64_t simulated = 0;
     if (simulated_now(to_u64(now), simulated)) return to_filetime(simulated);
     return now;
 }
 
 SYSTEMTIME GetCurrentTime_LocalTime() {
-    const FILETIME ft = GetCurrentTime_LocalFileTime();
-    SYSTEMTIME st;
-    if (!FileTimeToSystemTime(&ft, &st)) throw_system("GetCurrentTime_LocalTime: FileTimeToSystemTime");
-    return st;
+    return converte(FileTimeToSystemTime, GetCurrentTime_LocalFileTime(),
+                    "GetCurrentTime_LocalTime: FileTimeToSystemTime");
 }
 
-FILETIME GetCurrentTime_SystemTimeAsFileTime() {
-    const FILETIME local = GetCurrentTime_LocalFileTime();
-    FILETIME utc;
-    if (!LocalFileTimeToFileTime(&local, &utc))
-        throw_system("GetCurrentTime_SystemTimeAsFileTime: LocalFileTimeToFileTime");
-    return utc;
-}
+FILETIME GetCurrentTime_SystemTimeAsFileTime() { return local_para_utc(GetCurrentTime_LocalFileTime()); }
 
 SYSTEMTIME GetCurrentTime_SystemTime() {
-    const FILETIME ft = GetCurrentTime_SystemTimeAsFileTime();
-    SYSTEMTIME st;
-    if (!FileTimeToSystemTime(&ft, &st)) throw_system("GetCurrentTime_SystemTime: FileTimeToSystemTime");
-    return st;
+    return converte(FileTimeToSystemTime, GetCurrentTime_SystemTimeAsFileTime(),
+                    "GetCurrentTime_SystemTime: FileTimeToSystemTime");
 }
 
 __time64_t GetCurrentTime_CTime() {
@@ -203,9 +204,7 @@ std::string QVGetHoraAtualSegundosTexto() { return QVFormataSegundos(QVGetSegund
 
 int32_t QVGetFusoHorario() {
     const FILETIME local = GetCurrentTime_LocalFileTime();
-    FILETIME utc;
-    if (!LocalFileTimeToFileTime(&local, &utc))
-        throw_system("GetCurrentTime_SystemTimeAsFileTime: LocalFileTimeToFileTime");
+    const FILETIME utc = local_para_utc(local);
     const int64_t minutos = (static_cast<int64_t>(to_u64(utc)) - static_cast<int64_t>(to_u64(local))) / 600000000;
     return static_cast<int32_t>(minutos / 60 * 100 + minutos % 60);
 }

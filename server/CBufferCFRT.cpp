@@ -140,21 +140,13 @@ void CBufferCFRT::SetCacheInfoExtras(bool usa) {
 namespace {
 
 using inhouse::copia_texto;
+using inhouse::poe_campo;
 using inhouse::texto_campo;
 
-template <size_t N>
-std::string_view texto(const char (&campo)[N]) noexcept {
-    return texto_campo(campo, N);
-}
-template <size_t N>
-void poe_texto(char (&campo)[N], std::string_view t) noexcept {
-    std::memset(campo, 0, N);
-    copia_texto(campo, N - 1, t);
-}
 // A field copied whole, its text cut to the target and always ended inside it.
 template <size_t N, size_t M>
 void copia_campo(char (&destino)[N], const char (&origem)[M]) noexcept {
-    poe_texto(destino, texto(origem));
+    poe_campo(destino, texto_campo(origem));
 }
 
 bool sim(char c) noexcept { return c == 'S' || c == 's'; }
@@ -351,8 +343,8 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     const QVCFRT& pedido = dados->m_registro;
     const bool atualiza = pedido.atualiza != 0;
     long posicao = pedido.posicao_plano;
-    const std::string codigo(texto(pedido.codigo));
-    const std::string classificacao(texto(pedido.classificacao));
+    const std::string codigo(texto_campo(pedido.codigo));
+    const std::string classificacao(texto_campo(pedido.classificacao));
     if (posicao == 0 && codigo.empty() && classificacao.empty()) return QVCFRT_SEM_CHAVE;
 
     _RegContaPS conta{};
@@ -398,7 +390,7 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
         r.posicao_plano = conta.posicao;
         r.posicao_cadastro = conta.posicao_cadastro;
         copia_campo(r.classificacao, conta.classificacao);
-        poe_texto(r.codigo, texto(conta.codigo).substr(0, 10));
+        poe_campo(r.codigo, texto_campo(conta.codigo).substr(0, 10));
         copia_campo(r.nome, conta.nome);
         copia_campo(r.cnpj_cpf, conta.segundo_nome);
         r.caractere_conta = conta.caractere;
@@ -454,7 +446,7 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
         copia_campo(r.nome, p.nome);
         r.posicao_plano = r.posicao_cadastro;
         std::memset(r.classificacao, 0, sizeof r.classificacao);
-        poe_texto(r.codigo, texto(p.codigo).substr(0, 10));
+        poe_campo(r.codigo, texto_campo(p.codigo).substr(0, 10));
         copia_campo(r.cnpj_cpf, p.segundo_nome);
         r.tipo_conta = p.tipo_conta;
         r.caractere_conta = p.caractere_conta;
@@ -516,7 +508,7 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     if (hr != S_OK) return hr;
     campos_endereco(r, e, para_registro{});
     r.valor_2600 = e.valor_2600;
-    poe_texto(r.cep, FormataCEP(e.cep > 0 ? std::to_string(e.cep) : std::string()));
+    poe_campo(r.cep, FormataCEP(e.cep > 0 ? std::to_string(e.cep) : std::string()));
     r.flag_3066 = (e.flags & 2) ? 'S' : 'N';
     r.sem_numero = (e.flags & 4) ? 'S' : 'N';
     // Record byte 3073 lies inside the extra information: the whole record, when there is one,
@@ -529,12 +521,12 @@ HRESULT CBufferCFRT::LeRegistro(CQVCFRTDados* dados, long mascara) {
     }
 
     if (p.tipo & 128) {
-        poe_texto(r.estado_civil, estado_civil_texto(fisica.estado_civil));
+        poe_campo(r.estado_civil, estado_civil_texto(fisica.estado_civil));
         if (tem_conjuge) {
             char cpf[21] = {};
             copia_texto(cpf, 16, expande_cpf(conjuge.cpf_bcd));
             MascaraCpfCnpj(cpf, 1);
-            poe_texto(r.cpf_conjuge, cpf);
+            poe_campo(r.cpf_conjuge, cpf);
         }
     } else {
         campos_juridica(r, juridica, para_registro{});
@@ -636,8 +628,8 @@ HRESULT CBufferCFRT::Grava(QVCFRT* registro) {
 HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
     if (!dados) return E_POINTER;
     QVCFRT r = dados->m_registro;     // written back to the holder only when everything is saved
-    const std::string classificacao(texto(r.classificacao));
-    const std::string codigo(texto(r.codigo));
+    const std::string classificacao(texto_campo(r.classificacao));
+    const std::string codigo(texto_campo(r.codigo));
     const char regra = regra_posicao();
 
     // Every check comes before the first write, so that a refused record leaves nothing behind
@@ -720,14 +712,14 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
     QV_CFRT_JURIDICA juridica{};
     QV_CFRT_FISICA pessoa_fisica{};
     QV_CFRT_CONJUGE conjuge{};
-    const std::string estado_civil(texto(r.estado_civil));
+    const std::string estado_civil(texto_campo(r.estado_civil));
     const bool casado = fisica && !estado_civil.empty() && (estado_civil[0] == 'C' || estado_civil[0] == 'c');
     if (fisica) {
         pessoa_fisica.estado_civil = estado_civil_caractere(estado_civil);
         pessoa_fisica.tem_conjuge = casado ? 1 : 0;
         if (casado) {
             char cpf[21] = {};
-            copia_texto(cpf, 16, texto(r.cpf_conjuge));
+            copia_texto(cpf, 16, texto_campo(r.cpf_conjuge));
             MascaraCpfCnpj(cpf, 0);
             compacta_cpf(cpf, conjuge.cpf_bcd);
         }
@@ -737,7 +729,7 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
     QV_CFRT_ENDERECO e{};
     {
         std::string digitos;
-        for (char c : texto(r.cep))
+        for (char c : texto_campo(r.cep))
             if (c >= '0' && c <= '9') digitos += c;
         e.cep = digitos.empty() ? 0 : static_cast<int32_t>(std::stoll(digitos.substr(0, 9)));
     }

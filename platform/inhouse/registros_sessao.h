@@ -91,6 +91,18 @@ inline std::string_view texto_campo(const char* campo, size_t largura) noexcept 
     return {campo, nul ? static_cast<size_t>(static_cast<const char*>(nul) - campo) : largura};
 }
 
+// The same for a whole fixed field: its text, and a new text in place of the old (the field is
+// zero-filled first, the text cut to leave room for the NUL).
+template <size_t N>
+std::string_view texto_campo(const char (&campo)[N]) noexcept {
+    return texto_campo(campo, N);
+}
+template <size_t N>
+void poe_campo(char (&campo)[N], std::string_view texto) noexcept {
+    std::memset(campo, 0, N);
+    copia_texto(campo, N - 1, texto);
+}
+
 // Between the typed record and the interface's byte block (the same bytes).
 template <class Block, class Record>
 Block como_bloco(const Record& r) noexcept {

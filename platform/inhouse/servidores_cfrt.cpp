@@ -13,12 +13,7 @@ namespace {
 
 template <size_t N>
 std::string campo(const char (&c)[N]) {
-    return std::string(texto_campo(c, N));
-}
-template <size_t N>
-void poe(char (&c)[N], std::string_view t) noexcept {
-    std::memset(c, 0, N);
-    copia_texto(c, N - 1, t);
+    return std::string(texto_campo(c));
 }
 char letra(const std::string& t, char padrao) { return t.empty() ? padrao : t[0]; }
 
@@ -58,10 +53,10 @@ void conta_de_linha(const sqlite::statement& q, _RegContaPS& c) {
     c = _RegContaPS{};
     c.posicao = q.column_int(0);
     c.posicao_2 = c.posicao;
-    poe(c.classificacao, q.column_text(1));
-    poe(c.codigo, q.column_text(2));
-    poe(c.nome, q.column_text(3));
-    poe(c.segundo_nome, q.column_text(4));
+    poe_campo(c.classificacao, q.column_text(1));
+    poe_campo(c.codigo, q.column_text(2));
+    poe_campo(c.nome, q.column_text(3));
+    poe_campo(c.segundo_nome, q.column_text(4));
     c.tipo = letra(q.column_text(5), 'A');
     c.caractere = letra(q.column_text(6), '\0');
     c.posicao_cadastro = q.column_int(7);
@@ -266,10 +261,10 @@ QV_CFRT_PRINCIPAL principal_de_colunas(const sqlite::statement& q) {
     p.posicao_plano = q.column_int(c_posicao_plano);
     p.tipo = bits_tipo(letra(q.column_text(c_tipo), ' '), letra(q.column_text(c_situacao), 'A'),
                        letra(q.column_text(c_pessoa), 'J'));
-    poe(p.codigo, q.column_text(c_codigo));
-    poe(p.nome, q.column_text(c_nome));
-    poe(p.segundo_nome, q.column_text(c_cnpj_cpf));
-    poe(p.contato, q.column_text(c_contato));
+    poe_campo(p.codigo, q.column_text(c_codigo));
+    poe_campo(p.nome, q.column_text(c_nome));
+    poe_campo(p.segundo_nome, q.column_text(c_cnpj_cpf));
+    poe_campo(p.contato, q.column_text(c_contato));
     p.pagamento[0] = static_cast<uint16_t>(q.column_int(c_condicao));
     p.pagamento[1] = static_cast<uint16_t>(q.column_int(c_forma));
     p.pagamento[2] = static_cast<uint16_t>(q.column_int(c_cobranca));
@@ -281,21 +276,21 @@ QV_CFRT_PRINCIPAL principal_de_colunas(const sqlite::statement& q) {
 
 QV_CFRT_JURIDICA juridica_de_colunas(const sqlite::statement& q) {
     QV_CFRT_JURIDICA j{};
-    poe(j.inscricao_estadual, q.column_text(c_ie));
+    poe_campo(j.inscricao_estadual, q.column_text(c_ie));
     return j;
 }
 
 QV_CFRT_ENDERECO endereco_de_colunas(const sqlite::statement& q) {
     QV_CFRT_ENDERECO e{};
     e.numero = q.column_int(c_numero);
-    poe(e.rua, q.column_text(c_rua));
-    poe(e.complemento, q.column_text(c_complemento));
-    poe(e.bairro, q.column_text(c_bairro));
-    poe(e.municipio, q.column_text(c_municipio));
-    poe(e.uf, q.column_text(c_uf));
+    poe_campo(e.rua, q.column_text(c_rua));
+    poe_campo(e.complemento, q.column_text(c_complemento));
+    poe_campo(e.bairro, q.column_text(c_bairro));
+    poe_campo(e.municipio, q.column_text(c_municipio));
+    poe_campo(e.uf, q.column_text(c_uf));
     e.cep = q.column_int(c_cep);
-    poe(e.ddd, q.column_text(c_ddd));
-    poe(e.telefone, q.column_text(c_telefone));
+    poe_campo(e.ddd, q.column_text(c_ddd));
+    poe_campo(e.telefone, q.column_text(c_telefone));
     e.flags = 2;
     e.tem_info_extras = 1;
     return e;
@@ -625,7 +620,7 @@ HRESULT STDMETHODCALLTYPE BancoServer::LeBanco(LONG chave, BYTE* banco) noexcept
     q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(chave));
     const bool achou = q.step();
     if (achou) {
-        poe(r.nome, q.column_text(0));
+        poe_campo(r.nome, q.column_text(0));
         r.limite = q.column_int64(1) * 100;
         r.inativo = q.column_int(2) ? 1 : 0;
     }

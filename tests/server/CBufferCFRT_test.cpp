@@ -14,9 +14,9 @@
 namespace {
 
 template <size_t N>
-std::string txt(const char (&c)[N]) { return std::string(inhouse::texto_campo(c, N)); }
+std::string txt(const char (&c)[N]) { return std::string(inhouse::texto_campo(c)); }
 template <size_t N>
-void put(char (&c)[N], std::string_view t) { std::memset(c, 0, N); inhouse::copia_texto(c, N - 1, t); }
+void put(char (&c)[N], std::string_view t) { inhouse::poe_campo(c, t); }
 
 bool same(const QVCFRT& a, const QVCFRT& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 

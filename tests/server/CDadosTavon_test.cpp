@@ -30,7 +30,7 @@ protected:
 };
 
 template <size_t N>
-std::string txt(const char (&c)[N]) { return std::string(inhouse::texto_campo(c, N)); }
+std::string txt(const char (&c)[N]) { return std::string(inhouse::texto_campo(c)); }
 
 }  // namespace
 

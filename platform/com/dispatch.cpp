@@ -2,6 +2,7 @@
 
 #include <oleauto.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -74,8 +75,13 @@ bool find_function(ITypeInfo* info, DISPID id, WORD flags, func_desc_holder& out
 HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* excep, UINT* arg_err) noexcept try {
     if (!info) return E_UNEXPECTED;
+    // Only a call with a by-reference VARIANT needs the method's description; every other call
+    // goes straight to the type library.
+    const bool has_variant_ref =
+        params && std::any_of(params->rgvarg, params->rgvarg + params->cArgs,
+                              [](const VARIANT& v) { return V_VT(&v) == (VT_BYREF | VT_VARIANT); });
     func_desc_holder func{info};
-    if (!params || params->cArgs == 0 || !find_function(info, id, flags, func))
+    if (!has_variant_ref || !find_function(info, id, flags, func))
         return info->Invoke(itf, id, flags, params, result, excep, arg_err);
 
     std::vector<VARIANT> args(params->rgvarg, params->rgvarg + params->cArgs);

@@ -3,25 +3,18 @@
 #include <cstring>
 
 #include "base/CQVException.h"
+#include "platform/com/text.h"
 
 namespace {
 
-constexpr UINT ansi_code_page = 1252;   // the server's texts are CP1252 whatever the machine uses
 
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
+// CP1252 whatever the machine's code page; the text as it was when it cannot be converted.
 std::string utf8_to_ansi(const std::string& utf8) {
     const std::string text(utf8.c_str());   // up to the first NUL
-    if (text.empty()) return text;
-    const int wide_len = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (wide_len <= 0) return text;
-    std::wstring wide(static_cast<size_t>(wide_len), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), wide_len);
-    const int len = WideCharToMultiByte(ansi_code_page, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
-    if (len <= 0) return text;
-    std::string ansi(static_cast<size_t>(len), '\0');
-    WideCharToMultiByte(ansi_code_page, 0, wide.data(), wide_len, ansi.data(), len, nullptr, nullptr);
-    return ansi;
+    std::string ansi = com::utf8_to_ansi(text);
+    return ansi.empty() ? text : ansi;
 }
 
 void read_exact(HANDLE h, char* buffer, DWORD size, const std::string& caminho) {

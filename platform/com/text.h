@@ -10,8 +10,9 @@ inline constexpr UINT ansi_code_page = 1252;
 
 std::wstring to_wide(std::string_view ansi);
 std::string to_ansi(std::wstring_view wide);
-// CP1252 to UTF-8 (file names for SQLite).
+// CP1252 and UTF-8 (SQLite's text, files marked as UTF-8); empty when the input is empty.
 std::string ansi_to_utf8(std::string_view ansi);
+std::string utf8_to_ansi(std::string_view utf8);
 // Null means empty; the BSTR stays the caller's.
 std::string from_bstr(BSTR value);
 // Throws std::bad_alloc when no BSTR can be had.

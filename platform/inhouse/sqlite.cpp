@@ -11,32 +11,12 @@ namespace inhouse::sqlite {
 
 namespace {
 
-std::string wide_to_utf8(std::wstring_view wide) {
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
-                        nullptr);
-    return out;
-}
-
-std::wstring utf8_to_wide(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
 [[noreturn]] void fail_with(const char* what) {
     com::fail(std::string("Erro no banco de dados: ") + (what ? what : "?"), E_FAIL);
 }
 
 }  // namespace
 
-std::string utf8_from_ansi(std::string_view ansi) { return wide_to_utf8(com::to_wide(ansi)); }
-std::string ansi_from_utf8(std::string_view utf8) { return com::to_ansi(utf8_to_wide(utf8)); }
 
 void check(sqlite3* db, int rc) {
     if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
@@ -112,7 +92,7 @@ statement& statement::bind(int index, double value) {
     return *this;
 }
 
-statement& statement::bind_text(int index, std::string_view ansi) { return bind_utf8(index, utf8_from_ansi(ansi)); }
+statement& statement::bind_text(int index, std::string_view ansi) { return bind_utf8(index, com::ansi_to_utf8(ansi)); }
 
 statement& statement::bind_utf8(int index, std::string_view utf8) {
     check(sqlite3_db_handle(m_stmt),
@@ -150,7 +130,7 @@ int64_t statement::column_int64(int column) const noexcept { return sqlite3_colu
 
 double statement::column_double(int column) const noexcept { return sqlite3_column_double(m_stmt, column); }
 
-std::string statement::column_text(int column) const { return ansi_from_utf8(column_utf8(column)); }
+std::string statement::column_text(int column) const { return com::utf8_to_ansi(column_utf8(column)); }
 
 std::string statement::column_utf8(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));

@@ -10,9 +10,6 @@
 
 namespace inhouse::sqlite {
 
-std::string utf8_from_ansi(std::string_view ansi);
-std::string ansi_from_utf8(std::string_view utf8);
-
 // Throws com::failure{E_FAIL, "Erro no banco de dados: ..."} when rc is not one of the ok codes.
 void check(sqlite3* db, int rc);
 

@@ -7,6 +7,8 @@
 
 #include "base/QVRelogio.h"
 #include "base/qv_ansi_case.h"
+#include "platform/com/registrar.h"
+#include "platform/com/text.h"
 
 namespace {
 
@@ -140,8 +142,8 @@ std::string CTimer::Relatorio() {
 void CTimer::escreve(const std::string& texto) {
     std::string caminho = m_arquivo;
     if (caminho.empty()) {
-        char programa[MAX_PATH + 1] = {};
-        if (GetModuleFileNameA(nullptr, programa, MAX_PATH) == 0) return;
+        const std::string programa = com::to_ansi(com::module_path());
+        if (programa.empty()) return;
         caminho = qv_ansi_to_lower(programa);
         const size_t exe = caminho.rfind(".exe");
         if (exe != std::string::npos) caminho.replace(exe, 4, "t.log");

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "base/QVSleep.h"
+#include "platform/com/registrar.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
 #include "platform/inhouse/inhouse_guids.h"
@@ -24,13 +25,6 @@ HRESULT last_error_hr() {
     return error ? static_cast<HRESULT>(0x80070000u | error) : E_FAIL;
 }
 
-std::string guid_text(REFGUID guid) {
-    wchar_t wide[40] = {};
-    StringFromGUID2(guid, wide, 40);
-    std::string out;
-    for (const wchar_t* p = wide; *p; ++p) out += static_cast<char>(*p);   // hex digits and braces
-    return out;
-}
 
 // A string value of `key` of at most `max_chars` characters with its terminating NUL, accepted
 // only as REG_SZ or REG_EXPAND_SZ stored with that NUL; anything else counts as missing. Read
@@ -146,7 +140,7 @@ std::string QVLeServidorRemoto(REFCLSID clsid) {
     try {
         std::string appid;
         {
-            auto key = open_read(HKEY_CLASSES_ROOT, "CLSID\\" + guid_text(clsid));
+            auto key = open_read(HKEY_CLASSES_ROOT, "CLSID\\" + com::guid_text_ansi(clsid));
             if (!key || !read_string_value(key.get(), L"AppID", 64, appid)) return {};
         }
         auto key = open_read(HKEY_CLASSES_ROOT, "AppID\\" + appid);
@@ -250,11 +244,10 @@ void QVReportaEvento(REFCLSID clsid, HRESULT hr, WORD tipo, const std::string& t
         char system_text[256] = {};
         FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
                        nullptr, static_cast<DWORD>(hr), 0, system_text, 255, nullptr);
-        char program[MAX_PATH + 1] = {};
-        GetModuleFileNameA(nullptr, program, MAX_PATH);
+        const std::string program = com::to_ansi(com::module_path());
         char code[16];
         std::snprintf(code, sizeof code, "0x%lX", static_cast<unsigned long>(static_cast<DWORD>(hr)));
-        const std::string detail = std::string("\nHR: ") + code + " (" + system_text + ")\nCLSID: " + guid_text(clsid) +
+        const std::string detail = std::string("\nHR: ") + code + " (" + system_text + ")\nCLSID: " + com::guid_text_ansi(clsid) +
                                    "\nPrograma: " + program + "\n";
 
         if (qv_event_report_capture* capture = g_event_capture.load()) {

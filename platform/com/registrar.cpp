@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include "text.h"
 #include "unique.h"
 
 namespace com {
@@ -11,6 +12,8 @@ std::wstring guid_text(REFGUID guid) {
     StringFromGUID2(guid, buf, 40);
     return buf;
 }
+
+std::string guid_text_ansi(REFGUID guid) { return to_ansi(guid_text(guid)); }
 
 std::wstring module_path() {
     std::wstring path(MAX_PATH, L'\0');

@@ -23,6 +23,8 @@ struct reg_script {
 };
 
 std::wstring guid_text(REFGUID guid);
+// The same text in the server's narrow strings.
+std::string guid_text_ansi(REFGUID guid);
 
 reg_script appid_script(const wchar_t* app_name, REFGUID appid);
 reg_script class_script(const wchar_t* app_name, const class_info& info, const std::wstring& server_path,

@@ -1,5 +1,7 @@
 #include "platform/inhouse/stand_in.h"
 
+#include "platform/com/registrar.h"
+
 #include <objbase.h>
 
 #include "platform/com/failure.h"
@@ -18,13 +20,7 @@ HRESULT stand_in_failure() noexcept {
     }
 }
 
-std::string guid_text(REFGUID guid) {
-    wchar_t wide[40] = {};
-    StringFromGUID2(guid, wide, 40);
-    std::string out;
-    for (const wchar_t* p = wide; *p; ++p) out += static_cast<char>(*p);   // ASCII only
-    return out;
-}
+std::string guid_text(REFGUID guid) { return com::guid_text_ansi(guid); }
 
 std::string hex_bytes(const void* data, size_t size) {
     static const char digits[] = "0123456789ABCDEF";

@@ -8,30 +8,15 @@
 
 namespace {
 
-DISPID dispid_of(IDispatch* object, const wchar_t* name) {
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    object->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
-    return id;
-}
-
-com::com_ptr<IDispatch> create(const wchar_t* progid) {
-    CLSID clsid;
-    com::com_ptr<IDispatch> object;
-    if (SUCCEEDED(CLSIDFromProgID(progid, &clsid)))
-        CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, object.put_void());
-    return object;
-}
-
 void run() {
-    auto sonda = create(L"ZidizUviTeste.Sonda");
-    auto raiz = create(L"ZidizUvi.QV_Inicializa");
+    auto sonda = bench::create(L"ZidizUviTeste.Sonda");
+    auto raiz = bench::create(L"ZidizUvi.QV_Inicializa");
     if (!sonda || !raiz) {
         std::printf("  (servers not registered: run scripts/bench)\n");
         return;
     }
-    const DISPID vazio = dispid_of(sonda.get(), L"Vazio");
-    const DISPID inicializado = dispid_of(raiz.get(), L"m_bInicializado");
+    const DISPID vazio = bench::dispid_of(sonda.get(), L"Vazio");
+    const DISPID inicializado = bench::dispid_of(raiz.get(), L"m_bInicializado");
     DISPPARAMS none{};
     const double empty_call = bench::measure([&] {
         com::unique_variant result;

@@ -9,16 +9,12 @@
 namespace {
 
 void run() {
-    CLSID clsid;
-    com::com_ptr<IDispatch> raiz;
-    if (FAILED(CLSIDFromProgID(L"ZidizUvi.QV_Inicializa", &clsid)) ||
-        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, raiz.put_void()))) {
+    auto raiz = bench::create(L"ZidizUvi.QV_Inicializa");
+    if (!raiz) {
         std::printf("  (server not registered: run scripts/bench)\n");
         return;
     }
-    DISPID inicializa = DISPID_UNKNOWN;
-    LPOLESTR name[] = {const_cast<LPOLESTR>(L"Inicializa")};
-    raiz->GetIDsOfNames(IID_NULL, name, 1, 0, &inicializa);
+    const DISPID inicializa = bench::dispid_of(raiz.get(), L"Inicializa");
     com::unique_bstr empresa(SysAllocString(L"DEMO")), usuario(SysAllocString(L"ADMIN")),
         senha(SysAllocString(L"admin123"));
     HRESULT last = S_OK;

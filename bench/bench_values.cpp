@@ -14,7 +14,7 @@ namespace {
 // Keeps the optimiser from dropping a result.
 template <class T>
 void keep(T value) {
-    static volatile T sink;
+    [[maybe_unused]] static volatile T sink;
     sink = value;
 }
 

@@ -2,11 +2,14 @@
 // A small benchmark harness: each figure is the best of several timed batches, in nanoseconds per
 // operation. Not a test: it prints figures and never fails on a time.
 #include <windows.h>
+#include <oaidl.h>
 
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/com/com_ptr.h"
 
 namespace bench {
 
@@ -39,6 +42,10 @@ inline void print(const figure& f) {
 }
 
 inline void ratio(const char* what, double a, double b) { std::printf("  %-58s %12.2f x\n", what, a / b); }
+
+// An object of a registered server, out of process, through IDispatch; null when not registered.
+com::com_ptr<IDispatch> create(const wchar_t* progid);
+DISPID dispid_of(IDispatch* object, const wchar_t* name);
 
 // One group of figures; groups register themselves and run in name order.
 struct group {

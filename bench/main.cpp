@@ -8,6 +8,21 @@
 #include "harness.h"
 
 namespace bench {
+com::com_ptr<IDispatch> create(const wchar_t* progid) {
+    CLSID clsid;
+    com::com_ptr<IDispatch> object;
+    if (SUCCEEDED(CLSIDFromProgID(progid, &clsid)))
+        CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, object.put_void());
+    return object;
+}
+
+DISPID dispid_of(IDispatch* object, const wchar_t* name) {
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    object->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
+    return id;
+}
+
 std::vector<group>& groups() {
     static std::vector<group> all;
     return all;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/CQVString.h"
 #include "CCacheServidores.h"
 #include "CPoolConexoes.h"
 #include "CSessaoGlobal.h"
@@ -65,12 +66,7 @@ bool empresa_na_lista(IQVEmpresas* servidor, const std::string& empresa, HRESULT
 
 }  // namespace
 
-std::string chave_empresa_digitada(const std::string& texto) {
-    constexpr const char* brancos = " \t\r\n";
-    const auto first = texto.find_first_not_of(brancos);
-    if (first == std::string::npos) return {};
-    return texto.substr(first, texto.find_last_not_of(brancos) - first + 1);
-}
+std::string chave_empresa_digitada(const std::string& texto) { return CQVString(texto).Trim(); }
 
 CTW_Inicializa::~CTW_Inicializa() { CSessaoGlobal::Esquece(this); }
 

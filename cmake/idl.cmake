@@ -1,19 +1,36 @@
-# zu_add_typelib(target idl_file name): runs widl for this architecture and gives an object
-# library with the IIDs/CLSIDs, the header directory and the .tlb path in ${name}_TLB.
+# zu_add_typelib(target idl_file name [IMPORTS part...]): runs widl for this architecture and gives
+# an object library with the IIDs/CLSIDs, the header directory and the .tlb path in ${name}_TLB.
+# Each IMPORTS part is idl/<part>.idl (its interfaces, imported by the library file, with a header
+# and interface ids of its own) and idl/<part>_classes.idl (its coclasses, included inside the
+# library block).
 set(ZU_WIDL_INCLUDE /usr/include/wine/wine/windows)
 function(zu_add_typelib target idl name)
+    cmake_parse_arguments(arg "" "" "IMPORTS" ${ARGN})
     set(gen ${CMAKE_BINARY_DIR}/gen)
     file(MAKE_DIRECTORY ${gen})
     get_filename_component(idl_dir ${idl} DIRECTORY)
     set(widl ${ZU_WIDL} ${ZU_WIDL_FLAGS} -I${ZU_WIDL_INCLUDE} -I${idl_dir} -I${CMAKE_SOURCE_DIR}/idl)
+    set(part_outputs "")
+    set(part_sources "")
+    foreach(part ${arg_IMPORTS})
+        set(part_idl ${idl_dir}/${part}.idl)
+        add_custom_command(
+            OUTPUT ${gen}/${part}.h ${gen}/${part}_i.c
+            COMMAND ${widl} -h -o ${gen}/${part}.h ${part_idl}
+            COMMAND ${widl} -u -o ${gen}/${part}_i.c ${part_idl}
+            DEPENDS ${part_idl}
+            COMMENT "widl ${part}")
+        list(APPEND part_outputs ${gen}/${part}.h ${gen}/${part}_i.c)
+        list(APPEND part_sources ${part_idl} ${idl_dir}/${part}_classes.idl)
+    endforeach()
     add_custom_command(
         OUTPUT ${gen}/${name}.h ${gen}/${name}_i.c ${gen}/${name}.tlb
         COMMAND ${widl} -h -o ${gen}/${name}.h ${idl}
         COMMAND ${widl} -u -o ${gen}/${name}_i.c ${idl}
         COMMAND ${widl} -t -o ${gen}/${name}.tlb ${idl}
-        DEPENDS ${idl}
+        DEPENDS ${idl} ${part_sources}
         COMMENT "widl ${name}")
-    add_library(${target} STATIC ${gen}/${name}_i.c ${gen}/${name}.h)
+    add_library(${target} STATIC ${gen}/${name}_i.c ${gen}/${name}.h ${part_outputs})
     target_include_directories(${target} PUBLIC ${gen})
     set(${name}_TLB ${gen}/${name}.tlb PARENT_SCOPE)
 endfunction()

@@ -11,7 +11,7 @@ function(zu_add_typelib target idl name)
     get_filename_component(idl_dir ${idl} DIRECTORY)
     set(widl ${ZU_WIDL} ${ZU_WIDL_FLAGS} -I${ZU_WIDL_INCLUDE} -I${idl_dir} -I${CMAKE_SOURCE_DIR}/idl)
     set(part_outputs "")
-    set(part_sources ${idl_dir}/pending.idl)
+    set(part_sources "")
     foreach(part ${arg_IMPORTS})
         set(part_idl ${idl_dir}/${part}.idl)
         add_custom_command(

@@ -1,4 +1,4 @@
-#include "QVDCOM.h"
+#include "base/QVDCOM.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,7 +10,7 @@
 #include "platform/com/registrar.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
-#include "platform/inhouse/inhouse_guids.h"
+#include "platform/inhouse/core/inhouse_guids.h"
 
 namespace {
 

@@ -41,19 +41,41 @@ function(zu_embed_typelib target)
     target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/gen)
 endfunction()
 
-# zu_add_idl_header(target idl_file name): the header and interface ids of custom interfaces that
-# no type library describes (the stand-in data servers): an object library like zu_add_typelib's.
+# zu_add_idl_header(target idl_file name [IMPORTS dir...]): the header and interface ids of custom
+# interfaces that no type library describes (the stand-in data servers): an object library like
+# zu_add_typelib's. IMPORTS: folders of the IDL files it imports.
 function(zu_add_idl_header target idl name)
+    cmake_parse_arguments(arg "" "" "IMPORTS" ${ARGN})
     set(gen ${CMAKE_BINARY_DIR}/gen)
     file(MAKE_DIRECTORY ${gen})
     get_filename_component(idl_dir ${idl} DIRECTORY)
     set(widl ${ZU_WIDL} ${ZU_WIDL_FLAGS} -I${ZU_WIDL_INCLUDE} -I${idl_dir})
+    set(deps ${idl})
+    foreach(dir ${arg_IMPORTS})
+        list(APPEND widl -I${dir})
+        file(GLOB dir_idls ${dir}/*.idl)
+        list(APPEND deps ${dir_idls})
+    endforeach()
     add_custom_command(
         OUTPUT ${gen}/${name}.h ${gen}/${name}_i.c
         COMMAND ${widl} -h -o ${gen}/${name}.h ${idl}
         COMMAND ${widl} -u -o ${gen}/${name}_i.c ${idl}
-        DEPENDS ${idl}
+        DEPENDS ${deps}
         COMMENT "widl ${name}")
     add_library(${target} STATIC ${gen}/${name}_i.c ${gen}/${name}.h)
     target_include_directories(${target} PUBLIC ${gen})
+endfunction()
+
+# zu_add_subsystem(target [DEPENDS lib...]): the library of one subsystem folder, from every .cpp
+# in it (an interface library while the folder has none), linking only to the layers below it.
+function(zu_add_subsystem target)
+    cmake_parse_arguments(arg "" "" "DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        target_link_libraries(${target} PUBLIC ${arg_DEPENDS})
+    else()
+        add_library(${target} INTERFACE)
+        target_link_libraries(${target} INTERFACE ${arg_DEPENDS})
+    endif()
 endfunction()

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/QVInstalacao.h"
-#include "server/dados_instalacao.h"
+#include "server/process/dados_instalacao.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "base/QVDCOM.h"
-#include "inhouse.h"
+#include "inhouse_prova.h"
 #include "platform/com/com_ptr.h"
-#include "platform/inhouse/inhouse_guids.h"
+#include "platform/inhouse/core/inhouse_guids.h"
 #include "support/stand_in_fixture.h"
 
 namespace {

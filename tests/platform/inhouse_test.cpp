@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "inhouse.h"
+#include "inhouse_prova.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
-#include "platform/inhouse/fault_plan.h"
-#include "platform/inhouse/inhouse_guids.h"
-#include "platform/inhouse/registration.h"
-#include "platform/inhouse/seed.h"
-#include "platform/inhouse/store.h"
+#include "platform/inhouse/core/fault_plan.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/core/registration.h"
+#include "platform/inhouse/core/seed.h"
+#include "platform/inhouse/core/store.h"
 #include "support/stand_in_fixture.h"
 
 namespace {

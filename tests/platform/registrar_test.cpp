@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/com/registrar.h"
-#include "server/class_table.h"
+#include "server/process/class_table.h"
 
 namespace {
 

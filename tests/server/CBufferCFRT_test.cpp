@@ -1,4 +1,4 @@
-#include "server/CBufferCFRT.h"
+#include "server/holders/CBufferCFRT.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/inhouse/inhouse_guids.h"
-#include "platform/inhouse/registros_sessao.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/core/registros_sessao.h"
 #include "support/stand_in_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "server/CCacheServidores.h"
+#include "server/holders/CCacheServidores.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "holders_fixture.h"
+#include "tests/server/holders_fixture.h"
 #include "platform/com/failure.h"
-#include "platform/inhouse/inhouse_guids.h"
-#include "platform/inhouse/servidores_cache.h"
-#include "server/CBufferCFRT.h"
-#include "server/CRecPagTes.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/cache/servidores_cache.h"
+#include "server/holders/CBufferCFRT.h"
+#include "server/holders/CRecPagTes.h"
 
 using server::CCacheServidores;
 

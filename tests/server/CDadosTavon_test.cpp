@@ -1,4 +1,4 @@
-#include "server/CDadosTavon.h"
+#include "server/root/CDadosTavon.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-#include "platform/inhouse/inhouse_guids.h"
-#include "platform/inhouse/registros_sessao.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/core/registros_sessao.h"
 #include "support/stand_in_fixture.h"
 
 namespace {

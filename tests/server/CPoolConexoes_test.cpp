@@ -1,12 +1,12 @@
-#include "server/CPoolConexoes.h"
+#include "server/holders/CPoolConexoes.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "holders_fixture.h"
+#include "tests/server/holders_fixture.h"
 #include "platform/com/failure.h"
-#include "platform/inhouse/CConexaoUsuario.h"
+#include "platform/inhouse/acesso/CConexaoUsuario.h"
 
 using server::CPoolConexoes;
 

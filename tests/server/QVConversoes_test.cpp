@@ -5,7 +5,7 @@
 #include "base/CQVData.h"
 #include "platform/com/failure.h"
 #include "platform/com/unique.h"
-#include "server/QVConversoes.h"
+#include "server/root/QVConversoes.h"
 
 namespace {
 

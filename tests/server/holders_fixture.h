@@ -3,10 +3,10 @@
 // holder points at, and the pool and cache destroyed before and after (they are process-wide).
 #include <string>
 
-#include "server/CCacheServidores.h"
-#include "server/CPoolConexoes.h"
-#include "server/CSessaoGlobal.h"
-#include "server/CTW_Inicializa.h"
+#include "server/holders/CCacheServidores.h"
+#include "server/holders/CPoolConexoes.h"
+#include "server/holders/CSessaoGlobal.h"
+#include "server/root/CTW_Inicializa.h"
 #include "support/stand_in_fixture.h"
 
 class holders_fixture : public stand_in_fixture {

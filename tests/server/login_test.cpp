@@ -6,18 +6,18 @@
 #include <optional>
 #include <string>
 
-#include "inhouse.h"
+
 #include "platform/com/com_ptr.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
-#include "platform/inhouse/CConexaoServidor.h"
-#include "platform/inhouse/inhouse_guids.h"
-#include "platform/inhouse/registration.h"
-#include "server/CCacheServidores.h"
-#include "server/CEmpresarialInicializa.h"
-#include "server/CPoolConexoes.h"
-#include "server/CQV_Inicializa.h"
-#include "server/CSessaoGlobal.h"
+#include "platform/inhouse/acesso/CConexaoServidor.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/core/registration.h"
+#include "server/holders/CCacheServidores.h"
+#include "server/root/CEmpresarialInicializa.h"
+#include "server/holders/CPoolConexoes.h"
+#include "server/root/CQV_Inicializa.h"
+#include "server/holders/CSessaoGlobal.h"
 #include "support/stand_in_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "server/registration_switch.h"
+#include "server/process/registration_switch.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "stand_in_fixture.h"
 
-#include "platform/inhouse/seed.h"
+#include "platform/inhouse/core/seed.h"
 
 stand_in_fixture::stand_in_fixture() : m_store(inhouse::store::in_memory()) {
     inhouse::load_seed(*m_store, inhouse::demo_seed());

@@ -15,8 +15,8 @@
 
 #include "base/QVDCOM.h"
 #include "base/QVSleep.h"
-#include "platform/inhouse/registration.h"
-#include "platform/inhouse/store.h"
+#include "platform/inhouse/core/registration.h"
+#include "platform/inhouse/core/store.h"
 
 class stand_in_fixture : public testing::Test {
 protected:

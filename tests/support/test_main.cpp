@@ -5,8 +5,8 @@
 #include "VAVEDERAZur.h"
 #include "platform/com/error_info.h"
 #include "platform/com/module.h"
-#include "server/class_table.h"
-#include "server/object_map.h"
+#include "server/process/class_table.h"
+#include "server/process/object_map.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);

@@ -4,7 +4,7 @@
 
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
-#include "server/CWebErroBase.h"
+#include "server/root/CWebErroBase.h"
 
 namespace teste {
 

@@ -5,8 +5,8 @@
 #include "VAVEDERAZur.h"
 #include "platform/com/class_factory.h"
 #include "platform/com/error_info.h"
-#include "server/class_table.h"
-#include "server/exe_main.h"
+#include "server/process/class_table.h"
+#include "server/process/exe_main.h"
 
 namespace {
 constexpr com::class_entry object_map[] = {com::entry<teste::Sonda>()};

@@ -1,0 +1,97 @@
+#pragma once
+// The connection classes of the data-access library (QVAcesso.dll and its siblings equipbase.dll,
+// ATENDBASE.dll and qvarmazem.dll), one per register. This header gives what every caller relies
+// on (construction, the switches, the initialisation with its fixed extra arguments, virtual
+// destruction); each register's own reads join its class as the objects that use them are built.
+// CConexaoUsuario has its own header.
+#include "platform/inhouse/acesso/CConexaoServidor.h"
+
+// The kind of register a category connection serves.
+enum TipoCadastro : int {};
+
+// Branches.
+class CConexaoFilial : public CConexaoServidor {
+public:
+    using CConexaoServidor::Inicializa;
+    HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, bool todas);
+    const char* NomeClasse() const noexcept override { return "CConexaoFilial"; }
+};
+
+// A chart of accounts. The chart kind and the two options are fixed per caller.
+class CConexaoPlano : public CConexaoServidor {
+public:
+    using CConexaoServidor::Inicializa;
+    HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, char tipo, char opcao1, char opcao2);
+    const char* NomeClasse() const noexcept override { return "CConexaoPlano"; }
+};
+
+// The company's chart.
+class CConexaoPlanoContabil : public CConexaoPlano {
+public:
+    using CConexaoPlano::Inicializa;
+    HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, char opcao1, char opcao2);
+    const char* NomeClasse() const noexcept override { return "CConexaoPlanoContabil"; }
+};
+
+// The managerial chart.
+class CConexaoPlanoGerencial : public CConexaoPlano {
+public:
+    using CConexaoPlano::Inicializa;
+    HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, char opcao1, char opcao2);
+    const char* NomeClasse() const noexcept override { return "CConexaoPlanoGerencial"; }
+};
+
+// Bank accounts and bearers of one kind.
+class CConexaoBanco : public CConexaoServidor {
+public:
+    using CConexaoServidor::Inicializa;
+    HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, char tipo);
+    const char* NomeClasse() const noexcept override { return "CConexaoBanco"; }
+};
+
+// Categories of one register.
+class CConexaoCategoria : public CConexaoServidor {
+public:
+    using CConexaoServidor::Inicializa;
+    HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, TipoCadastro tipo);
+    const char* NomeClasse() const noexcept override { return "CConexaoCategoria"; }
+};
+
+// A connection that adds nothing to its base but its class name.
+#define ZU_CONEXAO(Nome, Base)                                                     \
+    class Nome : public Base {                                                      \
+    public:                                                                         \
+        const char* NomeClasse() const noexcept override { return #Nome; }          \
+    }
+
+// Operation natures; the commercial natures are a second connection of the same kind.
+ZU_CONEXAO(CConexaoNatureza, CConexaoServidor);
+ZU_CONEXAO(CConexaoNaturezaComercial, CConexaoNatureza);
+
+// Products (the base of the product connection that the server extends).
+ZU_CONEXAO(CConexaoProduto, CConexaoServidor);
+ZU_CONEXAO(CMyConexaoProduto, CConexaoServidor);
+
+// The connections initialised with company, user and session only.
+ZU_CONEXAO(CConexaoEstado, CConexaoServidor);
+ZU_CONEXAO(CConexaoMunicipio, CConexaoServidor);
+ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
+ZU_CONEXAO(CConexaoCliente, CConexaoServidor);
+ZU_CONEXAO(CConexaoServico, CConexaoServidor);
+ZU_CONEXAO(CConexaoGradesProduto, CConexaoServidor);
+ZU_CONEXAO(CConexaoUnidadeMedidaProduto, CConexaoServidor);
+ZU_CONEXAO(CConexaoCondicaoPagamento, CConexaoServidor);
+ZU_CONEXAO(CConexaoFormaPagamento, CConexaoServidor);
+ZU_CONEXAO(CConexaoTipoCobranca, CConexaoServidor);
+ZU_CONEXAO(CConexaoHistorico, CConexaoServidor);
+ZU_CONEXAO(CConexaoOpComerciais, CConexaoServidor);
+ZU_CONEXAO(CConexaoVendedor, CConexaoServidor);
+// equipbase.dll
+ZU_CONEXAO(CConexaoCadEquipamento, CConexaoServidor);
+// ATENDBASE.dll
+ZU_CONEXAO(CConexaoAtendimento, CConexaoServidor);
+// qvarmazem.dll
+ZU_CONEXAO(CConexaoLocais, CConexaoServidor);
+ZU_CONEXAO(CConexaoMovimento, CConexaoServidor);
+
+#undef ZU_CONEXAO

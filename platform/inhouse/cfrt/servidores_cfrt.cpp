@@ -1,0 +1,633 @@
+#include "platform/inhouse/cfrt/servidores_cfrt.h"
+
+#include <cstring>
+
+#include "platform/com/failure.h"
+#include "platform/com/text.h"
+#include "platform/inhouse/core/registros_sessao.h"
+#include "platform/inhouse/cfrt/registros_tavon.h"
+
+namespace inhouse {
+
+namespace {
+
+template <size_t N>
+std::string campo(const char (&c)[N]) {
+    return std::string(texto_campo(c));
+}
+char letra(const std::string& t, char padrao) { return t.empty() ? padrao : t[0]; }
+
+constexpr HRESULT nao_encontrado = S_FALSE;
+
+// Reads a part kept as a blob; false when the row has none (or one of another size).
+template <class Block>
+bool de_blob(const sqlite::statement& q, int coluna, Block& out) {
+    if (q.is_null(coluna)) return false;
+    const std::string b = q.column_blob(coluna);
+    if (b.size() != sizeof(Block)) return false;
+    std::memcpy(&out, b.data(), sizeof out);
+    return true;
+}
+
+uint8_t bits_tipo(char tipo, char situacao, char pessoa) {
+    uint8_t b = 0;
+    switch (tipo) {
+        case 'C': b = 1; break;
+        case 'F': b = 2; break;
+        case 'R': b = 4; break;
+        case 'T': b = 8; break;
+        case 'D': b = 16; break;
+        default: break;
+    }
+    if (situacao != 'A') b |= 64;
+    if (pessoa == 'F') b |= 128;
+    return b;
+}
+
+std::string letra_tipo(uint8_t b) {
+    return (b & 1) ? "C" : (b & 2) ? "F" : (b & 4) ? "R" : (b & 8) ? "T" : (b & 16) ? "D" : " ";
+}
+
+void conta_de_linha(const sqlite::statement& q, _RegContaPS& c) {
+    // columns: posicao, classificacao, codigo, nome, segundo_nome, tipo, caractere, posicao_cadastro, marcas, marcas_extras
+    c = _RegContaPS{};
+    c.posicao = q.column_int(0);
+    c.posicao_2 = c.posicao;
+    poe_campo(c.classificacao, q.column_text(1));
+    poe_campo(c.codigo, q.column_text(2));
+    poe_campo(c.nome, q.column_text(3));
+    poe_campo(c.segundo_nome, q.column_text(4));
+    c.tipo = letra(q.column_text(5), 'A');
+    c.caractere = letra(q.column_text(6), '\0');
+    c.posicao_cadastro = q.column_int(7);
+    const std::string marcas = q.column_text(8);
+    std::memset(c.marcas, 'N', sizeof c.marcas);
+    std::memcpy(c.marcas, marcas.data(), std::min(marcas.size(), sizeof c.marcas));
+    const std::string extras = q.column_blob(9);
+    std::memcpy(c.marcas_extras, extras.data(), std::min(extras.size(), sizeof c.marcas_extras));
+}
+
+constexpr const char* colunas_conta =
+    "posicao, classificacao, codigo, nome, segundo_nome, tipo, caractere, posicao_cadastro, marcas, marcas_extras";
+
+}  // namespace
+
+// ---- Chart ----
+
+HRESULT STDMETHODCALLTYPE PlanoServer::LeConta(LONG posicao, BYTE* conta) noexcept try {
+    if (!conta) return E_POINTER;
+    if (HRESULT hr = faults().enter("LeConta", "posicao=" + std::to_string(posicao)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    _RegContaPS c{};
+    auto q = m_store.prepare(std::string("SELECT ") + colunas_conta + " FROM plano_conta WHERE empresa = ? AND posicao = ?");
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(posicao));
+    const bool achou = q.step();
+    if (achou) conta_de_linha(q, c);
+    std::memcpy(conta, &c, sizeof c);
+    return achou ? S_OK : nao_encontrado;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::GravaConta(LONG posicao, const BYTE* conta, LONG* nova_posicao) noexcept try {
+    if (!conta || !nova_posicao) return E_POINTER;
+    _RegContaPS c;
+    std::memcpy(&c, conta, sizeof c);
+    if (HRESULT hr = faults().enter("GravaConta", "posicao=" + std::to_string(posicao) +
+                                                      " classificacao=" + campo(c.classificacao));
+        hr != S_OK)
+        return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    LONG alvo = posicao != 0 ? posicao : c.posicao;
+    m_store.write([&] {
+        if (alvo == 0) {
+            auto q = m_store.prepare("SELECT COALESCE(MAX(posicao), 0) + 1 FROM plano_conta WHERE empresa = ?");
+            q.bind_text(1, m_empresa);
+            q.step();
+            alvo = q.column_int(0);
+        }
+        m_store
+            .prepare("INSERT OR REPLACE INTO plano_conta (empresa, posicao, classificacao, codigo, nome, segundo_nome,"
+                     " tipo, caractere, posicao_cadastro, marcas, marcas_extras) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .bind_text(1, m_empresa)
+            .bind(2, static_cast<int64_t>(alvo))
+            .bind_text(3, campo(c.classificacao))
+            .bind_text(4, campo(c.codigo))
+            .bind_text(5, campo(c.nome))
+            .bind_text(6, campo(c.segundo_nome))
+            .bind_text(7, std::string(1, c.tipo ? c.tipo : 'A'))
+            .bind_text(8, c.caractere ? std::string(1, c.caractere) : std::string())
+            .bind(9, static_cast<int64_t>(c.posicao_cadastro))
+            .bind_text(10, std::string(c.marcas, sizeof c.marcas))
+            .bind_blob(11, c.marcas_extras, sizeof c.marcas_extras)
+            .run();
+    });
+    *nova_posicao = alvo;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::LeConfiguracao(BYTE* configuracao) noexcept try {
+    if (!configuracao) return E_POINTER;
+    if (HRESULT hr = faults().enter("LeConfiguracao"); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    std::memset(configuracao, 0, QV_CFRT_TAMANHO_CONFIGURACAO);
+    configuracao[QV_CFRT_CONFIG_CODIGO] = 'N';
+    configuracao[QV_CFRT_CONFIG_REGRA_POSICAO] = 'N';
+    auto q = m_store.prepare(
+        "SELECT codigo_proprio, regra_posicao, proxima_cliente, proxima_fornecedor, proxima_representante,"
+        " proxima_transportadora FROM plano_configuracao WHERE empresa = ?");
+    q.bind_text(1, m_empresa);
+    if (q.step()) {
+        configuracao[QV_CFRT_CONFIG_CODIGO] = static_cast<BYTE>(letra(q.column_text(0), 'N'));
+        for (int i = 0; i < 4; ++i) {
+            const std::string t = q.column_text(2 + i).substr(0, 31);
+            std::memcpy(configuracao + 626 + 32 * i, t.data(), t.size());
+        }
+        // The carrier's next classification starts right after the position rule's byte.
+        configuracao[QV_CFRT_CONFIG_REGRA_POSICAO] = static_cast<BYTE>(letra(q.column_text(1), 'N'));
+    }
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT PlanoServer::registra(BSTR classificacao, LONG* posicao, char tipo, const char* metodo) noexcept try {
+    if (!posicao) return E_POINTER;
+    const std::string c = com::from_bstr(classificacao);
+    if (HRESULT hr = faults().enter(metodo, "classificacao=" + c); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    LONG achada = 0;
+    m_store.write([&] {
+        auto q = m_store.prepare("SELECT posicao FROM plano_conta WHERE empresa = ? AND classificacao = ?");
+        q.bind_text(1, m_empresa).bind_text(2, c);
+        if (q.step()) {
+            achada = q.column_int(0);
+            return;
+        }
+        auto m = m_store.prepare("SELECT COALESCE(MAX(posicao), 0) + 1 FROM plano_conta WHERE empresa = ?");
+        m.bind_text(1, m_empresa);
+        m.step();
+        achada = m.column_int(0);
+        m_store.prepare("INSERT INTO plano_conta (empresa, posicao, classificacao, tipo) VALUES (?, ?, ?, ?)")
+            .bind_text(1, m_empresa)
+            .bind(2, static_cast<int64_t>(achada))
+            .bind_text(3, c)
+            .bind_text(4, std::string(1, tipo))
+            .run();
+    });
+    *posicao = achada;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::RegistraClassificacao(BSTR classificacao, LONG* posicao) noexcept {
+    return registra(classificacao, posicao, 'A', "RegistraClassificacao");
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::RegistraClassificacaoSintetica(BSTR classificacao, LONG* posicao) noexcept {
+    return registra(classificacao, posicao, 'S', "RegistraClassificacaoSintetica");
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::BuscaClassificacao(BSTR classificacao, LONG* posicao) noexcept try {
+    if (!posicao) return E_POINTER;
+    *posicao = 0;
+    const std::string c = com::from_bstr(classificacao);
+    if (HRESULT hr = faults().enter("BuscaClassificacao", "classificacao=" + c); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    auto q = m_store.prepare("SELECT posicao FROM plano_conta WHERE empresa = ? AND classificacao = ?");
+    q.bind_text(1, m_empresa).bind_text(2, c);
+    if (q.step()) *posicao = q.column_int(0);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::BuscaCodigo(BSTR codigo, LONG* posicao, BYTE* conta) noexcept try {
+    if (!posicao || !conta) return E_POINTER;
+    *posicao = 0;
+    const std::string c = com::from_bstr(codigo);
+    if (HRESULT hr = faults().enter("BuscaCodigo", "codigo=" + c); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    _RegContaPS r{};
+    // The own code first, then the classification.
+    auto q = m_store.prepare(std::string("SELECT ") + colunas_conta +
+                             " FROM plano_conta WHERE empresa = ? AND (codigo = ? COLLATE NOCASE OR classificacao = ?)"
+                             " ORDER BY codigo = ? COLLATE NOCASE DESC LIMIT 1");
+    q.bind_text(1, m_empresa).bind_text(2, c).bind_text(3, c).bind_text(4, c);
+    const bool achou = !c.empty() && q.step();
+    if (achou) {
+        conta_de_linha(q, r);
+        *posicao = r.posicao;
+    }
+    std::memcpy(conta, &r, sizeof r);
+    return achou ? S_OK : nao_encontrado;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::Prepara(LONG opcao1, LONG opcao2) noexcept try {
+    return faults().enter("Prepara", std::to_string(opcao1) + "," + std::to_string(opcao2));
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::Atualiza() noexcept try {
+    return faults().enter("Atualiza");
+} catch (...) {
+    return stand_in_failure();
+}
+
+// ---- Register ----
+
+namespace {
+
+// The columns the parts are built from when they were never written (the seed's rows).
+constexpr const char* colunas_cfrt =
+    "posicao, posicao_plano, tipo, situacao, pessoa, codigo, nome, cnpj_cpf, contato, inscricao_estadual, rua,"
+    " numero, complemento, bairro, municipio, uf, cep, ddd, telefone, email, condicao_pagamento, forma_pagamento,"
+    " tipo_cobranca, tabela_preco_produtos, representante, texto1, texto2";
+enum coluna : int {
+    c_posicao, c_posicao_plano, c_tipo, c_situacao, c_pessoa, c_codigo, c_nome, c_cnpj_cpf, c_contato, c_ie, c_rua,
+    c_numero, c_complemento, c_bairro, c_municipio, c_uf, c_cep, c_ddd, c_telefone, c_email, c_condicao, c_forma,
+    c_cobranca, c_tabela, c_representante, c_texto1, c_texto2, c_blob   // the part's blob follows
+};
+
+QV_CFRT_PRINCIPAL principal_de_colunas(const sqlite::statement& q) {
+    QV_CFRT_PRINCIPAL p{};
+    p.posicao_cadastro = q.column_int(c_posicao);
+    p.posicao_plano = q.column_int(c_posicao_plano);
+    p.tipo = bits_tipo(letra(q.column_text(c_tipo), ' '), letra(q.column_text(c_situacao), 'A'),
+                       letra(q.column_text(c_pessoa), 'J'));
+    poe_campo(p.codigo, q.column_text(c_codigo));
+    poe_campo(p.nome, q.column_text(c_nome));
+    poe_campo(p.segundo_nome, q.column_text(c_cnpj_cpf));
+    poe_campo(p.contato, q.column_text(c_contato));
+    p.pagamento[0] = static_cast<uint16_t>(q.column_int(c_condicao));
+    p.pagamento[1] = static_cast<uint16_t>(q.column_int(c_forma));
+    p.pagamento[2] = static_cast<uint16_t>(q.column_int(c_cobranca));
+    p.tabelas_preco[0] = static_cast<uint16_t>(q.column_int(c_tabela));
+    p.mascara = -1;
+    p.chave_info_extras = p.posicao_cadastro;
+    return p;
+}
+
+QV_CFRT_JURIDICA juridica_de_colunas(const sqlite::statement& q) {
+    QV_CFRT_JURIDICA j{};
+    poe_campo(j.inscricao_estadual, q.column_text(c_ie));
+    return j;
+}
+
+QV_CFRT_ENDERECO endereco_de_colunas(const sqlite::statement& q) {
+    QV_CFRT_ENDERECO e{};
+    e.numero = q.column_int(c_numero);
+    poe_campo(e.rua, q.column_text(c_rua));
+    poe_campo(e.complemento, q.column_text(c_complemento));
+    poe_campo(e.bairro, q.column_text(c_bairro));
+    poe_campo(e.municipio, q.column_text(c_municipio));
+    poe_campo(e.uf, q.column_text(c_uf));
+    e.cep = q.column_int(c_cep);
+    poe_campo(e.ddd, q.column_text(c_ddd));
+    poe_campo(e.telefone, q.column_text(c_telefone));
+    e.flags = 2;
+    e.tem_info_extras = 1;
+    return e;
+}
+
+QV_CFRT_COMPLEMENTO complemento_de_colunas(const sqlite::statement& q) {
+    QV_CFRT_COMPLEMENTO k{};
+    k.representante = q.column_int(c_representante);
+    return k;
+}
+
+std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS> info_de_colunas(const sqlite::statement& q) {
+    std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS> info{};
+    const std::string email = q.column_text(c_email).substr(0, 251);
+    std::memcpy(info.data(), email.data(), email.size());
+    return info;
+}
+
+}  // namespace
+
+HRESULT STDMETHODCALLTYPE CFRTServer::Inicializa(BSTR empresa, LONG usuario, LONG sessao) noexcept try {
+    const std::string e = com::from_bstr(empresa);
+    if (HRESULT hr = faults().enter("Inicializa", descreve_sessao(e, usuario, sessao)); hr != S_OK) return hr;
+    m_empresa = e;
+    m_inicializado = true;
+    m_atual = 0;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+// One part of a CFRT: its blob when it was written, else built from the typed columns.
+template <class Block>
+HRESULT CFRTServer::le_parte(const char* metodo, LONG posicao, const char* coluna, BYTE* out) {
+    if (!out) return E_POINTER;
+    if (HRESULT hr = faults().enter(metodo, "posicao=" + std::to_string(posicao)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    std::memset(out, 0, sizeof(Block));
+    auto q = m_store.prepare(std::string("SELECT ") + colunas_cfrt + ", " + coluna +
+                             " FROM cfrt WHERE empresa = ? AND posicao = ?");
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(posicao));
+    if (!q.step()) return nao_encontrado;
+    Block b{};
+    if (!de_blob(q, c_blob, b)) {
+        if constexpr (std::is_same_v<Block, QV_CFRT_JURIDICA>) b = juridica_de_colunas(q);
+        if constexpr (std::is_same_v<Block, QV_CFRT_ENDERECO>) b = endereco_de_colunas(q);
+        if constexpr (std::is_same_v<Block, QV_CFRT_COMPLEMENTO>) b = complemento_de_colunas(q);
+        if constexpr (std::is_same_v<Block, QV_CFRT_PRINCIPAL>) b = principal_de_colunas(q);
+    }
+    if constexpr (std::is_same_v<Block, QV_CFRT_PRINCIPAL>) {
+        // The free texts travel as addresses of texts that stay valid until the next read.
+        for (int i = 0; i < 2; ++i) {
+            m_textos[i] = q.is_null(c_texto1 + i) ? std::string() : q.column_text(c_texto1 + i);
+            b.tem_texto[i] = q.is_null(c_texto1 + i) ? 0 : 1;
+            const uint64_t endereco = b.tem_texto[i] ? reinterpret_cast<uintptr_t>(m_textos[i].c_str()) : 0;
+            std::memcpy(&b.textos[i * 8], &endereco, sizeof endereco);
+        }
+    }
+    std::memcpy(out, &b, sizeof b);
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CFRTServer::LePrincipal(LONG posicao, BYTE* principal, LONG mascara) noexcept try {
+    (void)mascara;   // every part is always at hand here
+    const HRESULT hr = le_parte<QV_CFRT_PRINCIPAL>("LePrincipal", posicao, "principal", principal);
+    if (hr == S_OK) m_atual = posicao;
+    return hr;
+} catch (...) {
+    return stand_in_failure();
+}
+
+#define ZU_LE_PARTE(Metodo, Block, coluna)                                         \
+    HRESULT STDMETHODCALLTYPE CFRTServer::Metodo(LONG, BYTE* bloco) noexcept try { \
+        if (m_atual == 0) return E_UNEXPECTED;                                     \
+        return le_parte<Block>(#Metodo, m_atual, coluna, bloco);                   \
+    } catch (...) {                                                                \
+        return stand_in_failure();                                                 \
+    }
+ZU_LE_PARTE(LeJuridica, QV_CFRT_JURIDICA, "juridica")
+ZU_LE_PARTE(LeFisica, QV_CFRT_FISICA, "fisica")
+ZU_LE_PARTE(LeConjuge, QV_CFRT_CONJUGE, "conjuge")
+ZU_LE_PARTE(LeEndereco, QV_CFRT_ENDERECO, "endereco")
+ZU_LE_PARTE(LeComplemento, QV_CFRT_COMPLEMENTO, "complemento_parte")
+ZU_LE_PARTE(LeComplemento2, QV_CFRT_COMPLEMENTO2, "complemento2")
+#undef ZU_LE_PARTE
+
+HRESULT STDMETHODCALLTYPE CFRTServer::LeInfoExtras(LONG, BYTE* bloco) noexcept try {
+    if (m_atual == 0) return E_UNEXPECTED;
+    return LeInfoExtrasChave(m_atual, bloco);
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE CFRTServer::LeInfoExtrasChave(LONG chave, BYTE* info) noexcept try {
+    if (!info) return E_POINTER;
+    if (HRESULT hr = faults().enter("LeInfoExtras", "chave=" + std::to_string(chave)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    std::memset(info, 0, QV_CFRT_TAMANHO_INFO_EXTRAS);
+    auto q = m_store.prepare(std::string("SELECT ") + colunas_cfrt + ", info_extras FROM cfrt WHERE empresa = ? AND posicao = ?");
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(chave));
+    if (!q.step()) return nao_encontrado;
+    std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS> b{};
+    if (!de_blob(q, c_blob, b)) b = info_de_colunas(q);
+    std::memcpy(info, b.data(), b.size());
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE CFRTServer::LeTaxas(LONG chave, BYTE* taxas) noexcept try {
+    if (!taxas) return E_POINTER;
+    if (HRESULT hr = faults().enter("LeTaxas", "chave=" + std::to_string(chave)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    std::memset(taxas, 0, sizeof(QV_CFRT_TAXAS));
+    auto q = m_store.prepare("SELECT taxas FROM cfrt WHERE empresa = ? AND posicao = ?");
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(chave));
+    if (!q.step()) return nao_encontrado;
+    QV_CFRT_TAXAS t{};
+    de_blob(q, 0, t);
+    std::memcpy(taxas, &t, sizeof t);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaPrincipal(LONG posicao, const BYTE* principal) noexcept try {
+    if (!principal) return E_POINTER;
+    QV_CFRT_PRINCIPAL p;
+    std::memcpy(&p, principal, sizeof p);
+    if (HRESULT hr = faults().enter("GravaPrincipal", "posicao=" + std::to_string(posicao) + " nome=" + campo(p.nome));
+        hr != S_OK)
+        return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    std::string textos[2];
+    bool tem[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        if (!p.tem_texto[i]) continue;
+        uint64_t endereco = 0;
+        std::memcpy(&endereco, &p.textos[i * 8], sizeof endereco);
+        if (const char* t = reinterpret_cast<const char*>(static_cast<uintptr_t>(endereco))) textos[i] = t;
+        tem[i] = true;
+    }
+    // Addresses mean nothing once stored.
+    std::memset(p.textos, 0, sizeof p.textos);
+    LONG alvo = posicao;
+    m_store.write([&] {
+        if (alvo == 0) {
+            auto q = m_store.prepare("SELECT COALESCE(MAX(posicao), 0) + 1 FROM cfrt WHERE empresa = ?");
+            q.bind_text(1, m_empresa);
+            q.step();
+            alvo = q.column_int(0);
+            m_store.prepare("INSERT INTO cfrt (empresa, posicao, tipo, pessoa) VALUES (?, ?, ' ', 'J')")
+                .bind_text(1, m_empresa)
+                .bind(2, static_cast<int64_t>(alvo))
+                .run();
+            if (!m_taxas_pendentes.empty()) {
+                m_store.prepare("UPDATE cfrt SET taxas = ? WHERE empresa = ? AND posicao = ?")
+                    .bind_blob(1, m_taxas_pendentes.data(), m_taxas_pendentes.size())
+                    .bind_text(2, m_empresa)
+                    .bind(3, static_cast<int64_t>(alvo))
+                    .run();
+                p.chave_taxas = alvo;
+            }
+        }
+        p.posicao_cadastro = alvo;
+        if (p.chave_info_extras == 0) p.chave_info_extras = alvo;
+        if (p.chave_taxas == 0 && !m_taxas_pendentes.empty()) p.chave_taxas = alvo;
+        auto u = m_store.prepare(
+            "UPDATE cfrt SET posicao_plano = ?, tipo = ?, situacao = ?, pessoa = ?, codigo = ?, nome = ?, cnpj_cpf = ?,"
+            " contato = ?, condicao_pagamento = ?, forma_pagamento = ?, tipo_cobranca = ?, tabela_preco_produtos = ?,"
+            " principal = ?, texto1 = ?, texto2 = ? WHERE empresa = ? AND posicao = ?");
+        u.bind(1, static_cast<int64_t>(p.posicao_plano))
+            .bind_text(2, letra_tipo(p.tipo))
+            .bind_text(3, (p.tipo & 64) ? "I" : "A")
+            .bind_text(4, (p.tipo & 128) ? "F" : "J")
+            .bind_text(5, campo(p.codigo))
+            .bind_text(6, campo(p.nome))
+            .bind_text(7, campo(p.segundo_nome))
+            .bind_text(8, campo(p.contato))
+            .bind(9, static_cast<int64_t>(p.pagamento[0]))
+            .bind(10, static_cast<int64_t>(p.pagamento[1]))
+            .bind(11, static_cast<int64_t>(p.pagamento[2]))
+            .bind(12, static_cast<int64_t>(p.tabelas_preco[0]))
+            .bind_blob(13, &p, sizeof p);
+        for (int i = 0; i < 2; ++i)
+            if (tem[i])
+                u.bind_text(14 + i, textos[i]);
+            else
+                u.bind_null(14 + i);
+        u.bind_text(16, m_empresa).bind(17, static_cast<int64_t>(alvo)).run();
+        if (m_store.db().changes() == 0) com::fail("CFRT inexistente.", E_INVALIDARG);
+        // The chart account of the CFRT points at its register record.
+        if (p.posicao_plano != 0)
+            m_store.prepare("UPDATE plano_conta SET posicao_cadastro = ? WHERE empresa = ? AND posicao = ?")
+                .bind(1, static_cast<int64_t>(alvo))
+                .bind_text(2, m_empresa)
+                .bind(3, static_cast<int64_t>(p.posicao_plano))
+                .run();
+    });
+    m_taxas_pendentes.clear();
+    m_atual = alvo;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+template <class Block>
+HRESULT CFRTServer::grava_parte(const char* metodo, const char* coluna, const BYTE* in) {
+    if (!in) return E_POINTER;
+    if (HRESULT hr = faults().enter(metodo, "posicao=" + std::to_string(m_atual)); hr != S_OK) return hr;
+    if (!m_inicializado || m_atual == 0) return E_UNEXPECTED;
+    Block b;
+    std::memcpy(&b, in, sizeof b);
+    m_store.write([&] {
+        m_store.prepare(std::string("UPDATE cfrt SET ") + coluna + " = ? WHERE empresa = ? AND posicao = ?")
+            .bind_blob(1, &b, sizeof b)
+            .bind_text(2, m_empresa)
+            .bind(3, static_cast<int64_t>(m_atual))
+            .run();
+        if constexpr (std::is_same_v<Block, QV_CFRT_JURIDICA>)
+            m_store.prepare("UPDATE cfrt SET inscricao_estadual = ? WHERE empresa = ? AND posicao = ?")
+                .bind_text(1, campo(b.inscricao_estadual))
+                .bind_text(2, m_empresa)
+                .bind(3, static_cast<int64_t>(m_atual))
+                .run();
+        if constexpr (std::is_same_v<Block, QV_CFRT_COMPLEMENTO>)
+            m_store.prepare("UPDATE cfrt SET representante = ? WHERE empresa = ? AND posicao = ?")
+                .bind(1, static_cast<int64_t>(b.representante))
+                .bind_text(2, m_empresa)
+                .bind(3, static_cast<int64_t>(m_atual))
+                .run();
+        if constexpr (std::is_same_v<Block, QV_CFRT_ENDERECO>)
+            m_store
+                .prepare("UPDATE cfrt SET rua = ?, numero = ?, complemento = ?, bairro = ?, municipio = ?, uf = ?,"
+                         " cep = ?, ddd = ?, telefone = ? WHERE empresa = ? AND posicao = ?")
+                .bind_text(1, campo(b.rua))
+                .bind(2, static_cast<int64_t>(b.numero))
+                .bind_text(3, campo(b.complemento))
+                .bind_text(4, campo(b.bairro))
+                .bind_text(5, campo(b.municipio))
+                .bind_text(6, campo(b.uf))
+                .bind(7, static_cast<int64_t>(b.cep))
+                .bind_text(8, campo(b.ddd))
+                .bind_text(9, campo(b.telefone))
+                .bind_text(10, m_empresa)
+                .bind(11, static_cast<int64_t>(m_atual))
+                .run();
+        if constexpr (std::is_same_v<Block, std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS>>)
+            m_store.prepare("UPDATE cfrt SET email = ? WHERE empresa = ? AND posicao = ?")
+                .bind_text(1, std::string(texto_campo(reinterpret_cast<const char*>(b.data()), b.size())))
+                .bind_text(2, m_empresa)
+                .bind(3, static_cast<int64_t>(m_atual))
+                .run();
+    });
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaJuridica(LONG, const BYTE* bloco) noexcept try {
+    return grava_parte<QV_CFRT_JURIDICA>("GravaJuridica", "juridica", bloco);
+} catch (...) {
+    return stand_in_failure();
+}
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaFisica(LONG, const BYTE* bloco) noexcept try {
+    return grava_parte<QV_CFRT_FISICA>("GravaFisica", "fisica", bloco);
+} catch (...) {
+    return stand_in_failure();
+}
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaConjuge(LONG, const BYTE* bloco) noexcept try {
+    return grava_parte<QV_CFRT_CONJUGE>("GravaConjuge", "conjuge", bloco);
+} catch (...) {
+    return stand_in_failure();
+}
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaComplemento(LONG, const BYTE* bloco) noexcept try {
+    return grava_parte<QV_CFRT_COMPLEMENTO>("GravaComplemento", "complemento_parte", bloco);
+} catch (...) {
+    return stand_in_failure();
+}
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaComplemento2(LONG, const BYTE* bloco) noexcept try {
+    return grava_parte<QV_CFRT_COMPLEMENTO2>("GravaComplemento2", "complemento2", bloco);
+} catch (...) {
+    return stand_in_failure();
+}
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaInfoExtras(LONG, const BYTE* bloco) noexcept try {
+    return grava_parte<std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS>>("GravaInfoExtras", "info_extras", bloco);
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaEndereco(LONG, const BYTE* bloco, LONG* posicao) noexcept try {
+    if (!posicao) return E_POINTER;
+    if (HRESULT hr = grava_parte<QV_CFRT_ENDERECO>("GravaEndereco", "endereco", bloco); hr != S_OK) return hr;
+    *posicao = m_atual;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE CFRTServer::GravaTaxas(LONG posicao, const BYTE* taxas) noexcept try {
+    if (!taxas) return E_POINTER;
+    if (HRESULT hr = faults().enter("GravaTaxas", "posicao=" + std::to_string(posicao)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    if (posicao == 0) {
+        // A new CFRT gets its rates when its main part creates it.
+        m_taxas_pendentes.assign(reinterpret_cast<const char*>(taxas), sizeof(QV_CFRT_TAXAS));
+        return S_OK;
+    }
+    m_store.write([&] {
+        m_store.prepare("UPDATE cfrt SET taxas = ? WHERE empresa = ? AND posicao = ?")
+            .bind_blob(1, taxas, sizeof(QV_CFRT_TAXAS))
+            .bind_text(2, m_empresa)
+            .bind(3, static_cast<int64_t>(posicao))
+            .run();
+    });
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+// ---- Bearers ----
+
+HRESULT STDMETHODCALLTYPE BancoServer::LeBanco(LONG chave, BYTE* banco) noexcept try {
+    if (!banco) return E_POINTER;
+    if (HRESULT hr = faults().enter("LeBanco", "chave=" + std::to_string(chave)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    _REG_BANCO_ps r{};
+    auto q = m_store.prepare("SELECT nome, limite_centavos, inativo FROM portador WHERE empresa = ? AND chave = ?");
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(chave));
+    const bool achou = q.step();
+    if (achou) {
+        poe_campo(r.nome, q.column_text(0));
+        r.limite = q.column_int64(1) * 100;
+        r.inativo = q.column_int(2) ? 1 : 0;
+    }
+    std::memcpy(banco, &r, sizeof r);
+    return achou ? S_OK : nao_encontrado;
+} catch (...) {
+    return stand_in_failure();
+}
+
+}  // namespace inhouse

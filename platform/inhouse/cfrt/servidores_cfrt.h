@@ -1,0 +1,92 @@
+#pragma once
+// Stand-ins of the chart server (IQVDF_Plano: the CFRT chart and the accounts), the CFRT
+// register server (IQVDF_CFRT) and the bearer server (IQVFN_Banco), over the store. Records and
+// part blocks: platform/inhouse/QVCFRT.h and registros_tavon.h. Each serves the company it was
+// initialised with; calls before the initialisation answer E_UNEXPECTED. A key that is not there
+// answers S_FALSE (the register's "not found", of success severity) with a zeroed record.
+#include <string>
+
+#include "inhouse_cfrt.h"
+#include "inhouse_registros.h"
+#include "platform/inhouse/cfrt/QVCFRT.h"
+#include "platform/inhouse/core/servidor_sessao.h"
+
+namespace inhouse {
+
+class PlanoServer final : public servidor_registro_sessao<PlanoServer, IQVDF_Plano, QV_SESSAO_32> {
+public:
+    using servidor_registro_sessao::servidor_registro_sessao;
+
+    HRESULT STDMETHODCALLTYPE LeConta(LONG posicao, BYTE* conta) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaConta(LONG posicao, const BYTE* conta, LONG* nova_posicao) noexcept override;
+    ZU_RESERVADO(06)
+    HRESULT STDMETHODCALLTYPE LeConfiguracao(BYTE* configuracao) noexcept override;
+    ZU_RESERVADO(08)
+    HRESULT STDMETHODCALLTYPE RegistraClassificacao(BSTR classificacao, LONG* posicao) noexcept override;
+    ZU_RESERVADO(10)
+    HRESULT STDMETHODCALLTYPE BuscaClassificacao(BSTR classificacao, LONG* posicao) noexcept override;
+    ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15)
+    HRESULT STDMETHODCALLTYPE BuscaCodigo(BSTR codigo, LONG* posicao, BYTE* conta) noexcept override;
+    ZU_RESERVADO(17) ZU_RESERVADO(18) ZU_RESERVADO(19) ZU_RESERVADO(20)
+    HRESULT STDMETHODCALLTYPE RegistraClassificacaoSintetica(BSTR classificacao, LONG* posicao) noexcept override;
+    ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24) ZU_RESERVADO(25) ZU_RESERVADO(26)
+    HRESULT STDMETHODCALLTYPE Prepara(LONG opcao1, LONG opcao2) noexcept override;
+    ZU_RESERVADO(28) ZU_RESERVADO(29) ZU_RESERVADO(30) ZU_RESERVADO(31) ZU_RESERVADO(32) ZU_RESERVADO(33)
+    ZU_RESERVADO(34) ZU_RESERVADO(35) ZU_RESERVADO(36)
+    HRESULT STDMETHODCALLTYPE Atualiza() noexcept override;
+
+private:
+    HRESULT registra(BSTR classificacao, LONG* posicao, char tipo, const char* metodo) noexcept;
+};
+
+class CFRTServer final : public stand_in_object<CFRTServer, IQVDF_CFRT> {
+public:
+    using stand_in_object::stand_in_object;
+
+    HRESULT STDMETHODCALLTYPE GravaPrincipal(LONG posicao, const BYTE* principal) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaJuridica(LONG zero, const BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaFisica(LONG zero, const BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaConjuge(LONG zero, const BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaEndereco(LONG zero, const BYTE* bloco, LONG* posicao) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaInfoExtras(LONG zero, const BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, LONG usuario, LONG sessao) noexcept override;
+    HRESULT STDMETHODCALLTYPE LePrincipal(LONG posicao, BYTE* principal, LONG mascara) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeJuridica(LONG zero, BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeFisica(LONG zero, BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeConjuge(LONG zero, BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeEndereco(LONG zero, BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeInfoExtras(LONG zero, BYTE* bloco) noexcept override;
+    ZU_RESERVADO(16) ZU_RESERVADO(17) ZU_RESERVADO(18) ZU_RESERVADO(19) ZU_RESERVADO(20)
+    HRESULT STDMETHODCALLTYPE GravaComplemento(LONG zero, const BYTE* bloco) noexcept override;
+    ZU_RESERVADO(22)
+    HRESULT STDMETHODCALLTYPE LeComplemento(LONG zero, BYTE* bloco) noexcept override;
+    ZU_RESERVADO(24) ZU_RESERVADO(25) ZU_RESERVADO(26) ZU_RESERVADO(27) ZU_RESERVADO(28)
+    HRESULT STDMETHODCALLTYPE LeComplemento2(LONG zero, BYTE* bloco) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaComplemento2(LONG zero, const BYTE* bloco) noexcept override;
+    ZU_RESERVADO(31)
+    HRESULT STDMETHODCALLTYPE LeTaxas(LONG chave, BYTE* taxas) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaTaxas(LONG posicao, const BYTE* taxas) noexcept override;
+    ZU_RESERVADO(34) ZU_RESERVADO(35) ZU_RESERVADO(36) ZU_RESERVADO(37) ZU_RESERVADO(38) ZU_RESERVADO(39)
+    HRESULT STDMETHODCALLTYPE LeInfoExtrasChave(LONG chave, BYTE* info) noexcept override;
+
+private:
+    template <class Block>
+    HRESULT le_parte(const char* metodo, LONG posicao, const char* coluna, BYTE* out);
+    template <class Block>
+    HRESULT grava_parte(const char* metodo, const char* coluna, const BYTE* in);
+    std::string m_empresa;
+    bool m_inicializado = false;
+    LONG m_atual = 0;                   // the CFRT that the last main-part read or write made current
+    std::string m_textos[2];            // the free texts handed out by the last main-part read
+    std::string m_taxas_pendentes;      // rates written before their new CFRT existed
+};
+
+class BancoServer final : public servidor_registro_sessao<BancoServer, IQVFN_Banco, QV_SESSAO_32> {
+public:
+    using servidor_registro_sessao::servidor_registro_sessao;
+
+    ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
+    HRESULT STDMETHODCALLTYPE LeBanco(LONG chave, BYTE* banco) noexcept override;
+};
+
+}  // namespace inhouse

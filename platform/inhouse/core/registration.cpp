@@ -1,0 +1,91 @@
+#include "platform/inhouse/core/registration.h"
+
+#include <objbase.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "platform/com/failure.h"
+#include "platform/inhouse/prova/ProvaServer.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/cache/servidores_cache.h"
+#include "platform/inhouse/cfrt/servidores_cfrt.h"
+#include "platform/inhouse/login/servidores_login.h"
+
+namespace inhouse {
+
+namespace {
+
+constexpr stand_in_class classes[] = {
+    {&CLSID_ProvaServer, "ProvaServer", &ProvaServer::create},
+    {&CLSID_SaldosContabeisServer, "SaldosContabeisServer", &SaldosContabeisServer::create},
+    {&CLSID_PortadoresServer, "PortadoresServer", &PortadoresServer::create},
+    {&CLSID_NotasFiscaisServer, "NotasFiscaisServer", &NotasFiscaisServer::create},
+    {&CLSID_CondicoesPagamentoServer, "CondicoesPagamentoServer", &CondicoesPagamentoServer::create},
+    {&CLSID_CategoriasServer, "CategoriasServer", &CategoriasServer::create},
+    {&CLSID_TabelasPrecoServer, "TabelasPrecoServer", &TabelasPrecoServer::create},
+    {&CLSID_AgendamentosServer, "AgendamentosServer", &AgendamentosServer::create},
+    {&CLSID_EstoqueServer, "EstoqueServer", &EstoqueServer::create},
+    {&CLSID_MestreServer, "MestreServer", &MestreServer::create},
+    {&CLSID_RelatoriosMovimentosServer, "RelatoriosMovimentosServer", &RelatoriosMovimentosServer::create},
+    {&CLSID_SaldosBancariosServer, "SaldosBancariosServer", &SaldosBancariosServer::create},
+    {&CLSID_MestreComercialServer, "MestreComercialServer", &MestreComercialServer::create},
+    {&CLSID_PedidosServer, "PedidosServer", &PedidosServer::create},
+    {&CLSID_OrdensCompraServer, "OrdensCompraServer", &OrdensCompraServer::create},
+    {&CLSID_CotacoesServer, "CotacoesServer", &CotacoesServer::create},
+    {&CLSID_ComprasServer, "ComprasServer", &ComprasServer::create},
+    {&CLSID_LeiautesServer, "LeiautesServer", &LeiautesServer::create},
+    {&CLSID_PlanoServer, "PlanoServer", &PlanoServer::create},
+    {&CLSID_CFRTServer, "CFRTServer", &CFRTServer::create},
+    {&CLSID_BancoServer, "BancoServer", &BancoServer::create},
+    {&CLSID_EmpresaServer, "EmpresaServer", &EmpresaServer::create},
+    {&CLSID_UsuarioServer, "UsuarioServer", &UsuarioServer::create},
+    {&CLSID_UsuarioFilialServer, "UsuarioFilialServer", &UsuarioFilialServer::create},
+    {&CLSID_MestreContabilServer, "MestreContabilServer", &MestreContabilServer::create},
+};
+
+}  // namespace
+
+std::span<const stand_in_class> stand_in_classes() { return classes; }
+
+stand_in_registration::stand_in_registration(stand_in_registration&& other) noexcept
+    : m_entries(std::move(other.m_entries)) {
+    other.m_entries.clear();
+}
+
+stand_in_registration& stand_in_registration::operator=(stand_in_registration&& other) noexcept {
+    if (this != &other) {
+        revoke();
+        m_entries = std::move(other.m_entries);
+        other.m_entries.clear();
+    }
+    return *this;
+}
+
+stand_in_factory& stand_in_registration::factory(REFCLSID clsid) const {
+    for (const auto& e : m_entries)
+        if (IsEqualCLSID(e.factory->clsid(), clsid)) return *e.factory.get();
+    throw std::out_of_range("stand-in class not registered: " + guid_text(clsid));
+}
+
+void stand_in_registration::revoke() noexcept {
+    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it)
+        if (it->cookie) CoRevokeClassObject(it->cookie);
+    m_entries.clear();
+}
+
+stand_in_registration register_stand_ins(store& data) {
+    stand_in_registration registration;
+    registration.m_entries.reserve(std::size(classes));
+    for (const auto& c : classes) {
+        stand_in_registration::entry e;
+        e.factory = com::com_ptr<stand_in_factory>::attach(new stand_in_factory(*c.clsid, c.name, c.create, data));
+        com::check(CoRegisterClassObject(*c.clsid, static_cast<IClassFactory*>(e.factory.get()),
+                                         CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &e.cookie),
+                   std::string("Erro ao registrar o servidor de dados ") + c.name + ".");
+        registration.m_entries.push_back(std::move(e));
+    }
+    return registration;
+}
+
+}  // namespace inhouse

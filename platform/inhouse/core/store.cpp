@@ -1,0 +1,162 @@
+#include "platform/inhouse/core/store.h"
+
+#include <iterator>
+
+#include "platform/com/failure.h"
+
+namespace inhouse {
+
+namespace {
+
+// Version 1: the bookkeeping tables and the company register.
+constexpr const char* steps[] = {
+    "CREATE TABLE store_info (name TEXT PRIMARY KEY, value TEXT NOT NULL);"
+    "CREATE TABLE empresa (chave TEXT PRIMARY KEY, razao_social TEXT NOT NULL);",
+    // Version 2: the login. Company keys are matched without regard to case everywhere, since
+    // the session keeps the key as the client typed it.
+    "ALTER TABLE empresa ADD COLUMN versao_registro INTEGER NOT NULL DEFAULT 1307;"
+    "ALTER TABLE empresa ADD COLUMN versao_base TEXT NOT NULL DEFAULT 'Y';"
+    "ALTER TABLE empresa ADD COLUMN situacao_inicializacao INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE empresa ADD COLUMN tipos_vevureze BLOB;"
+    "CREATE TABLE empresa_modulo (empresa TEXT NOT NULL COLLATE NOCASE, modulo TEXT NOT NULL COLLATE NOCASE,"
+    " PRIMARY KEY (empresa, modulo));"
+    "CREATE TABLE filial (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 999),"
+    " codigo INTEGER NOT NULL, nome TEXT NOT NULL, PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE usuario (empresa TEXT NOT NULL COLLATE NOCASE, numero INTEGER NOT NULL CHECK (numero BETWEEN 1 AND 65535),"
+    " nome TEXT NOT NULL COLLATE NOCASE, senha TEXT NOT NULL, nome_completo TEXT NOT NULL DEFAULT '',"
+    " apelido TEXT NOT NULL DEFAULT '', bloqueado INTEGER NOT NULL DEFAULT 0, todos_direitos INTEGER NOT NULL DEFAULT 0,"
+    " posicao_representante INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (empresa, numero), UNIQUE (empresa, nome));"
+    "CREATE TABLE usuario_direito (empresa TEXT NOT NULL COLLATE NOCASE, usuario INTEGER NOT NULL,"
+    " modulo TEXT NOT NULL COLLATE NOCASE, controle INTEGER NOT NULL, PRIMARY KEY (empresa, usuario, modulo, controle));"
+    "CREATE TABLE usuario_filial (empresa TEXT NOT NULL COLLATE NOCASE, usuario INTEGER NOT NULL,"
+    " filial INTEGER NOT NULL CHECK (filial BETWEEN 0 AND 999), ativa INTEGER NOT NULL DEFAULT 1,"
+    " PRIMARY KEY (empresa, usuario, filial));"
+    "CREATE TABLE sessao (numero INTEGER PRIMARY KEY AUTOINCREMENT, empresa TEXT NOT NULL, usuario INTEGER NOT NULL,"
+    " inicio TEXT NOT NULL DEFAULT CURRENT_TIMESTAMP);",
+    // Version 3: the charts of accounts, the customer/supplier register and the bearers. The
+    // register keeps each part as the server hands it over (so that reading gives back exactly
+    // what was written) beside typed columns for the fields that look-ups and the seed use; a part
+    // that was never written is built from the typed columns.
+    "CREATE TABLE plano_configuracao (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
+    " codigo_proprio TEXT NOT NULL DEFAULT 'N', regra_posicao TEXT NOT NULL DEFAULT 'N',"
+    " proxima_cliente TEXT NOT NULL DEFAULT '', proxima_fornecedor TEXT NOT NULL DEFAULT '',"
+    " proxima_representante TEXT NOT NULL DEFAULT '', proxima_transportadora TEXT NOT NULL DEFAULT '');"
+    "CREATE TABLE plano_conta (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " classificacao TEXT NOT NULL, codigo TEXT NOT NULL DEFAULT '', nome TEXT NOT NULL DEFAULT '',"
+    " segundo_nome TEXT NOT NULL DEFAULT '', tipo TEXT NOT NULL DEFAULT 'A', caractere TEXT NOT NULL DEFAULT '',"
+    " posicao_cadastro INTEGER NOT NULL DEFAULT 0, marcas TEXT NOT NULL DEFAULT 'NNNNNNNNNNN', marcas_extras BLOB,"
+    " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, classificacao));"
+    "CREATE TABLE cfrt (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " posicao_plano INTEGER NOT NULL DEFAULT 0, tipo TEXT NOT NULL, situacao TEXT NOT NULL DEFAULT 'A',"
+    " pessoa TEXT NOT NULL, codigo TEXT NOT NULL DEFAULT '', nome TEXT NOT NULL DEFAULT '',"
+    " cnpj_cpf TEXT NOT NULL DEFAULT '', contato TEXT NOT NULL DEFAULT '', inscricao_estadual TEXT NOT NULL DEFAULT '',"
+    " rua TEXT NOT NULL DEFAULT '', numero INTEGER NOT NULL DEFAULT 0, complemento TEXT NOT NULL DEFAULT '',"
+    " bairro TEXT NOT NULL DEFAULT '', municipio TEXT NOT NULL DEFAULT '', uf TEXT NOT NULL DEFAULT '',"
+    " cep INTEGER NOT NULL DEFAULT 0, ddd TEXT NOT NULL DEFAULT '', telefone TEXT NOT NULL DEFAULT '',"
+    " email TEXT NOT NULL DEFAULT '', condicao_pagamento INTEGER NOT NULL DEFAULT 0,"
+    " forma_pagamento INTEGER NOT NULL DEFAULT 0, tipo_cobranca INTEGER NOT NULL DEFAULT 0,"
+    " tabela_preco_produtos INTEGER NOT NULL DEFAULT 0, representante INTEGER NOT NULL DEFAULT 0,"
+    " principal BLOB, juridica BLOB, fisica BLOB, conjuge BLOB, complemento_parte BLOB, complemento2 BLOB,"
+    " endereco BLOB, info_extras BLOB, taxas BLOB, texto1 TEXT, texto2 TEXT,"
+    " PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE portador (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
+    " nome TEXT NOT NULL, limite_centavos INTEGER NOT NULL DEFAULT 0, inativo INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, chave));",
+    // Version 4: the company's system data leave the company register for a table of their own
+    // (a company without a row has the defaults), so that the register keeps its two columns.
+    "CREATE TABLE empresa_sistema (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
+    " versao_registro INTEGER NOT NULL DEFAULT 1307, versao_base TEXT NOT NULL DEFAULT 'Y',"
+    " situacao_inicializacao INTEGER NOT NULL DEFAULT 0, tipos_vevureze BLOB);"
+    "INSERT INTO empresa_sistema (empresa, versao_registro, versao_base, situacao_inicializacao, tipos_vevureze)"
+    " SELECT chave, versao_registro, versao_base, situacao_inicializacao, tipos_vevureze FROM empresa;"
+    "ALTER TABLE empresa DROP COLUMN versao_registro;"
+    "ALTER TABLE empresa DROP COLUMN versao_base;"
+    "ALTER TABLE empresa DROP COLUMN situacao_inicializacao;"
+    "ALTER TABLE empresa DROP COLUMN tipos_vevureze;",
+};
+
+int read_version(sqlite::connection& db) {
+    auto query = db.prepare("SELECT version FROM schema_version");
+    return query.step() ? query.column_int(0) : 0;
+}
+
+}  // namespace
+
+std::span<const char* const> schema_steps() { return steps; }
+
+int migrate(sqlite::connection& db, std::span<const char* const> steps) {
+    db.exec("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL);"
+            "INSERT INTO schema_version (version) SELECT 0 WHERE NOT EXISTS (SELECT 1 FROM schema_version);");
+    int version = read_version(db);
+    if (version < 0 || static_cast<size_t>(version) > steps.size())
+        com::fail("O banco de dados da instalação é de uma versão mais nova do programa (esquema " +
+                      std::to_string(version) + ").",
+                  E_FAIL);
+    for (; static_cast<size_t>(version) < steps.size(); ++version) {
+        db.exec("BEGIN IMMEDIATE");
+        try {
+            db.exec(steps[static_cast<size_t>(version)]);
+            db.prepare("UPDATE schema_version SET version = ?").bind(1, version + 1).run();
+            db.exec("COMMIT");
+        } catch (...) {
+            if (db.in_transaction()) db.exec("ROLLBACK");
+            throw;
+        }
+    }
+    return version;
+}
+
+store::store(sqlite::connection db) : m_db(std::move(db)) {}
+
+store store::open(const std::string& path_utf8) {
+    store s{sqlite::connection(path_utf8)};
+    bool had_schema = false;
+    {
+        auto query = s.m_db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'schema_version'");
+        had_schema = query.step();
+    }
+    const bool was_empty = !had_schema || read_version(s.m_db) == 0;
+    migrate(s.m_db, schema_steps());
+    s.m_created = was_empty;
+    return s;
+}
+
+store store::in_memory() { return open(":memory:"); }
+
+int store::schema_version() const { return read_version(m_db); }
+
+void store::write(const std::function<void()>& work) {
+    // A nested write becomes a savepoint, so that its failure undoes only its own part when the
+    // caller catches it; the outermost one takes the write lock at once.
+    const bool nested = m_db.in_transaction();
+    m_db.exec(nested ? "SAVEPOINT inner_write" : "BEGIN IMMEDIATE");
+    try {
+        work();
+        m_db.exec(nested ? "RELEASE inner_write" : "COMMIT");
+    } catch (...) {
+        try {
+            // The database may already have rolled back on its own (e.g. after a full disk).
+            if (m_db.in_transaction())
+                m_db.exec(nested ? "ROLLBACK TO inner_write; RELEASE inner_write" : "ROLLBACK");
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
+std::string store::info(std::string_view name) const {
+    auto query = m_db.prepare("SELECT value FROM store_info WHERE name = ?");
+    query.bind_text(1, name);
+    return query.step() ? query.column_text(0) : std::string();
+}
+
+void store::set_info(std::string_view name, std::string_view value) {
+    write([&] {
+        m_db.prepare("INSERT OR REPLACE INTO store_info (name, value) VALUES (?, ?)")
+            .bind_text(1, name)
+            .bind_text(2, value)
+            .run();
+    });
+}
+
+}  // namespace inhouse

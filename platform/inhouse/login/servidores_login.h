@@ -1,0 +1,89 @@
+#pragma once
+// The data servers of the login, over the store: the company server (companies per module and
+// the start-up data of QVFirma), the user server, the user-branch server and the accounting
+// master. Records: platform/inhouse/registros_login.h.
+#include "inhouse_login.h"
+#include "inhouse_registros.h"
+#include <string>
+
+#include "platform/inhouse/core/stand_in.h"
+
+namespace inhouse {
+
+class EmpresaServer final : public stand_in_object<EmpresaServer, IQVEmpresas> {
+public:
+    using stand_in_object::stand_in_object;
+
+    HRESULT STDMETHODCALLTYPE QuantidadeEmpresas(BSTR modulo, LONG* quantidade) noexcept override;
+    HRESULT STDMETHODCALLTYPE ListaEmpresas(BSTR modulo, LONG capacidade, QV_EMPRESA_LISTA_24* lista) noexcept override;
+    HRESULT STDMETHODCALLTYPE DadosInicializacao(BSTR empresa, WORD usuario, LONG* resultado, LONG* sessao,
+                                                 BSTR* razao_social, QV_TIPOS_VEVUREZE_64* tipos) noexcept override;
+};
+
+// Session of the servers that are initialised with the 38-byte session record.
+struct sessao_servidor {
+    bool inicializado = false;
+    std::string empresa;
+    WORD usuario = 0;
+    LONG sessao = 0;
+};
+
+class UsuarioServer final : public stand_in_object<UsuarioServer, IQVUsuarios> {
+public:
+    using stand_in_object::stand_in_object;
+
+    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_38 sessao) noexcept override;
+    HRESULT STDMETHODCALLTYPE VerificaUsuario(QV_CREDENCIAIS_36 credenciais, WORD* usuario,
+                                              QV_USUARIO_256* registro, LONG opcao) noexcept override;
+    HRESULT STDMETHODCALLTYPE LePosicaoRepresentante(WORD usuario, LONG* posicao) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeRegistroGeral(QV_CHAVE_DIREITO_8 chave, QV_USUARIO_GERAL_154* registro) noexcept override;
+    HRESULT STDMETHODCALLTYPE PossuiDireito(QV_CHAVE_DIREITO_8 chave, LONG controle, LONG* resposta) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeFiliaisAtivas(WORD usuario, QV_FILIAIS_ATIVAS_1002* filiais) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaFiliaisAtivas(WORD usuario, const QV_FILIAIS_ATIVAS_1002* filiais) noexcept override;
+    HRESULT STDMETHODCALLTYPE QuantidadeUsuarios(WORD* quantidade) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeUsuarioPosicao(WORD i, LONG* usuario, QV_USUARIO_256* registro) noexcept override;
+
+private:
+    sessao_servidor m_sessao;
+};
+
+class UsuarioFilialServer final : public stand_in_object<UsuarioFilialServer, IQVUsuarioFilial> {
+public:
+    using stand_in_object::stand_in_object;
+
+    HRESULT STDMETHODCALLTYPE Inicializa(QV_SESSAO_38 sessao) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeDireitosFiliais(WORD usuario, QV_FILIAIS_ATIVAS_1002* direitos) noexcept override;
+
+private:
+    sessao_servidor m_sessao;
+};
+
+class MestreContabilServer final : public stand_in_object<MestreContabilServer, IQVCN_MestreContabil> {
+public:
+    using stand_in_object::stand_in_object;
+
+    HRESULT STDMETHODCALLTYPE LeEmpresa(QV_SOLICITACAO_EMPRESA_40 solicitacao, QV_EMPRESA_CONTABIL_244* empresa) noexcept override;
+    HRESULT STDMETHODCALLTYPE VersaoBase(BSTR empresa, BSTR chave, WORD* resposta) noexcept override;
+    HRESULT STDMETHODCALLTYPE Reservado05() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado06() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado07() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado08() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado09() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado10() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado11() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado12() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado13() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado14() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado15() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado16() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado17() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado18() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado19() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reservado20() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
+
+private:
+    sessao_servidor m_sessao;
+};
+
+}  // namespace inhouse

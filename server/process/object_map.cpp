@@ -1,0 +1,34 @@
+#include "server/process/object_map.h"
+
+#include <algorithm>
+
+#include "server/root/CQV_Inicializa.h"
+#include "server/process/class_table.h"
+#include "platform/com/class_factory.h"
+
+namespace server {
+
+namespace {
+constexpr com::class_entry built_classes[] = {
+    com::entry<CQV_Inicializa>(),
+};
+
+constexpr bool in_table_order() {
+    int last = 0;
+    for (const auto& e : built_classes) {
+        const int order = creatable(e.info.coclass).order;
+        if (order <= last) return false;
+        last = order;
+    }
+    return true;
+}
+static_assert(in_table_order(), "the object map keeps the order of the creatable-class table");
+}  // namespace
+
+std::span<const com::class_entry> object_map() { return built_classes; }
+
+com::module_config product_module() {
+    return {app_name, &appid, &LIBID_VAVEDERAZur, object_map()};
+}
+
+}  // namespace server

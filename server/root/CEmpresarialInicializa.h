@@ -1,0 +1,29 @@
+#pragma once
+// The base of the worker objects behind the older accounting and master-data classes: a session
+// copy of their own, taken from a root object (Inicializa(IQV_Inicializa*)), instead of the
+// process-wide holder. Creating, initialising or destroying a worker touches only that copy: the
+// process-wide pool, cache and session holder keep serving the other clients.
+//
+//     HRESULT CDFcHistorico::Busca(...) {
+//         VerificaInicializado();            // message 1, 0x800A0001, before Inicializa
+//         ... m_sEmpresa, m_iUsuario, m_lNumeroSessao ...
+//     }
+#include <source_location>
+
+#include "server/root/CTW_Inicializa.h"
+
+namespace server {
+
+class CEmpresarialInicializa : public CTW_Inicializa {
+public:
+    CEmpresarialInicializa() noexcept { LimpaSessao(); }
+    ~CEmpresarialInicializa() override = default;
+
+    // Throws the numbered failure "1\t-\tComponente não inicializado !" (0x800A0001) when this
+    // worker has no session.
+    void VerificaInicializado(std::source_location where = std::source_location::current()) const;
+
+    // TODO: TransfereRelatorio (the workers' report read-back) joins with the report component.
+};
+
+}  // namespace server

@@ -10,5 +10,7 @@ inline constexpr char chave_empresa_longa[] = "O código da empresa tem mais de 
 inline constexpr char usuario_longo[] = "O nome do usuário tem mais de 17 caracteres.";
 inline constexpr char senha_longa[] = "A senha tem mais de 17 caracteres.";
 inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
+inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
+inline constexpr char nao_disponivel[] = "Função ainda não disponível.";
 
 }  // namespace server::msg

@@ -1,4 +1,4 @@
-' The root object before any login: its session properties and Finaliza.
+' The root object before any login: its session properties, Finaliza and a factory of a class not built.
 Option Explicit
 Dim fso, out, raiz
 Set fso = CreateObject("Scripting.FileSystemObject")
@@ -12,5 +12,10 @@ raiz.Finaliza
 out.WriteLine "Finaliza duas vezes"
 Set raiz = CreateObject("ZidizUvi.QV_Inicializa.1")
 out.WriteLine "ProgID com versão: " & TypeName(raiz)
+Dim objeto
+On Error Resume Next
+Set objeto = raiz.TW_DF_ContaGerencial()
+out.WriteLine "TW_DF_ContaGerencial: " & Hex(Err.Number) & " [" & Err.Description & "] " & TypeName(objeto)
+On Error GoTo 0
 out.WriteLine "FIM"
 out.Close

@@ -1,0 +1,308 @@
+// The root object's factories: one new module object per call, found by the interface it answers.
+#include <new>
+#include <type_traits>
+
+#include "server/root/CQV_Inicializa.h"
+#include "server/messages.h"
+#include "platform/com/failure.h"
+
+namespace server {
+
+namespace {
+// Stands for a module class that is not built yet: its factory answers as a failed creation.
+// Wiring a built class is changing its factory's line below to name the class.
+struct nao_construida {};
+
+template <class Classe, class Itf>
+com::com_ptr<Itf> novo_objeto() {
+    if constexpr (std::is_same_v<Classe, nao_construida>) {
+        com::fail(msg::falha_criar_objeto, E_NOTIMPL);
+    } else {
+        try {
+            return com::com_ptr<Itf>::attach(static_cast<Itf*>(com::make<Classe>().detach()));
+        } catch (const std::bad_alloc&) {
+            com::fail(msg::falha_criar_objeto, E_OUTOFMEMORY);
+        }
+    }
+}
+}  // namespace
+
+template <class Classe, class Itf>
+HRESULT CQV_Inicializa::fabrica(Itf** ppObjeto) noexcept try {
+    if (!ppObjeto) return E_POINTER;
+    *ppObjeto = nullptr;
+    *ppObjeto = novo_objeto<Classe, Itf>().detach();
+    return S_OK;
+} catch (...) {
+    return report();
+}
+
+HRESULT CQV_Inicializa::TW_DF_ContaGerencial(ITW_DF_ContaGerencial** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_ContaContabil(ITW_DF_ContaContabil** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_PlanoGerencial(ITW_DF_PlanoGerencial** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_PlanoContabil(ITW_DF_PlanoContabil** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_ModelosRelatorios(ITW_DF_ModelosRelatorios** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_Historicos(ITW_DF_Historicos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_Propriedades(ITW_DF_Propriedades** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_Produtos(ITW_DF_Produtos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_PlanoCFRT(ITW_DF_PlanoCFRT** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_NaturezasOperacao(ITW_DF_NaturezasOperacao** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_OperacoesComerciais(ITW_DF_OperacoesComerciais** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_TabelasPreco(ITW_DF_TabelasPreco** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_RelatorioPlanoGerencial(ITW_DF_RelatorioPlanoGerencial** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_RelatorioPlanoContabil(ITW_DF_RelatorioPlanoContabil** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_ListaFiliais(ITW_DF_ListaFiliais** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_ListaEstados(ITW_DF_ListaEstados** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_ListaMunicipios(ITW_DF_ListaMunicipios** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_Servicos(ITW_DF_Servicos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_PlanoContas(ITW_DF_PlanoContas** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_InfoProduto(ITW_DF_InfoProduto** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_InfoCliente(ITW_DF_InfoCliente** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_InfoNatureza(ITW_DF_InfoNatureza** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_ES_SaldoTotal(ITW_ES_SaldoTotal** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_ES_RelatorioPontoReposicao(ITW_ES_RelatorioPontoReposicao** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_ES_RelatorioMovimentos(ITW_ES_RelatorioMovimentos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_ES_RelatorioInventario(ITW_ES_RelatorioInventario** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_ES_RelatorioRegistroEstoque(ITW_ES_RelatorioRegistroEstoque** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_RelatorioRelacaoPedidos(ITW_FT_RelatorioRelacaoPedidos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_RelatorioComissoesPagar(ITW_FT_RelatorioComissoesPagar** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_Pedido(ITW_FT_Pedido** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_HistoricoCliente(ITW_FT_HistoricoCliente** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_DF_PlanoContasContabil(ITW_DF_PlanoContasContabil** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_FornecedorCliente(ITW_FT_FornecedorCliente** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_GerenciaClienteFornecedor(ITW_FT_GerenciaClienteFornecedor** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_Documentos(ITW_FT_Documentos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_AgendamentosVisitas(ITW_FT_AgendamentosVisitas** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_AgendamentoVisita(ITW_FT_AgendamentoVisita** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_RelatorioVendas(ITW_FT_RelatorioVendas** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_ListaPedidos(ITW_FT_ListaPedidos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FT_InfoPedido(ITW_FT_InfoPedido** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_RelatorioBalancete(ITW_CN_RelatorioBalancete** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_RelatorioRazao(ITW_CN_RelatorioRazao** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_RelatorioDiarioDetalhado(ITW_CN_RelatorioDiarioDetalhado** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_RelatorioAcompanhamentoMensal(ITW_CN_RelatorioAcompanhamentoMensal** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_RelatorioInversaoGerencial(ITW_CN_RelatorioInversaoGerencial** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_RelatorioGerador(ITW_CN_RelatorioGerador** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_SaldoContabil(ITW_CN_SaldoContabil** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_Lancamentos(ITW_CN_Lancamentos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_FiltroLancamentos(IFiltroLancamento** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_AcompanhamentosMensais(ITW_CN_AcompanhamentosMensais** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_CN_AcompanhamentoMensal(ITW_CN_AcompanhamentoMensal** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_RelatorioMovimentos(ITW_FN_RelatorioMovimentos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_ListaAutorizacoesPagamento(ITW_FN_ListaAutorizacoesPagamento** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_AutorizacaoPagamento(ITW_FN_AutorizacaoPagamento** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_SaldoContasBancarias(ITW_FN_SaldoContasBancarias** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_PosicaoFinanceira(ITW_FN_PosicaoFinanceira** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_FiltroFluxoCaixa(ITW_FN_FiltroFluxoCaixa** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_FluxoCaixa(ITW_FN_FluxoCaixa** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_FN_RelatorioFluxoCaixa(ITW_FN_RelatorioFluxoCaixa** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_RelatorioAtendimento(ITW_GE_RelatorioAtendimento** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_ListaAssistencias(ITW_GE_ListaAssistencias** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_ListaEquipamentos(ITW_GE_ListaEquipamentos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_ListaMarcas(ITW_GE_ListaMarcas** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_ListaModelos(ITW_GE_ListaModelos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_ListaSituacoes(ITW_GE_ListaSituacoes** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_ListaTipos(ITW_GE_ListaTipos** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+HRESULT CQV_Inicializa::TW_GE_Atendimento(ITW_GE_Atendimento** pp) noexcept {
+    return fabrica<nao_construida>(pp);
+}
+
+}  // namespace server

@@ -1,0 +1,141 @@
+// Members of the root object whose behaviour is not built yet: each answers E_NOTIMPL with a text
+// the client can read, its out values emptied. Building one replaces its line here.
+#include "server/root/CQV_Inicializa.h"
+#include "server/messages.h"
+#include "platform/com/failure.h"
+
+namespace server {
+
+template <class... Saida>
+HRESULT CQV_Inicializa::pendente(Saida*... saidas) noexcept try {
+    ((saidas ? void(*saidas = {}) : void()), ...);
+    com::fail(msg::nao_disponivel, E_NOTIMPL);
+} catch (...) {
+    return report();
+}
+
+HRESULT CQV_Inicializa::PossuiAcesso(BSTR, LONG, VARIANT_BOOL* pvbAcesso) noexcept {
+    return pendente(pvbAcesso);
+}
+
+HRESULT CQV_Inicializa::BuscaUsuarios(IResultadoBuscaUsuarios** ppResultado) noexcept {
+    return pendente(ppResultado);
+}
+
+HRESULT CQV_Inicializa::get_PosicaoRepresentante(LONG* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_DiretorioRelatorios(BSTR* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::InicializaCotacao(BSTR) noexcept {
+    return pendente();
+}
+
+HRESULT CQV_Inicializa::get_CotacaoWeb(ICotacaoWeb** pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_PossuiTavonContabil(VARIANT_BOOL* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_ConexaoAtTec(IWebGE_ConexaoAtTec** pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_PossuiTavonGerenciador(VARIANT_BOOL* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::GED_FazBuscaRapida(BSTR, IWebGD_ResultadoBuscaRapida** ppResultado) noexcept {
+    return pendente(ppResultado);
+}
+
+HRESULT CQV_Inicializa::GED_BuscaDistribuicao(ULONG, IWebGD_ResultadoBuscaRapida** ppResultado) noexcept {
+    return pendente(ppResultado);
+}
+
+HRESULT CQV_Inicializa::FN_PosicaoFinanceira(ULONG, BSTR, BSTR, IWebFN_HistoricoTitulos** ppResultado) noexcept {
+    return pendente(ppResultado);
+}
+
+HRESULT CQV_Inicializa::FN_SaldoContas(BSTR, BSTR, LONG, IWebFN_ResultadoSaldos** ppResultado) noexcept {
+    return pendente(ppResultado);
+}
+
+HRESULT CQV_Inicializa::FN_FluxoCaixa(IQVHashTable*, IWebFN_ResultadoFluxoCaixa** ppResultado) noexcept {
+    return pendente(ppResultado);
+}
+
+HRESULT CQV_Inicializa::FN_FluxoCaixaRel(IQVHashTable*, BSTR* pbsRelatorio) noexcept {
+    return pendente(pbsRelatorio);
+}
+
+HRESULT CQV_Inicializa::get_PossuiTavonFinanceiro(VARIANT_BOOL* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_DataInferiorMovimentacao(BSTR* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_DataSuperiorMovimentacao(BSTR* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_Indices(BSTR* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_CaminhoLogotipo(BSTR* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_HomepageEmpresa(BSTR* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::GetNomeCategoria(LONG, BSTR* pbsNome) noexcept {
+    return pendente(pbsNome);
+}
+
+HRESULT CQV_Inicializa::FT_OperacoesComerciais(IOperacoesComerciais** ppOperacoes) noexcept {
+    return pendente(ppOperacoes);
+}
+
+HRESULT CQV_Inicializa::FT_AgendamentoVisitas(IAgendamentoVisitas** ppAgendamentos) noexcept {
+    return pendente(ppAgendamentos);
+}
+
+HRESULT CQV_Inicializa::get_PossuiTavonEstoque(VARIANT_BOOL* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_PossuiTavonComercial(VARIANT_BOOL* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::get_PossuiTavonGED(VARIANT_BOOL* pVal) noexcept {
+    return pendente(pVal);
+}
+
+HRESULT CQV_Inicializa::VerificaImpressoraPadrao(VARIANT_BOOL* pvbExiste) noexcept {
+    return pendente(pvbExiste);
+}
+
+HRESULT CQV_Inicializa::GetTimeout(LONG* plTimeout) noexcept {
+    return pendente(plTimeout);
+}
+
+HRESULT CQV_Inicializa::IsDebugDev(VARIANT_BOOL* pvbDebug) noexcept {
+    return pendente(pvbDebug);
+}
+
+HRESULT CQV_Inicializa::TW_FT_PosicaoProdutos(IQVHashTable*, ITW_FT_PosicaoProdutos** ppPosicao) noexcept {
+    return pendente(ppPosicao);
+}
+
+}  // namespace server

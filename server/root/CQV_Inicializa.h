@@ -59,7 +59,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_PossuiTavonComercial(VARIANT_BOOL* pVal) noexcept override;
     HRESULT STDMETHODCALLTYPE get_PossuiTavonGED(VARIANT_BOOL* pVal) noexcept override;
     HRESULT STDMETHODCALLTYPE VerificaImpressoraPadrao(VARIANT_BOOL* pvbExiste) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetTimeout(LONG* plTimeout) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetTimeout(INT* piTimeout) noexcept override;
     HRESULT STDMETHODCALLTYPE IsDebugDev(VARIANT_BOOL* pvbDebug) noexcept override;
     // The factories of the module objects (CQV_Inicializa_fabricas.cpp); TW_FT_PosicaoProdutos,
     // which takes a filter, is among the members not built yet.

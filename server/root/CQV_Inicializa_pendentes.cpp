@@ -126,8 +126,8 @@ HRESULT CQV_Inicializa::VerificaImpressoraPadrao(VARIANT_BOOL* pvbExiste) noexce
     return pendente(pvbExiste);
 }
 
-HRESULT CQV_Inicializa::GetTimeout(LONG* plTimeout) noexcept {
-    return pendente(plTimeout);
+HRESULT CQV_Inicializa::GetTimeout(INT* piTimeout) noexcept {
+    return pendente(piTimeout);
 }
 
 HRESULT CQV_Inicializa::IsDebugDev(VARIANT_BOOL* pvbDebug) noexcept {

@@ -67,10 +67,10 @@ constexpr member members[] = {
 
     // The accounting module's report generator models and their listings.
     {L"IQVCNGerador", 7, L"Inicializa", method, L"in IQV_Inicializa*"},
-    {L"IQVCNGerador", 8, L"m_iQuantidade", get, L"out retval short*"},
-    {L"IQVCNGerador", 9, L"m_sArquivo", get, L"in long, out retval BSTR*"},
-    {L"IQVCNGerador", 10, L"m_sDescricao", get, L"in long, out retval BSTR*"},
-    {L"IQVCNGerador", 11, L"m_sRelatorio", get, L"in BSTR, out retval BSTR*"},
+    {L"IQVCNGerador", 8, L"m_iQuantidade", method, L"out retval short*"},
+    {L"IQVCNGerador", 9, L"m_sArquivo", method, L"in long, out retval BSTR*"},
+    {L"IQVCNGerador", 10, L"m_sDescricao", method, L"in long, out retval BSTR*"},
+    {L"IQVCNGerador", 11, L"m_sRelatorio", method, L"in BSTR, out retval BSTR*"},
 
     // The older accounting face: period, reports and balance queries.
     {L"IQVWebContabil", 7, L"TestaInterface", method, L""},

@@ -2,12 +2,9 @@
 // report, period types and the older result objects of the root object's finance methods.
 #include "member_table.h"
 
-// INT_PTR is as wide as a pointer: the type library holds it as the integer of that width.
-#ifdef _WIN64
-#define INT_PTR_T L"hyper"
-#else
+// INT_PTR members: the library holds them as the 32-bit integer they are in the product, on both
+// builds, so that the x86_64 library is the same as the i686 one.
 #define INT_PTR_T L"long"
-#endif
 
 namespace typelib_table {
 namespace {

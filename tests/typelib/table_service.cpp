@@ -2,12 +2,9 @@
 // older attendance classes, service lists, the service report and the document-store search.
 #include "member_table.h"
 
-// INT_PTR is as wide as a pointer: the type library holds it as the integer of that width.
-#ifdef _WIN64
-#define INT_PTR_T L"hyper"
-#else
+// INT_PTR members: the library holds them as the 32-bit integer they are in the product, on both
+// builds, so that the x86_64 library is the same as the i686 one.
 #define INT_PTR_T L"long"
-#endif
 
 namespace typelib_table {
 namespace {
@@ -189,7 +186,7 @@ constexpr member members[] = {
     // Technical assistances (no data yet).
     {L"ITW_GE_ListaAssistencias", 7, L"BuscaPonteiros", method, L"out retval " INT_PTR_T L"*"},
     {L"ITW_GE_ListaAssistencias", 8, L"LePosicao", method, L"in " INT_PTR_T},
-    {L"ITW_GE_ListaAssistencias", 9, L"GetNumero", method, L"out retval BSTR*"},
+    {L"ITW_GE_ListaAssistencias", 9, L"GetNumero", method, L"out retval unsigned long*"},
     {L"ITW_GE_ListaAssistencias", 10, L"GetDataAbertura", method, L"out retval BSTR*"},
     {L"ITW_GE_ListaAssistencias", 11, L"GetNomeCliente", method, L"out retval BSTR*"},
 

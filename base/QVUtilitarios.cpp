@@ -8,6 +8,7 @@
 
 #include "base/CQVException.h"
 #include "base/QVSleep.h"
+#include "platform/com/error_info.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
 
@@ -195,25 +196,6 @@ CQVModuloRecursos::~CQVModuloRecursos() {
 
 void CQVModuloRecursos::Restaura() { g_recursos = m_anterior; }
 
-HRESULT STDMETHODCALLTYPE CNoPaintMessageFilter::QueryInterface(REFIID iid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IMessageFilter) {
-        *ppv = static_cast<IMessageFilter*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE CNoPaintMessageFilter::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_ref)); }
-
-ULONG STDMETHODCALLTYPE CNoPaintMessageFilter::Release() {
-    const LONG r = InterlockedDecrement(&m_ref);
-    if (r == 0) delete this;
-    return static_cast<ULONG>(r);
-}
-
 DWORD STDMETHODCALLTYPE CNoPaintMessageFilter::HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) {
     return SERVERCALL_ISHANDLED;
 }
@@ -232,10 +214,14 @@ HRESULT QVSetNoPaintMessageFilter() {
     IMessageFilter* anterior = nullptr;
     CoRegisterMessageFilter(nullptr, &anterior);
     if (anterior) anterior->Release();
-    auto* filtro = new CNoPaintMessageFilter;
-    HRESULT hr = CoRegisterMessageFilter(filtro, &anterior);
+    com::com_ptr<CNoPaintMessageFilter> filtro;
+    try {
+        filtro = com::make<CNoPaintMessageFilter>();
+    } catch (...) {
+        return com::current_exception_hresult();
+    }
+    HRESULT hr = CoRegisterMessageFilter(filtro.get(), &anterior);   // COM keeps its own reference
     if (anterior) anterior->Release();
-    filtro->Release();   // COM holds its own reference when registered
     return hr;
 }
 

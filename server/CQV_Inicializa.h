@@ -8,18 +8,17 @@
 #include "VAVEDERAZur.h"
 #include "class_table.h"
 #include "platform/com/com_ptr.h"
-#include "platform/com/dispatch_object.h"
+#include "platform/com/object.h"
 #include "platform/inhouse/CConexaoGedSrv.h"
 #include "platform/inhouse/CConexaoUsuario.h"
 
 namespace server {
 
-class CQV_Inicializa final : public com::dispatch_object<CQV_Inicializa, IQV_Inicializa> {
+class CQV_Inicializa final : public com::object<CQV_Inicializa, IQV_Inicializa> {
 public:
     static constexpr com::class_info info = class_info_of(L"QV_Inicializa", &CLSID_QV_Inicializa);
 
     CQV_Inicializa();
-    ~CQV_Inicializa() override;
 
     // IQV_Inicializa, in interface order
     HRESULT STDMETHODCALLTYPE Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, INT* pResult) noexcept override;
@@ -34,6 +33,8 @@ public:
     const CTW_Inicializa& sessao() const noexcept { return m_sessao; }
 
 private:
+    ~CQV_Inicializa() override;   // objects come only from com::make
+
     HRESULT login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int* pResult);
 
     // Declared in the reverse of their destruction order.

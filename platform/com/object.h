@@ -182,6 +182,7 @@ using unlocked_object = typename detail::object_base<Self, false, I...>::type;
 // final_construct() succeeded (when it throws, the object is released and the exception passes).
 template <class T, class... Args>
 com_ptr<T> make(Args&&... args) {
+    static_assert(!std::is_destructible_v<T>, "declare the destructor private: objects come only from com::make");
     auto object = com_ptr<T>::attach(new T(std::forward<Args>(args)...));
     object->final_construct();
     return object;

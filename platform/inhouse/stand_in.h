@@ -4,7 +4,11 @@
 // that the server's own creation code (QVCriaInstancia) reaches it exactly as it would reach the
 // maker's server. Both the factory and its objects answer from a fault_plan.
 //
-//     class ProvaServer final : public stand_in_object<ProvaServer, IProvaServer> { ... };
+//     class ProvaServer final : public stand_in_object<ProvaServer, IProvaServer> {
+//         ...
+//     private:
+//         ~ProvaServer() override = default;   // objects come only from com::make
+//     };
 //     HRESULT STDMETHODCALLTYPE ProvaServer::Versao(LONG* versao) noexcept try {
 //         if (HRESULT hr = faults().enter("Versao"); FAILED(hr)) return hr;
 //         ...

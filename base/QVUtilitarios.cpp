@@ -11,13 +11,12 @@
 #include "platform/com/error_info.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
+#include "platform/com/unique.h"
 
 std::string QVGuidParaTexto(const GUID& guid) {
-    LPOLESTR wide = nullptr;
-    if (FAILED(StringFromCLSID(guid, &wide)) || !wide) return "";
-    std::string texto = com::to_ansi(wide);
-    CoTaskMemFree(wide);
-    return texto;
+    com::unique_cotaskmem<OLECHAR> wide;
+    if (FAILED(StringFromCLSID(guid, wide.put())) || !wide) return "";
+    return com::to_ansi(wide.get());
 }
 
 std::string QVNovoGuidTexto() {
@@ -211,18 +210,15 @@ DWORD STDMETHODCALLTYPE CNoPaintMessageFilter::MessagePending(HTASK, DWORD, DWOR
 }
 
 HRESULT QVSetNoPaintMessageFilter() {
-    IMessageFilter* anterior = nullptr;
-    CoRegisterMessageFilter(nullptr, &anterior);
-    if (anterior) anterior->Release();
+    com::com_ptr<IMessageFilter> anterior;
+    CoRegisterMessageFilter(nullptr, anterior.put());
     com::com_ptr<CNoPaintMessageFilter> filtro;
     try {
         filtro = com::make<CNoPaintMessageFilter>();
     } catch (...) {
         return com::current_exception_hresult();
     }
-    HRESULT hr = CoRegisterMessageFilter(filtro.get(), &anterior);   // COM keeps its own reference
-    if (anterior) anterior->Release();
-    return hr;
+    return CoRegisterMessageFilter(filtro.get(), anterior.put());   // COM keeps its own reference
 }
 
 CQVListaInterfaces::~CQVListaInterfaces() {

@@ -29,6 +29,13 @@ const char* CException::what() const noexcept {
     }
 }
 
+HRESULT CException::hresult() const noexcept { return qv_hr_excecao; }
+HRESULT CMemoryException::hresult() const noexcept { return qv_hr_memoria; }
+HRESULT CFileException::hresult() const noexcept { return HRESULT_FROM_WIN32(static_cast<DWORD>(m_lOsError)); }
+HRESULT CQVException::hresult() const noexcept {
+    return m_erroSistema != 0 ? static_cast<HRESULT>(0x80040000u | m_erroSistema) : qv_hr_excecao_qv;
+}
+
 std::string CFileException::GetMensagem() const {
     std::string texto = CQVMensagem::GetErroSO(static_cast<DWORD>(m_lOsError));
     if (!m_strFileName.empty()) texto += (texto.empty() ? "" : " ") + m_strFileName;
@@ -58,14 +65,8 @@ HRESULT QVTrataExcecao() noexcept {
         return f.hr ? f.hr : DISP_E_EXCEPTION;
     } catch (const CQVExceptionEx& e) {
         return e.GetHResult();
-    } catch (const CQVException& e) {
-        return e.GetErroSistema() != 0 ? static_cast<HRESULT>(0x80040000u | e.GetErroSistema()) : qv_hr_excecao_qv;
-    } catch (const CFileException& e) {
-        return HRESULT_FROM_WIN32(static_cast<DWORD>(e.m_lOsError));
-    } catch (const CMemoryException&) {
-        return qv_hr_memoria;
-    } catch (const CException&) {
-        return qv_hr_excecao;
+    } catch (const CException& e) {
+        return e.hresult();
     } catch (long valor) {
         return static_cast<HRESULT>(valor);
     } catch (const std::bad_alloc&) {

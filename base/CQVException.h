@@ -7,10 +7,15 @@
 #include <exception>
 #include <string>
 
+#include "platform/com/failure.h"
+
 // Root of the framework-style exceptions of the system; anything derived from it that the
-// translator does not know gives 0x8004EA63.
-class CException : public std::exception {
+// translator does not know gives 0x8004EA63. The COM boundary (com::report_current_exception)
+// answers each with its text and the translator's HRESULT.
+class CException : public std::exception, public com::translated_exception {
 public:
+    HRESULT hresult() const noexcept override;
+    std::string text() const override { return GetMensagem(); }
     // Copies at most `tamanho` characters of the text (always terminated); TRUE when there is one.
     virtual BOOL GetErrorMessage(char* buffer, UINT tamanho, UINT* contextoAjuda = nullptr) const;
     virtual std::string GetMensagem() const { return ""; }
@@ -23,6 +28,7 @@ private:
 // Out of memory, as the framework raises it.
 class CMemoryException : public CException {
 public:
+    HRESULT hresult() const noexcept override;
     std::string GetMensagem() const override { return "Memória insuficiente."; }
 };
 
@@ -31,6 +37,7 @@ class CFileException : public CException {
 public:
     CFileException(LONG lOsError, std::string strFileName = "")
         : m_lOsError(lOsError), m_strFileName(std::move(strFileName)) {}
+    HRESULT hresult() const noexcept override;
     std::string GetMensagem() const override;
     LONG m_lOsError;
     std::string m_strFileName;
@@ -53,6 +60,7 @@ public:
 
     // The explicit text, or the message file's text for (number, module), kept once read.
     std::string GetMensagem() const override;
+    HRESULT hresult() const noexcept override;
     // The server shows no message box: the text (with the system's text for the error, when
     // there is one) goes to the event log. Returns IDOK, the answer of a box with one button.
     int ReportError(UINT tipoCaixa = MB_OK, UINT idAjuda = 0) const;

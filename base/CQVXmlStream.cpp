@@ -18,16 +18,6 @@ CQVXmlStream::CQVXmlStream(const void* dados, ULONG tamanho) {
 
 CQVXmlStream::~CQVXmlStream() { free(m_buffer); }
 
-HRESULT STDMETHODCALLTYPE CQVXmlStream::QueryInterface(REFIID iid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IStream) {
-        *ppv = static_cast<IStream*>(this);
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
 HRESULT STDMETHODCALLTYPE CQVXmlStream::Read(void* pv, ULONG cb, ULONG* pcbRead) {
     ULONG n = 0;
     if (m_posicao < m_tamanho) {

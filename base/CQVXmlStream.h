@@ -1,26 +1,20 @@
 #pragma once
 // A minimal stream over a block of memory, for handing a stored document to a reader that
-// takes an IStream. It lives on its owner's stack: AddRef and Release do not count, so the
-// reader must not keep it beyond the call it was given in. Reading, appending and the size are
-// supported; every other stream operation answers E_NOTIMPL.
+// takes an IStream: com::make<CQVXmlStream>(dados, tamanho). It answers IUnknown and IStream
+// only and does not keep the server alive. Reading, appending and the size are supported; every
+// other stream operation answers E_NOTIMPL.
 #include <objidl.h>
 #include <windows.h>
 
 #include <cstdint>
 
-class CQVXmlStream : public IStream {
+#include "platform/com/object.h"
+
+class CQVXmlStream final : public com::unlocked_object<CQVXmlStream, IStream> {
 public:
     CQVXmlStream() = default;
     // A stream for reading over a copy of the bytes.
     CQVXmlStream(const void* dados, ULONG tamanho);
-    virtual ~CQVXmlStream();
-    CQVXmlStream(const CQVXmlStream&) = delete;
-    CQVXmlStream& operator=(const CQVXmlStream&) = delete;
-
-    // IUnknown: IUnknown and IStream only (no reference is added).
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
     HRESULT STDMETHODCALLTYPE Read(void* pv, ULONG cb, ULONG* pcbRead) override;
     HRESULT STDMETHODCALLTYPE Write(const void* pv, ULONG cb, ULONG* pcbWritten) override;
@@ -43,6 +37,8 @@ public:
     ULONG GetPosicao() const { return m_posicao; }
 
 private:
+    ~CQVXmlStream() override;   // objects come only from com::make
+
     uint8_t* m_buffer = nullptr;   // C heap (malloc, realloc, free)
     ULONG m_capacidade = 0;
     ULONG m_tamanho = 0;

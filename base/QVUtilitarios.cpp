@@ -8,15 +8,15 @@
 
 #include "base/CQVException.h"
 #include "base/QVSleep.h"
+#include "platform/com/error_info.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
+#include "platform/com/unique.h"
 
 std::string QVGuidParaTexto(const GUID& guid) {
-    LPOLESTR wide = nullptr;
-    if (FAILED(StringFromCLSID(guid, &wide)) || !wide) return "";
-    std::string texto = com::to_ansi(wide);
-    CoTaskMemFree(wide);
-    return texto;
+    com::unique_cotaskmem<OLECHAR> wide;
+    if (FAILED(StringFromCLSID(guid, wide.put())) || !wide) return "";
+    return com::to_ansi(wide.get());
 }
 
 std::string QVNovoGuidTexto() {
@@ -195,25 +195,6 @@ CQVModuloRecursos::~CQVModuloRecursos() {
 
 void CQVModuloRecursos::Restaura() { g_recursos = m_anterior; }
 
-HRESULT STDMETHODCALLTYPE CNoPaintMessageFilter::QueryInterface(REFIID iid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IMessageFilter) {
-        *ppv = static_cast<IMessageFilter*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE CNoPaintMessageFilter::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_ref)); }
-
-ULONG STDMETHODCALLTYPE CNoPaintMessageFilter::Release() {
-    const LONG r = InterlockedDecrement(&m_ref);
-    if (r == 0) delete this;
-    return static_cast<ULONG>(r);
-}
-
 DWORD STDMETHODCALLTYPE CNoPaintMessageFilter::HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) {
     return SERVERCALL_ISHANDLED;
 }
@@ -229,14 +210,15 @@ DWORD STDMETHODCALLTYPE CNoPaintMessageFilter::MessagePending(HTASK, DWORD, DWOR
 }
 
 HRESULT QVSetNoPaintMessageFilter() {
-    IMessageFilter* anterior = nullptr;
-    CoRegisterMessageFilter(nullptr, &anterior);
-    if (anterior) anterior->Release();
-    auto* filtro = new CNoPaintMessageFilter;
-    HRESULT hr = CoRegisterMessageFilter(filtro, &anterior);
-    if (anterior) anterior->Release();
-    filtro->Release();   // COM holds its own reference when registered
-    return hr;
+    com::com_ptr<IMessageFilter> anterior;
+    CoRegisterMessageFilter(nullptr, anterior.put());
+    com::com_ptr<CNoPaintMessageFilter> filtro;
+    try {
+        filtro = com::make<CNoPaintMessageFilter>();
+    } catch (...) {
+        return com::current_exception_hresult();
+    }
+    return CoRegisterMessageFilter(filtro.get(), anterior.put());   // COM keeps its own reference
 }
 
 CQVListaInterfaces::~CQVListaInterfaces() {

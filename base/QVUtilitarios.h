@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/com/object.h"
+
 std::string QVGuidParaTexto(const GUID& guid);   // "{...}"
 std::string QVNovoGuidTexto();                   // 36 characters, no braces
 std::string QVGetUsuarioWindows();
@@ -57,17 +59,15 @@ private:
 
 // A message filter that dispatches nothing while a COM call waits (no repainting) and shows no
 // busy or not-responding dialog: a rejected call is retried every 10 ms for at most 8 s.
-class CNoPaintMessageFilter final : public IMessageFilter {
+// It does not keep the server alive.
+class CNoPaintMessageFilter final : public com::unlocked_object<CNoPaintMessageFilter, IMessageFilter> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override;
     DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD dwTickCount, DWORD dwRejectType) override;
     DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override;
 
 private:
-    volatile LONG m_ref = 1;
+    ~CNoPaintMessageFilter() override = default;   // objects come only from com::make
 };
 // Replaces the thread's message filter by a CNoPaintMessageFilter; the COM answer.
 HRESULT QVSetNoPaintMessageFilter();

@@ -1,9 +1,11 @@
 #pragma once
-// A small benchmark harness: each figure is the best of several timed batches, in nanoseconds per
-// operation. Not a test: it prints figures and never fails on a time.
+// A small benchmark harness: each figure is the median of several timed batches, in nanoseconds
+// per operation, with the spread of the batches beside it. Not a test: it prints figures and
+// never fails on a time; a figure whose operations did not all succeed is marked as invalid.
 #include <windows.h>
 #include <oaidl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -13,35 +15,79 @@
 
 namespace bench {
 
-struct figure {
-    std::string name;
-    double ns_per_op;
+// The batches of one figure, in nanoseconds per operation.
+struct sample {
+    std::vector<double> batches;
+    double median() const {
+        if (batches.empty()) return 0;
+        std::vector<double> v = batches;
+        std::sort(v.begin(), v.end());
+        const size_t n = v.size();
+        return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    }
+    double low() const { return batches.empty() ? 0 : *std::min_element(batches.begin(), batches.end()); }
+    double high() const { return batches.empty() ? 0 : *std::max_element(batches.begin(), batches.end()); }
 };
 
-// Runs `op` in batches of `batch` calls, `rounds` times, and keeps the fastest batch.
-inline double measure(const std::function<void()>& op, int batch, int rounds = 5) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    op();   // warm-up: first calls pay for loading and connecting
-    double best = 1e300;
+inline double now_ns() {
+    static const double ns_per_tick = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return 1e9 / static_cast<double>(f.QuadPart);
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * ns_per_tick;
+}
+
+inline double time_batch(const std::function<void()>& op, int batch) {
+    const double start = now_ns();
+    for (int i = 0; i < batch; ++i) op();
+    return (now_ns() - start) / batch;
+}
+
+// Runs `op` in `rounds` batches of `batch` calls after one warm-up call (first calls pay for
+// loading and connecting).
+inline sample measure(const std::function<void()>& op, int batch, int rounds = 9) {
+    op();
+    sample s;
+    for (int r = 0; r < rounds; ++r) s.batches.push_back(time_batch(op, batch));
+    return s;
+}
+
+// The two sides of a ratio, their batches interleaved, so that a change of the machine's load
+// during the run weighs on both alike.
+inline std::pair<sample, sample> measure_pair(const std::function<void()>& a, const std::function<void()>& b,
+                                              int batch, int rounds = 9) {
+    a();
+    b();
+    std::pair<sample, sample> s;
     for (int r = 0; r < rounds; ++r) {
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < batch; ++i) op();
-        QueryPerformanceCounter(&end);
-        const double ns = static_cast<double>(end.QuadPart - start.QuadPart) * 1e9 /
-                          static_cast<double>(frequency.QuadPart) / batch;
-        if (ns < best) best = ns;
+        s.first.batches.push_back(time_batch(a, batch));
+        s.second.batches.push_back(time_batch(b, batch));
     }
-    return best;
+    return s;
 }
 
-inline void print(const figure& f) {
-    if (f.ns_per_op >= 1e6) std::printf("  %-58s %12.3f ms/op\n", f.name.c_str(), f.ns_per_op / 1e6);
-    else if (f.ns_per_op >= 1e3) std::printf("  %-58s %12.3f us/op\n", f.name.c_str(), f.ns_per_op / 1e3);
-    else std::printf("  %-58s %12.1f ns/op\n", f.name.c_str(), f.ns_per_op);
+inline std::string duration(double ns) {
+    char text[32];
+    if (ns >= 1e6) std::snprintf(text, sizeof text, "%.3f ms", ns / 1e6);
+    else if (ns >= 1e3) std::snprintf(text, sizeof text, "%.3f us", ns / 1e3);
+    else std::snprintf(text, sizeof text, "%.1f ns", ns);
+    return text;
 }
 
-inline void ratio(const char* what, double a, double b) { std::printf("  %-58s %12.2f x\n", what, a / b); }
+// "name   median/op  (lowest .. highest batch)"; failures > 0 marks the figure as invalid.
+inline void print(const std::string& name, const sample& s, long failures = 0) {
+    std::printf("  %-58s %12s/op  (%s .. %s, %zu batches)%s\n", name.c_str(), duration(s.median()).c_str(),
+                duration(s.low()).c_str(), duration(s.high()).c_str(), s.batches.size(),
+                failures ? "  INVALID" : "");
+    if (failures) std::printf("    %ld of the timed operations failed\n", failures);
+}
+
+inline void ratio(const char* what, const sample& a, const sample& b) {
+    std::printf("  %-58s %12.2f x  (medians)\n", what, a.median() / b.median());
+}
 
 // An object of a registered server, out of process, through IDispatch; null when not registered.
 com::com_ptr<IDispatch> create(const wchar_t* progid);

@@ -3,50 +3,38 @@
 // would otherwise keep the server alive for ever. LockServer does.
 #include <unknwn.h>
 
-#include <new>
-
-#include "dispatch_object.h"
+#include "error_info.h"
 #include "module.h"
+#include "object.h"
 
 namespace com {
 
 template <class T>
-class class_factory final : public IClassFactory {
+class class_factory final : public unlocked_object<class_factory<T>, IClassFactory> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) noexcept override {
-        if (!ppv) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *ppv = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() noexcept override { return 1; }
-
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** ppv) noexcept override {
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** ppv) noexcept override try {
         if (!ppv) return E_POINTER;
         *ppv = nullptr;
         if (outer) return CLASS_E_NOAGGREGATION;
-        try {
-            auto object = make<T>();
-            return object->QueryInterface(iid, ppv);
-        } catch (const std::bad_alloc&) {
-            return E_OUTOFMEMORY;
-        } catch (...) {
-            return E_UNEXPECTED;
-        }
+        return make<T>()->QueryInterface(iid, ppv);
+    } catch (...) {
+        return current_exception_hresult();
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) noexcept override {
         if (lock) module().Lock(); else module().Unlock();
         return S_OK;
     }
 
-    static HRESULT get(REFIID iid, void** ppv) noexcept {
-        static class_factory instance;
-        return instance.QueryInterface(iid, ppv);
+    // The one class object of T, for the life of the process.
+    static HRESULT get(REFIID iid, void** ppv) noexcept try {
+        static const com_ptr<class_factory> instance = make<class_factory>();
+        return instance->QueryInterface(iid, ppv);
+    } catch (...) {
+        return current_exception_hresult();
     }
+
+private:
+    ~class_factory() override = default;
 };
 
 // The object-map row of class T, from the class's own description.

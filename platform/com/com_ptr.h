@@ -2,6 +2,8 @@
 #include <unknwn.h>
 #include <utility>
 
+#include "failure.h"
+
 namespace com {
 
 // Owns one reference to a COM interface.
@@ -36,6 +38,15 @@ public:
     com_ptr<U> try_query() const noexcept {
         com_ptr<U> r;
         if (m_p) m_p->QueryInterface(__uuidof(U), r.put_void());
+        return r;
+    }
+
+    // Throws failure (E_NOINTERFACE, or what QueryInterface answered) when it does not.
+    template <class U>
+    com_ptr<U> query() const {
+        com_ptr<U> r;
+        const HRESULT hr = m_p ? m_p->QueryInterface(__uuidof(U), r.put_void()) : E_POINTER;
+        if (FAILED(hr) || !r) throw failure{FAILED(hr) ? hr : E_NOINTERFACE, "Erro interno do servidor."};
         return r;
     }
 

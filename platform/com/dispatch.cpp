@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "com_ptr.h"
+#include "error_info.h"
+#include "type_info_blocks.h"
+#include "unique.h"
 
 namespace com {
 
@@ -20,13 +23,11 @@ std::optional<VARTYPE> pointee_type(ITypeInfo* info, const TYPEDESC& desc) {
     if (target->vt == VT_USERDEFINED) {
         com_ptr<ITypeInfo> ref;
         if (FAILED(info->GetRefTypeInfo(target->hreftype, ref.put()))) return std::nullopt;
-        TYPEATTR* attr = nullptr;
-        if (FAILED(ref->GetTypeAttr(&attr))) return std::nullopt;
-        std::optional<VARTYPE> vt;
-        if (attr->typekind == TKIND_ENUM) vt = VT_I4;
-        else if (attr->typekind == TKIND_ALIAS && attr->tdescAlias.vt < VT_PTR) vt = attr->tdescAlias.vt;
-        ref->ReleaseTypeAttr(attr);
-        return vt;
+        const auto attr = type_attr_of(ref.get());
+        if (!attr) return std::nullopt;
+        if (attr->typekind == TKIND_ENUM) return VT_I4;
+        if (attr->typekind == TKIND_ALIAS && attr->tdescAlias.vt < VT_PTR) return attr->tdescAlias.vt;
+        return std::nullopt;
     }
     if (target->vt == VT_PTR || target->vt == VT_SAFEARRAY || target->vt == VT_CARRAY) return std::nullopt;
     // Same size, and the form Wine's ITypeInfo::Invoke takes for an INT* or UINT* parameter.
@@ -50,24 +51,27 @@ struct converted_arg {
     VARIANT local;           // holds the typed value the method reads and writes
 };
 
-struct func_desc_holder {
-    ITypeInfo* info;
-    FUNCDESC* desc = nullptr;
-    ~func_desc_holder() { if (desc) info->ReleaseFuncDesc(desc); }
-};
+UINT function_count(ITypeInfo* info) {
+    const auto attr = type_attr_of(info);
+    return attr ? attr->cFuncs : 0;
+}
 
-bool find_function(ITypeInfo* info, DISPID id, WORD flags, func_desc_holder& out) {
-    TYPEATTR* attr = nullptr;
-    if (FAILED(info->GetTypeAttr(&attr))) return false;
-    const UINT count = attr->cFuncs;
-    info->ReleaseTypeAttr(attr);
-    for (UINT i = 0; i < count; ++i) {
-        FUNCDESC* desc = nullptr;
-        if (FAILED(info->GetFuncDesc(i, &desc))) continue;
-        if (desc->memid == id && (desc->invkind & flags)) { out.desc = desc; return true; }
-        info->ReleaseFuncDesc(desc);
+// The first function with this member id and one of these invocation kinds (any kind when 0).
+unique_func_desc find_function(ITypeInfo* info, DISPID id, WORD flags) {
+    for (UINT i = 0, count = function_count(info); i < count; ++i) {
+        auto desc = func_desc_of(info, i);
+        if (desc && desc->memid == id && (!flags || (desc->invkind & flags))) return desc;
     }
-    return false;
+    return {};
+}
+
+// A variable that can never hold a typed result: the method is not called for it, so that
+// nothing is written into it (it stays what it was).
+bool cannot_take(const VARIANT& v, VARTYPE declared) {
+    const VARTYPE vt = V_VT(&v);
+    if (vt == VT_NULL || (vt & VT_ARRAY)) return true;
+    const bool object = (vt & VT_TYPEMASK) == VT_DISPATCH || (vt & VT_TYPEMASK) == VT_UNKNOWN;
+    return object && declared != VT_DISPATCH && declared != VT_UNKNOWN;
 }
 
 }  // namespace
@@ -80,9 +84,8 @@ HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPP
     const bool has_variant_ref =
         params && std::any_of(params->rgvarg, params->rgvarg + params->cArgs,
                               [](const VARIANT& v) { return V_VT(&v) == (VT_BYREF | VT_VARIANT); });
-    func_desc_holder func{info};
-    if (!has_variant_ref || !find_function(info, id, flags, func))
-        return info->Invoke(itf, id, flags, params, result, excep, arg_err);
+    const auto func = has_variant_ref ? find_function(info, id, flags) : unique_func_desc{};
+    if (!func) return info->Invoke(itf, id, flags, params, result, excep, arg_err);
 
     std::vector<VARIANT> args(params->rgvarg, params->rgvarg + params->cArgs);
     std::vector<converted_arg> converted;
@@ -94,9 +97,9 @@ HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPP
         const size_t named = params->cNamedArgs;
         const long param = slot < named ? params->rgdispidNamedArgs[slot]
                                         : static_cast<long>(args.size() - 1 - slot);
-        if (param < 0 || param >= func.desc->cParams) continue;
+        if (param < 0 || param >= func->cParams) continue;
         if (V_VT(&args[slot]) != (VT_BYREF | VT_VARIANT) || !V_VARIANTREF(&args[slot])) continue;
-        const ELEMDESC& elem = func.desc->lprgelemdescParam[param];
+        const ELEMDESC& elem = func->lprgelemdescParam[param];
         const auto vt = pointee_type(info, elem.tdesc);
         if (!vt) continue;
 
@@ -106,13 +109,16 @@ HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPP
         const bool reads_input = (pflags & PARAMFLAG_FIN) || !(pflags & PARAMFLAG_FOUT);
         VARIANT* source = c.target;
         while (V_VT(source) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(source)) source = V_VARIANTREF(source);
-        if (reads_input && V_VT(source) != VT_EMPTY) {
-            if (HRESULT hr = VariantChangeType(&c.local, source, 0, *vt); FAILED(hr)) {
-                undo();
-                if (arg_err) *arg_err = static_cast<UINT>(slot);
-                return DISP_E_TYPEMISMATCH;
-            }
-        } else {
+        const bool refused = cannot_take(*source, *vt) ||
+                             (reads_input && V_VT(source) != VT_EMPTY &&
+                              FAILED(VariantChangeType(&c.local, source, 0, *vt)));
+        if (refused) {
+            VariantClear(&c.local);
+            undo();
+            if (arg_err) *arg_err = static_cast<UINT>(slot);
+            return DISP_E_TYPEMISMATCH;
+        }
+        if (!reads_input || V_VT(source) == VT_EMPTY) {
             V_VT(&c.local) = *vt;   // zero value of the declared type
         }
         c.target = source;
@@ -144,7 +150,7 @@ HRESULT invoke_dispatch(ITypeInfo* info, void* itf, DISPID id, WORD flags, DISPP
     }
     return hr;
 } catch (...) {
-    return E_OUTOFMEMORY;
+    return current_exception_hresult();
 }
 
 }  // namespace com

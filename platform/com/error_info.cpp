@@ -2,6 +2,7 @@
 
 #include <oleauto.h>
 
+#include <exception>
 #include <new>
 #include <string>
 
@@ -67,10 +68,38 @@ HRESULT report_current_exception(REFIID iid) noexcept {
         return f.hr;
     } catch (const failure& f) {
         return AtlReportError(g_reporting_class, f.text.c_str(), 0, nullptr, iid, f.hr);
+    } catch (const translated_exception& e) {
+        const HRESULT hr = e.hresult();
+        try {
+            const std::string text = e.text();
+            return AtlReportError(g_reporting_class, text.empty() ? internal_error_text : text.c_str(), 0,
+                                  nullptr, iid, hr);
+        } catch (...) {
+            return hr;
+        }
     } catch (const std::bad_alloc&) {
         return AtlReportError(g_reporting_class, out_of_memory_text, 0, nullptr, iid, E_OUTOFMEMORY);
+    } catch (const std::exception& e) {
+        OutputDebugStringA(e.what());
+        return AtlReportError(g_reporting_class, internal_error_text, 0, nullptr, iid, E_UNEXPECTED);
     } catch (...) {
         return AtlReportError(g_reporting_class, internal_error_text, 0, nullptr, iid, E_UNEXPECTED);
+    }
+}
+
+HRESULT current_exception_hresult() noexcept {
+    try {
+        throw;
+    } catch (const numbered_failure& f) {
+        return f.hr;
+    } catch (const failure& f) {
+        return f.hr == 0 ? DISP_E_EXCEPTION : f.hr;
+    } catch (const translated_exception& e) {
+        return e.hresult();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
     }
 }
 

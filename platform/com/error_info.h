@@ -20,7 +20,18 @@ void set_reporting_class(REFCLSID clsid, const wchar_t* progid) noexcept;
 const CLSID& reporting_class() noexcept;
 
 // Called in the catch (...) of every COM method: maps the exception in flight to its HRESULT and
-// error information (failure: the reporter road; numbered_failure: the worker road).
+// error information.
+//   numbered_failure        the worker road: its message and location, its HRESULT
+//   failure                 the reporter road: its text, its HRESULT (0: DISP_E_EXCEPTION)
+//   translated_exception    (the base library's CQVException family) its text and HRESULT
+//   std::bad_alloc          "Memória insuficiente.", E_OUTOFMEMORY
+//   other std::exception    "Erro interno do servidor.", E_UNEXPECTED (what() to the debug log)
+//   anything else           "Erro interno do servidor.", E_UNEXPECTED
 HRESULT report_current_exception(REFIID iid) noexcept;
+
+// The sibling for boundaries that have no client to tell (the module, the registrar, class
+// objects, the dispatch plumbing): the same HRESULT as report_current_exception, no error
+// information set.
+HRESULT current_exception_hresult() noexcept;
 
 }  // namespace com

@@ -4,6 +4,7 @@
 #include <oleauto.h>
 
 #include "com_ptr.h"
+#include "error_info.h"
 #include "registrar.h"
 #include "type_library.h"
 
@@ -85,7 +86,7 @@ void CExeModule::RevokeClassObjects() noexcept {
 HRESULT CExeModule::UpdateRegistryAppId(bool do_register) noexcept try {
     return run_script(appid_script(m_config.app_name, *m_config.appid), do_register);
 } catch (...) {
-    return E_OUTOFMEMORY;
+    return current_exception_hresult();
 }
 
 HRESULT CExeModule::RegisterServer() noexcept try {
@@ -99,7 +100,7 @@ HRESULT CExeModule::RegisterServer() noexcept try {
     if (!lib) return TYPE_E_CANTLOADLIBRARY;
     return RegisterTypeLib(lib.get(), const_cast<OLECHAR*>(path.c_str()), nullptr);
 } catch (...) {
-    return E_OUTOFMEMORY;
+    return current_exception_hresult();
 }
 
 HRESULT CExeModule::UnregisterServer() noexcept try {
@@ -114,7 +115,7 @@ HRESULT CExeModule::UnregisterServer() noexcept try {
     // A library that was never registered is already gone.
     return hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_CANTLOADLIBRARY ? S_OK : hr;
 } catch (...) {
-    return E_OUTOFMEMORY;
+    return current_exception_hresult();
 }
 
 const wchar_t* CExeModule::progid_of(REFCLSID clsid) const noexcept {

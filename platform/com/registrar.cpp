@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include "error_info.h"
 #include "text.h"
 #include "unique.h"
 
@@ -89,7 +90,7 @@ HRESULT run_script(const reg_script& script, bool do_register) noexcept {
         }
         return S_OK;
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return current_exception_hresult();
     }
 }
 

@@ -44,30 +44,27 @@ using unique_handle = unique_any<HANDLE, close_handle>;          // handles that
 using unique_reg_key = unique_any<HKEY, close_reg_key>;
 
 template <class T>
-class unique_cotaskmem {
-public:
-    unique_cotaskmem() noexcept = default;
-    explicit unique_cotaskmem(T* p) noexcept : m_p(p) {}
-    unique_cotaskmem(const unique_cotaskmem&) = delete;
-    unique_cotaskmem& operator=(const unique_cotaskmem&) = delete;
-    unique_cotaskmem(unique_cotaskmem&& o) noexcept : m_p(o.release()) {}
-    unique_cotaskmem& operator=(unique_cotaskmem&& o) noexcept { reset(o.release()); return *this; }
-    ~unique_cotaskmem() { reset(); }
-    T* get() const noexcept { return m_p; }
-    T** put() noexcept { reset(); return &m_p; }
-    T* release() noexcept { return std::exchange(m_p, nullptr); }
-    void reset(T* p = nullptr) noexcept { CoTaskMemFree(std::exchange(m_p, p)); }
-    explicit operator bool() const noexcept { return m_p != nullptr; }
+void free_cotaskmem(T* p) noexcept { CoTaskMemFree(p); }
 
-private:
-    T* m_p = nullptr;
-};
+// A block of COM task memory (what ProgIDFromCLSID and the data servers hand out).
+template <class T>
+using unique_cotaskmem = unique_any<T*, free_cotaskmem<T>>;
 
+// A VARIANT that is cleared when it goes; moving hands the value over and leaves VT_EMPTY.
 class unique_variant {
 public:
     unique_variant() noexcept { VariantInit(&m_v); }
     unique_variant(const unique_variant&) = delete;
     unique_variant& operator=(const unique_variant&) = delete;
+    unique_variant(unique_variant&& other) noexcept : m_v(other.m_v) { VariantInit(&other.m_v); }
+    unique_variant& operator=(unique_variant&& other) noexcept {
+        if (this != &other) {
+            VariantClear(&m_v);
+            m_v = other.m_v;
+            VariantInit(&other.m_v);
+        }
+        return *this;
+    }
     ~unique_variant() { VariantClear(&m_v); }
     VARIANT* get() noexcept { return &m_v; }
     const VARIANT* get() const noexcept { return &m_v; }

@@ -14,11 +14,6 @@
 namespace server {
 
 namespace {
-std::unique_ptr<CCacheServidores>& instancia() noexcept {
-    static std::unique_ptr<CCacheServidores> cache;
-    return cache;
-}
-
 // The initialisations' answers are not looked at: a server whose initialisation failed stays
 // cached, as it always has; its later calls answer their own failures to their callers.
 struct sem_inicializacao {
@@ -56,27 +51,16 @@ T* objeto(std::unique_ptr<T>& slot) {
 }
 }  // namespace
 
-CCacheServidores* CCacheServidores::GetInstancia() {
-    auto& cache = instancia();
-    if (!cache) cache.reset(new CCacheServidores());
-    return cache.get();
-}
-
-void CCacheServidores::Destroi() noexcept { instancia().reset(); }
-
-bool CCacheServidores::Existe() noexcept { return instancia() != nullptr; }
-
 CCacheServidores::CCacheServidores() = default;
 
 CCacheServidores::~CCacheServidores() {
     m_buffer_cfrt.reset();
     m_rec_pag_tes.reset();
-    for (int k = quantidade_slots - 1; k >= 0; --k)
-        if (IUnknown* p = std::exchange(m_slots[static_cast<size_t>(k)], nullptr)) p->Release();
+    for (int k = quantidade_slots - 1; k >= 0; --k) m_slots[static_cast<size_t>(k)].reset();
 }
 
 IUnknown* CCacheServidores::GetSlot(int slot) const noexcept {
-    return slot >= 0 && slot < quantidade_slots ? m_slots[static_cast<size_t>(slot)] : nullptr;
+    return slot >= 0 && slot < quantidade_slots ? m_slots[static_cast<size_t>(slot)].get() : nullptr;
 }
 
 // One template for every interface slot. The session is read before anything is created, so
@@ -84,18 +68,20 @@ IUnknown* CCacheServidores::GetSlot(int slot) const noexcept {
 // (QVCriaInstancia has logged it) and the next call tries again.
 template <class Itf, class Init>
 com::com_ptr<Itf> CCacheServidores::servidor(int slot, const CLSID& clsid, Init&& inicializa) {
-    IUnknown*& p = m_slots[static_cast<size_t>(slot)];
-    if (!p) {
+    com::com_ptr<IUnknown>& held = m_slots[static_cast<size_t>(slot)];
+    if (!held) {
         const sessao_atual s = le_sessao_atual();
-        Itf* created = nullptr;
-        if (FAILED(QVCriaInstancia(clsid, nullptr, QV_CLSCTX_SERVIDOR, __uuidof(Itf),
-                                   reinterpret_cast<void**>(&created), QV_CRIA_PADRAO)) ||
+        com::com_ptr<Itf> created;
+        if (FAILED(QVCriaInstancia(clsid, nullptr, QV_CLSCTX_SERVIDOR, __uuidof(Itf), created.put_void(),
+                                   QV_CRIA_PADRAO)) ||
             !created)
             return nullptr;
-        p = created;
-        std::forward<Init>(inicializa)(created, s);
+        // The slot holds the Itf pointer itself (an IUnknown by inheritance), so that it can be
+        // handed out again without asking the server.
+        held = com::com_ptr<IUnknown>::attach(created.detach());
+        std::forward<Init>(inicializa)(static_cast<Itf*>(held.get()), s);
     }
-    return com::com_ptr<Itf>(static_cast<Itf*>(p));
+    return com::com_ptr<Itf>(static_cast<Itf*>(held.get()));
 }
 
 com::com_ptr<IQVCN_SaldosContabeis> CCacheServidores::GetServidorSaldosContabeis() {

@@ -20,23 +20,18 @@
 #include "inhouse_cache.h"
 #include "inhouse_login.h"
 #include "platform/com/com_ptr.h"
+#include "server/holders/process_wide.h"
 
 class CBufferCFRT;
 class CRecPagTes;
 
 namespace server {
 
-class CCacheServidores {
+// GetInstancia (all slots empty at first), Destroi (part of the session reset) and Existe come
+// from process_wide.
+class CCacheServidores : public process_wide<CCacheServidores> {
 public:
     static constexpr int quantidade_slots = 22;
-
-    // The cache, created (all slots empty) on first call.
-    static CCacheServidores* GetInstancia();
-    // Part of the session reset: tears the cache down and deletes it; the next GetInstancia
-    // creates a new one. Nothing happens when there is none.
-    static void Destroi() noexcept;
-    // Whether a cache exists now (tests).
-    static bool Existe() noexcept;
 
     CCacheServidores(const CCacheServidores&) = delete;
     CCacheServidores& operator=(const CCacheServidores&) = delete;
@@ -69,12 +64,13 @@ public:
     IUnknown* GetSlot(int slot) const noexcept;
 
 private:
+    friend class process_wide<CCacheServidores>;
     CCacheServidores();
 
     template <class Itf, class Init>
     com::com_ptr<Itf> servidor(int slot, const CLSID& clsid, Init&& inicializa);
 
-    std::array<IUnknown*, quantidade_slots> m_slots{};
+    std::array<com::com_ptr<IUnknown>, quantidade_slots> m_slots{};
     std::unique_ptr<CBufferCFRT> m_buffer_cfrt;     // slot 10
     std::unique_ptr<CRecPagTes> m_rec_pag_tes;      // slot 15
 };

@@ -8,28 +8,6 @@
 
 namespace server {
 
-namespace {
-std::unique_ptr<CPoolConexoes>& instancia() noexcept {
-    static std::unique_ptr<CPoolConexoes> pool;
-    return pool;
-}
-}  // namespace
-
-CPoolConexoes* CPoolConexoes::GetInstancia() {
-    auto& pool = instancia();
-    if (!pool) pool.reset(new CPoolConexoes());
-    return pool.get();
-}
-
-void CPoolConexoes::Destroi() noexcept {
-    if (auto& pool = instancia()) {
-        pool->Limpa();
-        pool.reset();
-    }
-}
-
-bool CPoolConexoes::Existe() noexcept { return instancia() != nullptr; }
-
 CPoolConexoes::~CPoolConexoes() { Limpa(); }
 
 void CPoolConexoes::Limpa() noexcept {

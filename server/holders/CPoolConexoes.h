@@ -13,22 +13,17 @@
 #include <memory>
 
 #include "platform/inhouse/acesso/QVAcesso.h"
+#include "server/holders/process_wide.h"
 
 class CConexaoUsuario;
 
 namespace server {
 
-class CPoolConexoes {
+// GetInstancia (all slots empty at first), Destroi (part of the session reset: the destructor
+// empties the pool) and Existe come from process_wide.
+class CPoolConexoes : public process_wide<CPoolConexoes> {
 public:
     static constexpr int quantidade_slots = 34;
-
-    // The pool, created (all slots empty) on first call.
-    static CPoolConexoes* GetInstancia();
-    // Part of the session reset: empties the pool (CPoolConexoes::Limpa) and deletes it; the next
-    // GetInstancia creates a new one. Nothing happens when there is none.
-    static void Destroi() noexcept;
-    // Whether a pool exists now (tests).
-    static bool Existe() noexcept;
 
     CPoolConexoes(const CPoolConexoes&) = delete;
     CPoolConexoes& operator=(const CPoolConexoes&) = delete;
@@ -70,6 +65,7 @@ public:
     CConexaoServidor* GetSlot(int slot) const noexcept;
 
 private:
+    friend class process_wide<CPoolConexoes>;
     CPoolConexoes() = default;
 
     template <class T, class Init>

@@ -6,23 +6,6 @@
 
 namespace server {
 
-namespace {
-std::unique_ptr<CSessaoGlobal>& instancia() noexcept {
-    static std::unique_ptr<CSessaoGlobal> holder;
-    return holder;
-}
-}  // namespace
-
-CSessaoGlobal* CSessaoGlobal::GetInstancia() {
-    auto& holder = instancia();
-    if (!holder) holder.reset(new CSessaoGlobal());
-    return holder.get();
-}
-
-void CSessaoGlobal::Destroi() noexcept { instancia().reset(); }
-
-bool CSessaoGlobal::Existe() noexcept { return instancia() != nullptr; }
-
 void CSessaoGlobal::Esquece(const CTW_Inicializa* dados) noexcept {
     if (auto& holder = instancia(); holder && holder->m_dados == dados) holder->m_dados = nullptr;
 }

@@ -10,21 +10,17 @@
 #include <cstdint>
 #include <string>
 
+#include "server/holders/process_wide.h"
+
 namespace server {
 
 class CTW_Inicializa;
 
-class CSessaoGlobal {
+// GetInstancia, Destroi (part of the session reset, CTW_Inicializa::Limpa) and Existe come from
+// process_wide.
+class CSessaoGlobal : public process_wide<CSessaoGlobal> {
 public:
     using tipos_vevureze = std::array<uint8_t, 64>;
-
-    // The holder, created (empty) on first use.
-    static CSessaoGlobal* GetInstancia();
-    // Ends the holder if it exists; the next GetInstancia creates an empty one. Part of the
-    // session reset (CTW_Inicializa::Limpa).
-    static void Destroi() noexcept;
-    // Whether a holder exists now (tests; a reset leaves none).
-    static bool Existe() noexcept;
 
     // Points the holder at a logged-in session record (null: no session).
     void SetDados(CTW_Inicializa* dados) noexcept { m_dados = dados; }
@@ -45,6 +41,7 @@ public:
     static void Esquece(const CTW_Inicializa* dados) noexcept;
 
 private:
+    friend class process_wide<CSessaoGlobal>;
     CSessaoGlobal() noexcept = default;
 
     CTW_Inicializa* m_dados = nullptr;

@@ -6,6 +6,7 @@
 #include "inhouse_registros.h"
 #include "server/messages.h"
 #include "platform/com/failure.h"
+#include "platform/com/out_param.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/login/registros_login.h"
@@ -13,19 +14,6 @@
 namespace server {
 
 namespace {
-HRESULT hand_out(const std::string& text, BSTR* out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    *out = com::to_bstr(text).release();
-    return S_OK;
-}
-
-HRESULT hand_out(LONG value, LONG* out) {
-    if (!out) return E_POINTER;
-    *out = value;
-    return S_OK;
-}
-
 bool algum_direito(const inhouse::FILIAIS_ATIVAS& direitos) {
     for (uint8_t b : direitos.filiais)
         if (b != 0) return true;
@@ -132,34 +120,14 @@ HRESULT CQV_Inicializa::Finaliza() noexcept try {
     return report();
 }
 
-HRESULT CQV_Inicializa::get_m_sEmpresa(BSTR* pVal) noexcept try {
-    return hand_out(m_sessao.m_sEmpresa, pVal);
-} catch (...) {
-    return report();
-}
+HRESULT CQV_Inicializa::get_m_sEmpresa(BSTR* pVal) noexcept { return com::put_text(pVal, m_sessao.m_sEmpresa); }
 
-HRESULT CQV_Inicializa::get_m_sRazaoSocial(BSTR* pVal) noexcept try {
-    return hand_out(m_sessao.m_sRazaoSocial, pVal);
-} catch (...) {
-    return report();
-}
+HRESULT CQV_Inicializa::get_m_sRazaoSocial(BSTR* pVal) noexcept { return com::put_text(pVal, m_sessao.m_sRazaoSocial); }
 
-HRESULT CQV_Inicializa::get_m_iUsuario(LONG* pVal) noexcept try {
-    return hand_out(m_sessao.m_iUsuario, pVal);
-} catch (...) {
-    return report();
-}
+HRESULT CQV_Inicializa::get_m_iUsuario(LONG* pVal) noexcept { return com::put_number(pVal, m_sessao.m_iUsuario); }
 
-HRESULT CQV_Inicializa::get_m_lNumeroSessao(LONG* pVal) noexcept try {
-    return hand_out(m_sessao.m_lNumeroSessao, pVal);
-} catch (...) {
-    return report();
-}
+HRESULT CQV_Inicializa::get_m_lNumeroSessao(LONG* pVal) noexcept { return com::put_number(pVal, m_sessao.m_lNumeroSessao); }
 
-HRESULT CQV_Inicializa::get_m_bInicializado(LONG* pVal) noexcept try {
-    return hand_out(m_sessao.m_bInicializado, pVal);
-} catch (...) {
-    return report();
-}
+HRESULT CQV_Inicializa::get_m_bInicializado(LONG* pVal) noexcept { return com::put_number(pVal, m_sessao.m_bInicializado); }
 
 }  // namespace server

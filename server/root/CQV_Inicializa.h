@@ -8,18 +8,17 @@
 #include "VAVEDERAZur.h"
 #include "server/process/class_table.h"
 #include "platform/com/com_ptr.h"
-#include "platform/com/dispatch_object.h"
+#include "platform/com/object.h"
 #include "platform/inhouse/acesso/CConexaoGedSrv.h"
 #include "platform/inhouse/acesso/CConexaoUsuario.h"
 
 namespace server {
 
-class CQV_Inicializa final : public com::dispatch_object<CQV_Inicializa, IQV_Inicializa> {
+class CQV_Inicializa final : public com::object<CQV_Inicializa, IQV_Inicializa> {
 public:
     static constexpr com::class_info info = class_info_of(L"QV_Inicializa", &CLSID_QV_Inicializa);
 
     CQV_Inicializa();
-    ~CQV_Inicializa() override;
 
     // IQV_Inicializa, in interface order
     HRESULT STDMETHODCALLTYPE Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, INT* pResult) noexcept override;
@@ -136,6 +135,8 @@ public:
     const CTW_Inicializa& sessao() const noexcept { return m_sessao; }
 
 private:
+    ~CQV_Inicializa() override;   // objects come only from com::make
+
     HRESULT login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int* pResult);
     // One creation road for every factory: Classe is the module class, or a stand-in for one not built.
     template <class Classe, class Itf>

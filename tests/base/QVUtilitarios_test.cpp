@@ -87,12 +87,12 @@ TEST(QVUtilitarios, IdentityTextsAndInterfaceHandOver) {
     stream->Release();
     EXPECT_THROW(lista.Retira(IID_IStream, reinterpret_cast<void**>(&back)), com::failure);
 
-    CNoPaintMessageFilter* filter = new CNoPaintMessageFilter;
+    auto filter = com::make<CNoPaintMessageFilter>();
     EXPECT_EQ(filter->MessagePending(nullptr, 0, 0), static_cast<DWORD>(PENDINGMSG_WAITNOPROCESS));
     EXPECT_EQ(filter->RetryRejectedCall(nullptr, 100, SERVERCALL_RETRYLATER), 10u);
     EXPECT_EQ(filter->RetryRejectedCall(nullptr, 9000, SERVERCALL_RETRYLATER), static_cast<DWORD>(-1));
     EXPECT_EQ(filter->RetryRejectedCall(nullptr, 0, SERVERCALL_REJECTED), static_cast<DWORD>(-1));
-    filter->Release();
+    filter.reset();
     EXPECT_EQ(QVSetNoPaintMessageFilter(), S_OK);
     CoRegisterMessageFilter(nullptr, nullptr);
 }

@@ -78,6 +78,29 @@ TEST(Dispatch, AnArgumentThatCannotBeConvertedIsATypeMismatchAndStaysAsItWas) {
     EXPECT_EQ(com::from_bstr(V_BSTR(n.get())), "não é número");
 }
 
+// A variable that cannot hold the typed result (Null, an array, an object) is refused before the
+// method runs, and it keeps what it held: a method that was never called writes nothing back.
+TEST(Dispatch, AResultVariableThatCannotTakeTheResultIsRefusedAndLeftAsItWas) {
+    auto s = sonda();
+    struct row { const char* what; VARTYPE vt; };
+    for (const auto& r : {row{"Null", VT_NULL}, row{"array", VT_ARRAY | VT_VARIANT}, row{"object", VT_DISPATCH}}) {
+        SCOPED_TRACE(r.what);
+        com::unique_variant held, texto;
+        V_VT(held.get()) = r.vt;
+        if (r.vt == VT_DISPATCH) s->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&V_DISPATCH(held.get())));
+        if (r.vt & VT_ARRAY) V_ARRAY(held.get()) = SafeArrayCreateVector(VT_VARIANT, 0, 2);
+        V_VT(texto.get()) = VT_I4;
+        V_I4(texto.get()) = 77;
+        // Conta's first parameter is out-only; Dobra's is in-out.
+        EXPECT_EQ(call(s.get(), L"Conta", {by_ref(texto.get()), by_ref(held.get())}), DISP_E_TYPEMISMATCH);
+        EXPECT_EQ(V_VT(held.get()), r.vt);
+        EXPECT_EQ(V_VT(texto.get()), VT_I4);   // the other argument is not written either
+        EXPECT_EQ(V_I4(texto.get()), 77);
+        EXPECT_EQ(call(s.get(), L"Dobra", {by_ref(held.get())}), DISP_E_TYPEMISMATCH);
+        EXPECT_EQ(V_VT(held.get()), r.vt);
+    }
+}
+
 TEST(Dispatch, ErrorsReachTheCallerWithTheRootObjectAsSource) {
     auto s = sonda();
     struct error_case { LONG hr; const char* text; HRESULT expected; };

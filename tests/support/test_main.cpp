@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "VAVEDERAZur.h"
+#include "lock_count_listener.h"
 #include "platform/com/error_info.h"
 #include "platform/com/module.h"
 #include "server/process/class_table.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new test_support::lock_count_listener);
     CoInitialize(nullptr);
     com::set_reporting_class(CLSID_QV_Inicializa, server::root_progid);
     com::module().Init(server::product_module());

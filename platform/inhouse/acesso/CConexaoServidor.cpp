@@ -45,10 +45,9 @@ HRESULT CConexaoServidor::CriaServidor() {
     const CLSID* clsid = ClasseServidor();
     const IID* iid = InterfaceServidor();
     if (!clsid || !iid || m_servidor) return S_OK;
-    return QVCriaInstancia(*clsid, nullptr, QV_CLSCTX_SERVIDOR, *iid, reinterpret_cast<void**>(&m_servidor),
-                           QV_CRIA_PADRAO);
+    return QVCriaInstancia(*clsid, nullptr, QV_CLSCTX_SERVIDOR, *iid, m_servidor.put_void(), QV_CRIA_PADRAO);
 }
 
 void CConexaoServidor::Finaliza() noexcept {
-    if (IUnknown* p = std::exchange(m_servidor, nullptr)) p->Release();
+    m_servidor.reset();
 }

@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "base/CQVString.h"
+#include "platform/com/com_ptr.h"
 #include "platform/inhouse/core/fault_plan.h"
 
 namespace inhouse {
@@ -48,7 +49,7 @@ public:
     // Creates the connection's data server (classes without one answer S_OK and keep none).
     HRESULT CriaServidor();
     // The data server's interface, or null; no reference is added.
-    IUnknown* GetInterface() const noexcept { return m_servidor; }
+    IUnknown* GetInterface() const noexcept { return m_servidor.get(); }
     // Releases the data server; the connection keeps its company, user and session.
     void Finaliza() noexcept;
 
@@ -78,5 +79,5 @@ private:
     CQVString m_sEmpresa;
     WORD m_wUsuario = 0;
     long m_lSessao = 0;
-    IUnknown* m_servidor = nullptr;
+    com::com_ptr<IUnknown> m_servidor;   // the requested interface itself, held as IUnknown
 };

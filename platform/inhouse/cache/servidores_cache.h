@@ -15,92 +15,143 @@ class SaldosContabeisServer final : public servidor_partes_sessao<SaldosContabei
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
     ZU_RESERVADO(03)
+
+private:
+    ~SaldosContabeisServer() override = default;   // objects come only from com::make
 };
 
 class PortadoresServer final : public servidor_partes_sessao<PortadoresServer, IQVFN_Portadores> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
     ZU_RESERVADO(03) ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
+
+private:
+    ~PortadoresServer() override = default;   // objects come only from com::make
 };
 
 class NotasFiscaisServer final : public servidor_registro_sessao<NotasFiscaisServer, IQVFT_NotasFiscais, QV_SESSAO_34> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+
+private:
+    ~NotasFiscaisServer() override = default;   // objects come only from com::make
 };
 
 class CondicoesPagamentoServer final : public servidor_partes_sessao<CondicoesPagamentoServer, IQVFT_CondicoesPagamento> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+
+private:
+    ~CondicoesPagamentoServer() override = default;   // objects come only from com::make
 };
 
 class CategoriasServer final : public servidor_registro_sessao<CategoriasServer, IQVDF_Categorias, QV_SESSAO_36> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
     ZU_RESERVADO(03) ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
+
+private:
+    ~CategoriasServer() override = default;   // objects come only from com::make
 };
 
 class TabelasPrecoServer final : public servidor_partes_sessao<TabelasPrecoServer, IQVFT_TabelasPreco, LONG> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+
+private:
+    ~TabelasPrecoServer() override = default;   // objects come only from com::make
 };
 
 class AgendamentosServer final : public servidor_partes_sessao<AgendamentosServer, IQVFT_Agendamentos> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+
+private:
+    ~AgendamentosServer() override = default;   // objects come only from com::make
 };
 
 class EstoqueServer final : public servidor_partes_sessao<EstoqueServer, IQVES_Estoque, LONG> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+
+private:
+    ~EstoqueServer() override = default;   // objects come only from com::make
 };
 
 class MestreServer final : public servidor_partes_sessao<MestreServer, IQVDF_Mestre> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
     ZU_RESERVADO(03) ZU_RESERVADO(04)
+
+private:
+    ~MestreServer() override = default;   // objects come only from com::make
 };
 
 class RelatoriosMovimentosServer final : public stand_in_object<RelatoriosMovimentosServer, IQVFN_RelatoriosMovimentos> {
 public:
     using stand_in_object::stand_in_object;
     ZU_RESERVADO(03)
+
+private:
+    ~RelatoriosMovimentosServer() override = default;   // objects come only from com::make
 };
 
 class SaldosBancariosServer final : public servidor_partes_sessao<SaldosBancariosServer, IQVFN_SaldosBancarios> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+
+private:
+    ~SaldosBancariosServer() override = default;   // objects come only from com::make
 };
 
 class MestreComercialServer final : public servidor_partes_sessao<MestreComercialServer, IQVFT_MestreComercial> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+
+private:
+    ~MestreComercialServer() override = default;   // objects come only from com::make
 };
 
 class PedidosServer final : public servidor_registro_sessao<PedidosServer, IQVFT_Pedidos, QV_SESSAO_40> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
     ZU_RESERVADO(03)
+
+private:
+    ~PedidosServer() override = default;   // objects come only from com::make
 };
 
 class OrdensCompraServer final : public servidor_registro_sessao<OrdensCompraServer, IQVCP_OrdensCompra, QV_SESSAO_262> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+
+private:
+    ~OrdensCompraServer() override = default;   // objects come only from com::make
 };
 
 class CotacoesServer final : public servidor_registro_sessao<CotacoesServer, IQVCP_Cotacoes, QV_SESSAO_262> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+
+private:
+    ~CotacoesServer() override = default;   // objects come only from com::make
 };
 
 class ComprasServer final : public servidor_registro_sessao<ComprasServer, IQVCP_Compras, QV_SESSAO_262> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+
+private:
+    ~ComprasServer() override = default;   // objects come only from com::make
 };
 
 class LeiautesServer final : public stand_in_object<LeiautesServer, IQVGE_Leiautes> {
 public:
     using stand_in_object::stand_in_object;
     ZU_RESERVADO(03)
+
+private:
+    ~LeiautesServer() override = default;   // objects come only from com::make
 };
 
 }  // namespace inhouse

@@ -37,6 +37,9 @@ public:
 
 private:
     HRESULT registra(BSTR classificacao, LONG* posicao, char tipo, const char* metodo) noexcept;
+
+private:
+    ~PlanoServer() override = default;   // objects come only from com::make
 };
 
 class CFRTServer final : public stand_in_object<CFRTServer, IQVDF_CFRT> {
@@ -79,6 +82,9 @@ private:
     LONG m_atual = 0;                   // the CFRT that the last main-part read or write made current
     std::string m_textos[2];            // the free texts handed out by the last main-part read
     std::string m_taxas_pendentes;      // rates written before their new CFRT existed
+
+private:
+    ~CFRTServer() override = default;   // objects come only from com::make
 };
 
 class BancoServer final : public servidor_registro_sessao<BancoServer, IQVFN_Banco, QV_SESSAO_32> {
@@ -87,6 +93,9 @@ public:
 
     ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
     HRESULT STDMETHODCALLTYPE LeBanco(LONG chave, BYTE* banco) noexcept override;
+
+private:
+    ~BancoServer() override = default;   // objects come only from com::make
 };
 
 }  // namespace inhouse

@@ -79,7 +79,7 @@ stand_in_registration register_stand_ins(store& data) {
     registration.m_entries.reserve(std::size(classes));
     for (const auto& c : classes) {
         stand_in_registration::entry e;
-        e.factory = com::com_ptr<stand_in_factory>::attach(new stand_in_factory(*c.clsid, c.name, c.create, data));
+        e.factory = com::make<stand_in_factory>(*c.clsid, c.name, c.create, data);
         com::check(CoRegisterClassObject(*c.clsid, static_cast<IClassFactory*>(e.factory.get()),
                                          CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &e.cookie),
                    std::string("Erro ao registrar o servidor de dados ") + c.name + ".");

@@ -42,23 +42,6 @@ std::string descreve_sessao(std::string_view empresa, LONG usuario, LONG sessao)
 stand_in_factory::stand_in_factory(REFCLSID clsid, const char* name, create_function create, store& data)
     : m_clsid(clsid), m_name(name), m_create(create), m_store(data) {}
 
-HRESULT STDMETHODCALLTYPE stand_in_factory::QueryInterface(REFIID iid, void** ppv) noexcept {
-    if (!ppv) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-        *ppv = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE stand_in_factory::Release() noexcept {
-    const ULONG left = --m_ref;
-    if (left == 0) delete this;
-    return left;
-}
-
 HRESULT STDMETHODCALLTYPE stand_in_factory::CreateInstance(IUnknown* outer, REFIID iid, void** ppv) noexcept try {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;

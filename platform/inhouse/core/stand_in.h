@@ -4,7 +4,11 @@
 // that the server's own creation code (QVCriaInstancia) reaches it exactly as it would reach the
 // maker's server. Both the factory and its objects answer from a fault_plan.
 //
-//     class ProvaServer final : public stand_in_object<ProvaServer, IProvaServer> { ... };
+//     class ProvaServer final : public stand_in_object<ProvaServer, IProvaServer> {
+//         ...
+//     private:
+//         ~ProvaServer() override = default;   // objects come only from com::make
+//     };
 //     HRESULT STDMETHODCALLTYPE ProvaServer::Versao(LONG* versao) noexcept try {
 //         if (HRESULT hr = faults().enter("Versao"); FAILED(hr)) return hr;
 //         ...
@@ -18,12 +22,15 @@
 #include <string_view>
 
 #include "platform/com/com_ptr.h"
+#include "platform/com/object.h"
 #include "platform/inhouse/core/fault_plan.h"
 #include "platform/inhouse/core/store.h"
 
 namespace inhouse {
 
-// The one mapping from an exception inside a stand-in to its answer: a com::failure gives its
+// The one mapping from an exception inside a stand-in to its answer (the documented sibling of
+// com::report_current_exception for objects that stand for other processes, which set no error
+// information of ours): a com::failure gives its
 // HRESULT (E_FAIL when it has none), bad_alloc E_OUTOFMEMORY, anything else E_UNEXPECTED.
 HRESULT stand_in_failure() noexcept;
 
@@ -40,46 +47,21 @@ std::string descreve_sessao(std::string_view empresa, LONG usuario, LONG sessao)
 #define ZU_RESERVADO(n) \
     HRESULT STDMETHODCALLTYPE Reservado##n() noexcept override { return this->reservado("Reservado" #n); }
 
-// IUnknown for a stand-in with interface Itf. Objects do not take the server's module lock: they
-// stand for objects of other processes, which never kept the server alive.
+// A stand-in with interface Itf. Objects do not take the server's module lock: they stand for
+// objects of other processes, which never kept the server alive.
 template <class Self, class Itf>
-class stand_in_object : public Itf {
+class stand_in_object : public com::unlocked_object<Self, Itf> {
 public:
     stand_in_object(store& data, std::shared_ptr<fault_plan> faults) noexcept
         : m_store(data), m_faults(std::move(faults)) {}
-    stand_in_object(const stand_in_object&) = delete;
-    stand_in_object& operator=(const stand_in_object&) = delete;
-    virtual ~stand_in_object() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) noexcept override {
-        if (!ppv) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(Itf))) {
-            *ppv = static_cast<Itf*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++m_ref; }
-    ULONG STDMETHODCALLTYPE Release() noexcept override {
-        const ULONG left = --m_ref;
-        if (left == 0) delete this;
-        return left;
-    }
 
     fault_plan& faults() noexcept { return *m_faults; }
 
     // The factory's creation function for this class.
-    static HRESULT create(store& data, std::shared_ptr<fault_plan> faults, REFIID iid, void** ppv) noexcept {
-        try {
-            com::com_ptr<Itf> object = com::com_ptr<Itf>::attach(new Self(data, std::move(faults)));
-            return object->QueryInterface(iid, ppv);
-        } catch (const std::bad_alloc&) {
-            return E_OUTOFMEMORY;
-        } catch (...) {
-            return stand_in_failure();
-        }
+    static HRESULT create(store& data, std::shared_ptr<fault_plan> faults, REFIID iid, void** ppv) noexcept try {
+        return com::make<Self>(data, std::move(faults))->QueryInterface(iid, ppv);
+    } catch (...) {
+        return stand_in_failure();
     }
 
 protected:
@@ -94,23 +76,17 @@ protected:
 
 private:
     std::shared_ptr<fault_plan> m_faults;
-    std::atomic<ULONG> m_ref{1};
 };
 
 // The class object of one stand-in class. `faults()` scripts and records its CreateInstance
 // (arguments text: the requested interface id); `object_faults()` is the plan shared by every
 // object it creates, so a test can script an object's answers before the server creates it.
-class stand_in_factory final : public IClassFactory {
+class stand_in_factory final : public com::unlocked_object<stand_in_factory, IClassFactory> {
 public:
     using create_function = HRESULT (*)(store&, std::shared_ptr<fault_plan>, REFIID, void**) noexcept;
 
     stand_in_factory(REFCLSID clsid, const char* name, create_function create, store& data);
-    stand_in_factory(const stand_in_factory&) = delete;
-    stand_in_factory& operator=(const stand_in_factory&) = delete;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) noexcept override;
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++m_ref; }
-    ULONG STDMETHODCALLTYPE Release() noexcept override;
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** ppv) noexcept override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) noexcept override { return S_OK; }
 
@@ -120,7 +96,7 @@ public:
     const char* name() const noexcept { return m_name; }
 
 private:
-    ~stand_in_factory() = default;
+    ~stand_in_factory() override = default;
 
     CLSID m_clsid;
     const char* m_name;
@@ -128,7 +104,6 @@ private:
     store& m_store;
     fault_plan m_faults;
     std::shared_ptr<fault_plan> m_object_faults = std::make_shared<fault_plan>();
-    std::atomic<ULONG> m_ref{1};
 };
 
 }  // namespace inhouse

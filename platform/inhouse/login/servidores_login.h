@@ -18,6 +18,9 @@ public:
     HRESULT STDMETHODCALLTYPE ListaEmpresas(BSTR modulo, LONG capacidade, QV_EMPRESA_LISTA_24* lista) noexcept override;
     HRESULT STDMETHODCALLTYPE DadosInicializacao(BSTR empresa, WORD usuario, LONG* resultado, LONG* sessao,
                                                  BSTR* razao_social, QV_TIPOS_VEVUREZE_64* tipos) noexcept override;
+
+private:
+    ~EmpresaServer() override = default;   // objects come only from com::make
 };
 
 // Session of the servers that are initialised with the 38-byte session record.
@@ -45,6 +48,9 @@ public:
 
 private:
     sessao_servidor m_sessao;
+
+private:
+    ~UsuarioServer() override = default;   // objects come only from com::make
 };
 
 class UsuarioFilialServer final : public stand_in_object<UsuarioFilialServer, IQVUsuarioFilial> {
@@ -56,6 +62,9 @@ public:
 
 private:
     sessao_servidor m_sessao;
+
+private:
+    ~UsuarioFilialServer() override = default;   // objects come only from com::make
 };
 
 class MestreContabilServer final : public stand_in_object<MestreContabilServer, IQVCN_MestreContabil> {
@@ -84,6 +93,9 @@ public:
 
 private:
     sessao_servidor m_sessao;
+
+private:
+    ~MestreContabilServer() override = default;   // objects come only from com::make
 };
 
 }  // namespace inhouse

@@ -12,6 +12,9 @@ public:
     HRESULT STDMETHODCALLTYPE Versao(LONG* versao) noexcept override;
     HRESULT STDMETHODCALLTYPE RazaoSocial(BSTR chave, BSTR* razao) noexcept override;
     HRESULT STDMETHODCALLTYPE GravaRazaoSocial(BSTR chave, BSTR razao) noexcept override;
+
+private:
+    ~ProvaServer() override = default;   // objects come only from com::make
 };
 
 }  // namespace inhouse

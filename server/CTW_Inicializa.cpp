@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "base/CQVString.h"
@@ -62,6 +64,17 @@ bool empresa_na_lista(IQVEmpresas* servidor, const std::string& empresa, HRESULT
         if (mesma_chave(inhouse::texto_campo(entrada.chave, sizeof entrada.chave), empresa)) return true;
     }
     return false;
+}
+
+// A login text as the server keeps it. A NUL would end the text in its fixed field
+// ("admin123" NUL "junk" would be "admin123"), and a character CP1252 lacks must not become a
+// look-alike ("ａｄｍｉｎ１２３" would be "admin123"): either one makes two texts one, so it is refused.
+std::string texto_login(BSTR texto, const char* invalido) {
+    const std::wstring_view wide = texto ? std::wstring_view(texto, SysStringLen(texto)) : std::wstring_view();
+    std::optional<std::string> ansi;
+    if (wide.find(L'\0') == std::wstring_view::npos) ansi = com::to_ansi_exact(wide);
+    if (!ansi) com::fail(invalido, E_INVALIDARG);
+    return std::move(*ansi);
 }
 
 }  // namespace
@@ -139,9 +152,9 @@ HRESULT CTW_Inicializa::Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha,
     // A login that does not end in a session leaves no "initialised" record behind.
     m_bInicializado = 0;
 
-    const std::string empresa = chave_empresa_digitada(com::from_bstr(bsEmpresa));
-    const std::string usuario = com::from_bstr(bsUsuario);
-    const std::string senha = com::from_bstr(bsSenha);
+    const std::string empresa = chave_empresa_digitada(texto_login(bsEmpresa, msg::chave_empresa_invalida));
+    const std::string usuario = texto_login(bsUsuario, msg::usuario_invalido);
+    const std::string senha = texto_login(bsSenha, msg::senha_invalida);
     // Texts longer than their fields are refused, never cut: a password cut to its field would
     // let a different password in, and a cut key could name another company.
     if (empresa.size() > inhouse::max_chave_empresa) com::fail(msg::chave_empresa_longa, E_INVALIDARG);

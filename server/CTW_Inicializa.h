@@ -44,8 +44,8 @@ public:
     // Reads the company's start-up data into this record.
     HRESULT BuscaDadosInicializacao(const std::string& empresa, unsigned short usuario, int* pResult);
     // The login: *pResult gets the result code; `lOpcao` is passed on to the user check. Throws
-    // com::failure (E_INVALIDARG) when the company key, user name or password is longer than its
-    // field, after the reset.
+    // com::failure (E_INVALIDARG) when the company key, user name or password holds a NUL or a
+    // character CP1252 lacks, or is longer than its field, after the reset.
     HRESULT Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int* pResult, long lOpcao);
 
     // Empties this record only (the initialised flag too); the process-wide holders stay.

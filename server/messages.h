@@ -9,6 +9,9 @@ inline constexpr char erro_versao_base[] = "Erro ao buscar versão da base.";
 inline constexpr char chave_empresa_longa[] = "O código da empresa tem mais de 23 caracteres.";
 inline constexpr char usuario_longo[] = "O nome do usuário tem mais de 17 caracteres.";
 inline constexpr char senha_longa[] = "A senha tem mais de 17 caracteres.";
+inline constexpr char chave_empresa_invalida[] = "O código da empresa contém caracteres inválidos.";
+inline constexpr char usuario_invalido[] = "O nome do usuário contém caracteres inválidos.";
+inline constexpr char senha_invalida[] = "A senha contém caracteres inválidos.";
 inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
 
 }  // namespace server::msg

@@ -4,6 +4,7 @@
 
 #include "platform/com/text.h"
 #include "platform/inhouse/registros_login.h"
+#include "platform/inhouse/senha.h"
 
 namespace inhouse {
 
@@ -156,11 +157,18 @@ HRESULT STDMETHODCALLTYPE UsuarioServer::VerificaUsuario(QV_CREDENCIAIS_36 crede
         return hr;
     if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
     *usuario = 0;
-    auto query = m_store.prepare(std::string("SELECT numero, senha, ") + colunas_usuario +
+    auto query = m_store.prepare(std::string("SELECT numero, senha_sal, senha_hash, senha_iteracoes, ") +
+                                 colunas_usuario +
                                  " FROM usuario WHERE empresa = ? COLLATE NOCASE AND nome = ? COLLATE NOCASE");
     query.bind_text(1, m_sessao.empresa).bind_text(2, nome);
-    if (!query.step() || query.column_text(1) != senha) return S_OK;
-    *registro = como_bloco<QV_USUARIO_256>(registro_usuario(query, 2));
+    // An unknown user costs the same derivation as a wrong password: the time does not tell
+    // which names exist.
+    const bool existe = query.step();
+    const senha_protegida guardada =
+        existe ? senha_protegida{query.column_blob(1), query.column_blob(2), static_cast<uint32_t>(query.column_int64(3))}
+               : senha_inexistente();
+    if (!confere_senha(senha, guardada) || !existe) return S_OK;
+    *registro = como_bloco<QV_USUARIO_256>(registro_usuario(query, 4));
     *usuario = static_cast<WORD>(query.column_int(0));
     return S_OK;
 } catch (...) {

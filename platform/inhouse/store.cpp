@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "platform/com/failure.h"
+#include "platform/inhouse/senha.h"
 
 namespace inhouse {
 
@@ -73,6 +74,17 @@ constexpr const char* steps[] = {
     "ALTER TABLE empresa DROP COLUMN versao_base;"
     "ALTER TABLE empresa DROP COLUMN situacao_inicializacao;"
     "ALTER TABLE empresa DROP COLUMN tipos_vevureze;",
+    // Version 5: passwords leave the store; each user keeps a salted PBKDF2 hash (senha.h). The
+    // sessions say which server process opened them, so that the sessions of a process that
+    // ended without closing them can go.
+    "ALTER TABLE usuario ADD COLUMN senha_sal BLOB;"
+    "ALTER TABLE usuario ADD COLUMN senha_hash BLOB;"
+    "ALTER TABLE usuario ADD COLUMN senha_iteracoes INTEGER NOT NULL DEFAULT 0;"
+    "UPDATE usuario SET senha_sal = sal_senha();"
+    "UPDATE usuario SET senha_iteracoes = 10000, senha_hash = pbkdf2_senha(senha, senha_sal, 10000);"
+    "ALTER TABLE usuario DROP COLUMN senha;"
+    "ALTER TABLE sessao ADD COLUMN processo INTEGER NOT NULL DEFAULT 0;"
+    "DELETE FROM sessao;",
 };
 
 int read_version(sqlite::connection& db) {
@@ -106,7 +118,7 @@ int migrate(sqlite::connection& db, std::span<const char* const> steps) {
     return version;
 }
 
-store::store(sqlite::connection db) : m_db(std::move(db)) {}
+store::store(sqlite::connection db) : m_db(std::move(db)) { registra_funcoes_senha(m_db); }
 
 store store::open(const std::string& path_utf8) {
     store s{sqlite::connection(path_utf8)};

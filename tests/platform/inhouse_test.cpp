@@ -12,6 +12,7 @@
 #include "platform/inhouse/inhouse_guids.h"
 #include "platform/inhouse/registration.h"
 #include "platform/inhouse/seed.h"
+#include "platform/inhouse/senha.h"
 #include "platform/inhouse/store.h"
 #include "support/stand_in_fixture.h"
 
@@ -143,6 +144,91 @@ TEST(InhouseSeed, LoadsTheDemoCompanyOnceAndAllOrNothing) {
         ASSERT_TRUE(q.step());
         EXPECT_EQ(q.column_text(0), "primeira");
     }
+}
+
+std::string hex(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char b : bytes) {
+        out += digits[b >> 4];
+        out += digits[b & 15];
+    }
+    return out;
+}
+
+TEST(InhousePasswords, AreSaltedPbkdf2HashesComparedWholly) {
+    // Published PBKDF2-HMAC-SHA-256 vectors.
+    EXPECT_EQ(hex(inhouse::deriva_senha("password", "salt", 1)),
+              "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
+    EXPECT_EQ(hex(inhouse::deriva_senha("password", "salt", 4096)),
+              "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a");
+    const auto a = inhouse::protege_senha("admin123", 10);
+    const auto b = inhouse::protege_senha("admin123", 10);
+    EXPECT_EQ(a.sal.size(), inhouse::tamanho_sal_senha);
+    EXPECT_NE(a.sal, b.sal) << "every password has its own salt";
+    EXPECT_NE(a.hash, b.hash);
+    struct row {
+        const char* senha;
+        inhouse::senha_protegida guardada;
+        bool confere;
+    };
+    const row rows[] = {
+        {"admin123", a, true},
+        {"admin124", a, false},
+        {"admin12", a, false},
+        {"", a, false},
+        {"admin123", {a.sal, a.hash, 11}, false},                   // another count is another hash
+        {"admin123", {a.sal, a.hash.substr(0, 31), 10}, false},     // a damaged row never matches
+        {"admin123", {a.sal, a.hash, 0}, false},
+        {"admin123", inhouse::senha_inexistente(), false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.senha);
+        EXPECT_EQ(inhouse::confere_senha(r.senha, r.guardada), r.confere);
+    }
+}
+
+TEST(InhousePasswords, TheStoreKeepsNoClearTextAndAnOlderStoreLosesItsOnOpening) {
+    {
+        store s = store::in_memory();
+        inhouse::load_seed(s, inhouse::demo_seed());
+        auto q = s.prepare("SELECT COUNT(*) FROM pragma_table_info('usuario') WHERE name = 'senha'");
+        ASSERT_TRUE(q.step());
+        EXPECT_EQ(q.column_int(0), 0);
+        auto admin = s.prepare("SELECT senha_sal, senha_hash, senha_iteracoes FROM usuario WHERE nome = 'ADMIN'");
+        ASSERT_TRUE(admin.step());
+        const inhouse::senha_protegida seed{admin.column_blob(0), admin.column_blob(1),
+                                            static_cast<uint32_t>(admin.column_int(2))};
+        EXPECT_EQ(seed.iteracoes, inhouse::iteracoes_senha);
+        EXPECT_TRUE(inhouse::confere_senha("admin123", seed));
+    }
+    // A store of the version before kept the text: opening it hashes every password.
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + "zu_senhas_" + std::to_string(GetCurrentProcessId()) + ".db";
+    DeleteFileA(path.c_str());
+    {
+        sqlite::connection db(path);
+        inhouse::migrate(db, inhouse::schema_steps().first(4));
+        db.exec("INSERT INTO empresa VALUES ('E', 'e')");
+        // The store holds UTF-8; the password is hashed as the CP1252 the login compares.
+        db.prepare("INSERT INTO usuario (empresa, numero, nome, senha) VALUES ('E', 1, 'ANA', ?1), ('E', 2, 'BIA', ?1)")
+            .bind_text(1, "Ação1")
+            .run();
+    }
+    {
+        store s = store::open(path);
+        EXPECT_EQ(s.schema_version(), static_cast<int>(inhouse::schema_steps().size()));
+        auto q = s.prepare("SELECT senha_sal, senha_hash, senha_iteracoes FROM usuario ORDER BY numero");
+        std::vector<inhouse::senha_protegida> kept;
+        while (q.step())
+            kept.push_back({q.column_blob(0), q.column_blob(1), static_cast<uint32_t>(q.column_int(2))});
+        ASSERT_EQ(kept.size(), 2u);
+        EXPECT_TRUE(inhouse::confere_senha("Ação1", kept[0]));
+        EXPECT_FALSE(inhouse::confere_senha("Acao1", kept[0]));
+        EXPECT_NE(kept[0].hash, kept[1].hash) << "the same password, two salts";
+    }
+    EXPECT_TRUE(DeleteFileA(path.c_str()));
 }
 
 TEST(InhouseFaultPlan, AnswersInOrderThenSucceedsAndRecordsCalls) {

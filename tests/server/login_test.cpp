@@ -244,7 +244,9 @@ TEST_F(LoginTest, OneLoginMakesTenDataServerCalls) {
 }
 
 TEST_F(LoginTest, CredentialsOfSeventeenCharactersFitAndLongerOnesAreRefused) {
-    sql("INSERT INTO usuario (empresa, numero, nome, senha) VALUES ('DEMO', 17, 'USUARIO17CARACTER', 'senha17caracteres');"
+    sql("INSERT INTO usuario (empresa, numero, nome, senha_sal) VALUES ('DEMO', 17, 'USUARIO17CARACTER', sal_senha());"
+        "UPDATE usuario SET senha_iteracoes = 1000, senha_hash = pbkdf2_senha('senha17caracteres', senha_sal, 1000)"
+        " WHERE numero = 17;"
         "INSERT INTO usuario_filial (empresa, usuario, filial) VALUES ('DEMO', 17, 2);");
     struct row {
         std::string empresa, usuario, senha;

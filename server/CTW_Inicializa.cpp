@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "CCacheServidores.h"
 #include "CPoolConexoes.h"
 #include "CSessaoGlobal.h"
+#include "dados_instalacao.h"
 #include "base/qv_ansi_case.h"
 #include "inhouse.h"   // widl: IQVEmpresas, IQVUsuarios
 #include "messages.h"
@@ -81,9 +83,14 @@ std::string texto_login(BSTR texto, const char* invalido) {
 
 std::string chave_empresa_digitada(const std::string& texto) { return CQVString(texto).Trim(); }
 
-CTW_Inicializa::~CTW_Inicializa() { CSessaoGlobal::Esquece(this); }
+CTW_Inicializa::~CTW_Inicializa() {
+    LimpaSessao();
+    CSessaoGlobal::Esquece(this);
+}
 
 void CTW_Inicializa::LimpaSessao() noexcept {
+    if (const int32_t aberta = std::exchange(m_lSessaoAberta, 0))
+        CQVDadosInicializacao::EncerraSessao(m_sEmpresa, aberta);
     m_bInicializado = 0;
     m_sRazaoSocial.clear();
     m_sEmpresa.clear();
@@ -132,6 +139,7 @@ HRESULT CTW_Inicializa::BuscaDadosInicializacao(const std::string& empresa, unsi
             m_sEmpresa = empresa;
             m_iUsuario = usuario;
             m_lNumeroSessao = dados.GetNumeroSecao();
+            m_lSessaoAberta = m_lNumeroSessao;
             m_sRazaoSocial = dados.GetRazaoSocial();
             TIPOS_VEVUREZE = dados.GetTiposVevureze();
             m_bInicializado = 1;
@@ -160,6 +168,9 @@ HRESULT CTW_Inicializa::Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha,
     if (empresa.size() > inhouse::max_chave_empresa) com::fail(msg::chave_empresa_longa, E_INVALIDARG);
     if (usuario.size() > inhouse::max_usuario) com::fail(msg::usuario_longo, E_INVALIDARG);
     if (senha.size() > inhouse::max_senha) com::fail(msg::senha_longa, E_INVALIDARG);
+    // Without the installation's data no company can be found: say what is missing.
+    if (const std::string& motivo = motivo_dados_indisponiveis(); !motivo.empty())
+        com::fail(motivo, QV_E_LOGIN_SERVIDOR_EMPRESAS);
 
     {
         com::com_ptr<IQVEmpresas> empresas;

@@ -48,7 +48,8 @@ public:
     // character CP1252 lacks, or is longer than its field, after the reset.
     HRESULT Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int* pResult, long lOpcao);
 
-    // Empties this record only (the initialised flag too); the process-wide holders stay.
+    // Empties this record only (the initialised flag too); the process-wide holders stay. A
+    // session this record opened (a login, not a copy) is closed in the company data.
     void LimpaSessao() noexcept;
 
     int32_t m_bInicializado = 0;
@@ -57,6 +58,11 @@ public:
     std::string m_sRazaoSocial;
     std::string m_sEmpresa;
     std::array<uint8_t, 64> TIPOS_VEVUREZE{};
+
+private:
+    // The session number this record's own login opened, 0 when none (or a copy): closed when
+    // the record is emptied, so that ended sessions do not stay in the company data.
+    int32_t m_lSessaoAberta = 0;
 };
 
 // The company key as the login keeps it: without leading and trailing blanks.

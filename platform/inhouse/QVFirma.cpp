@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "inhouse.h"   // widl: IQVEmpresas
+#include "base/QVEventLog.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/CConexaoServidor.h"
@@ -52,4 +53,19 @@ void CQVDadosInicializacao::BuscaDados(const CQVParametroInicializacao& parametr
         *this = CQVDadosInicializacao();
         m_hrErro = E_OUTOFMEMORY;
     }
+}
+
+void CQVDadosInicializacao::EncerraSessao(const CQVString& empresa, int32_t sessao) noexcept {
+    HRESULT hr = E_UNEXPECTED;
+    try {
+        com::com_ptr<IQVEmpresas> servidor;
+        hr = CoCreateInstance(inhouse::CLSID_EmpresaServer, nullptr, CLSCTX_ALL, __uuidof(IQVEmpresas),
+                              servidor.put_void());
+        if (SUCCEEDED(hr)) hr = servidor->EncerraSessao(com::to_bstr(empresa).get(), sessao);
+    } catch (...) {
+        hr = E_OUTOFMEMORY;
+    }
+    if (FAILED(hr))
+        qv_event_log(EVENTLOG_WARNING_TYPE, "Não foi possível encerrar a sessão " + std::to_string(sessao) +
+                                                " da empresa " + empresa + ".");
 }

@@ -121,9 +121,10 @@ HRESULT STDMETHODCALLTYPE EmpresaServer::DadosInicializacao(BSTR empresa, WORD u
     com::unique_bstr razao = com::to_bstr(query.column_text(0));
     int64_t numero = 0;
     m_store.write([&] {
-        m_store.prepare("INSERT INTO sessao (empresa, usuario) VALUES (?, ?)")
+        m_store.prepare("INSERT INTO sessao (empresa, usuario, processo) VALUES (?, ?, ?)")
             .bind_text(1, chave)
             .bind(2, static_cast<int>(usuario))
+            .bind(3, static_cast<int64_t>(GetCurrentProcessId()))
             .run();
         numero = m_store.db().last_insert_rowid();
     });
@@ -131,6 +132,23 @@ HRESULT STDMETHODCALLTYPE EmpresaServer::DadosInicializacao(BSTR empresa, WORD u
     std::memcpy(tipos->dados, sistema.data(), sizeof tipos->dados);
     *resultado = 0;
     *razao_social = razao.release();
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+// Only open sessions stay: the table would otherwise grow by a row a login for ever.
+HRESULT STDMETHODCALLTYPE EmpresaServer::EncerraSessao(BSTR empresa, LONG sessao) noexcept try {
+    const std::string chave = com::from_bstr(empresa);
+    if (HRESULT hr = faults().enter("EncerraSessao", "empresa=" + chave + " sessao=" + std::to_string(sessao));
+        FAILED(hr))
+        return hr;
+    m_store.write([&] {
+        m_store.prepare("DELETE FROM sessao WHERE numero = ? AND empresa = ? COLLATE NOCASE")
+            .bind(1, static_cast<int64_t>(sessao))
+            .bind_text(2, chave)
+            .run();
+    });
     return S_OK;
 } catch (...) {
     return stand_in_failure();

@@ -58,23 +58,48 @@ TEST(InhouseStore, MigrationRunsOnlyTheMissingStepsEachInItsOwnTransaction) {
     EXPECT_EQ(version_of(db), 2);
 }
 
-TEST(InhouseStore, AFileStoreIsCreatedOnceAndKeepsItsData) {
+std::string temp_path(const char* name) {
     char dir[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + "zu_inhouse_store_" + std::to_string(GetCurrentProcessId()) + ".db";
+    return std::string(dir) + name + std::to_string(GetCurrentProcessId()) + ".db";
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void write_file(const std::string& path, const std::string& bytes, long offset = -1) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, offset < 0 ? CREATE_ALWAYS : OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    if (offset >= 0) SetFilePointer(f, offset, nullptr, FILE_BEGIN);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
+TEST(InhouseStore, OnlyCreateMakesAStoreAndOpenUsesOnlyASoundOne) {
+    const std::string path = temp_path("zu_inhouse_store_");
     DeleteFileA(path.c_str());
+    // Opening never makes a store in place of a missing one.
+    EXPECT_THROW(store::open(path), com::failure);
+    EXPECT_FALSE(exists(path));
     {
-        store s = store::open(path);
+        store s = store::create(path);
         EXPECT_TRUE(s.created());
         EXPECT_EQ(s.schema_version(), static_cast<int>(inhouse::schema_steps().size()));
         EXPECT_TRUE(inhouse::load_seed(s, inhouse::demo_seed()));
     }
+    EXPECT_THROW(store::create(path), com::failure) << "an existing store is never made again";
     {
         store s = store::open(path);
         EXPECT_FALSE(s.created());
         EXPECT_FALSE(inhouse::load_seed(s, inhouse::demo_seed())) << "the seed is loaded once";
         EXPECT_EQ(count_rows(s, "empresa"), 1);
     }
+    // Damage inside a table's pages fails the check; a file that is no database fails at once.
+    write_file(path, std::string(4096, '\x5A'), 4096 * 3);
+    EXPECT_THROW(store::open(path), com::failure);
+    write_file(path, "isto não é um banco de dados");
+    EXPECT_THROW(store::open(path), com::failure);
     EXPECT_TRUE(DeleteFileA(path.c_str()));
 }
 
@@ -203,9 +228,7 @@ TEST(InhousePasswords, TheStoreKeepsNoClearTextAndAnOlderStoreLosesItsOnOpening)
         EXPECT_TRUE(inhouse::confere_senha("admin123", seed));
     }
     // A store of the version before kept the text: opening it hashes every password.
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + "zu_senhas_" + std::to_string(GetCurrentProcessId()) + ".db";
+    const std::string path = temp_path("zu_senhas_");
     DeleteFileA(path.c_str());
     {
         sqlite::connection db(path);

@@ -10,6 +10,7 @@
 #include "platform/com/unique.h"
 #include "platform/inhouse/fault_plan.h"
 #include "platform/inhouse/inhouse_guids.h"
+#include "platform/inhouse/installation.h"
 #include "platform/inhouse/registration.h"
 #include "platform/inhouse/seed.h"
 #include "platform/inhouse/senha.h"
@@ -252,6 +253,18 @@ TEST(InhousePasswords, TheStoreKeepsNoClearTextAndAnOlderStoreLosesItsOnOpening)
         EXPECT_NE(kept[0].hash, kept[1].hash) << "the same password, two salts";
     }
     EXPECT_TRUE(DeleteFileA(path.c_str()));
+}
+
+TEST(InhouseSessions, ThoseOfProcessesNoLongerRunningEndAtStart) {
+    store s = store::in_memory();
+    s.db().exec("INSERT INTO sessao (empresa, usuario, processo) VALUES ('E', 1, 0), ('E', 2, 2147483000), ('E', 3, 2147483000)");
+    // This process opened none yet: a row with its number is from an earlier process.
+    s.prepare("INSERT INTO sessao (empresa, usuario, processo) VALUES ('E', 4, ?)")
+        .bind(1, static_cast<int64_t>(GetCurrentProcessId()))
+        .run();
+    EXPECT_EQ(inhouse::end_orphan_sessions(s), 4);
+    EXPECT_EQ(count_rows(s, "sessao"), 0);
+    EXPECT_EQ(inhouse::end_orphan_sessions(s), 0);
 }
 
 TEST(InhouseFaultPlan, AnswersInOrderThenSucceedsAndRecordsCalls) {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
-#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/CQVString.h"

@@ -1,13 +1,17 @@
 // zu_instala ROOT MESSAGES: writes the demo installation (folders below ROOT, the registry values
-// that point at them, the message files copied from MESSAGES) and removes the installation's data
-// store, so that the server seeds the demo company afresh at its next start.
+// that point at them, the message files copied from MESSAGES) and its data store, seeded with the
+// demo company. An existing store is replaced. This is the only program that makes a store: the
+// server opens the one the installation names and never creates one.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "base/QVInstalacao.h"
-#include "server/process/dados_instalacao.h"
+#include "platform/com/failure.h"
+#include "platform/com/text.h"
+#include "platform/inhouse/core/installation.h"
+#include "server/holders/dados_instalacao.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -20,7 +24,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string banco = server::caminho_banco_instalacao();
+    if (banco.empty()) {
+        std::fprintf(stderr, "zu_instala: a instalação escrita não tem pasta de cadastros\n");
+        return 1;
+    }
     DeleteFileA(banco.c_str());
+    try {
+        inhouse::create_demo_store(com::ansi_to_utf8(banco));
+    } catch (const com::failure& f) {
+        std::fprintf(stderr, "zu_instala: %s\n", f.text.c_str());
+        return 1;
+    }
     std::printf("instalação em %s, dados em %s\n", argv[1], banco.c_str());
     return 0;
 }

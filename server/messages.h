@@ -9,6 +9,15 @@ inline constexpr char erro_versao_base[] = "Erro ao buscar versão da base.";
 inline constexpr char chave_empresa_longa[] = "O código da empresa tem mais de 23 caracteres.";
 inline constexpr char usuario_longo[] = "O nome do usuário tem mais de 17 caracteres.";
 inline constexpr char senha_longa[] = "A senha tem mais de 17 caracteres.";
+inline constexpr char chave_empresa_invalida[] = "O código da empresa contém caracteres inválidos.";
+inline constexpr char usuario_invalido[] = "O nome do usuário contém caracteres inválidos.";
+inline constexpr char senha_invalida[] = "A senha contém caracteres inválidos.";
+// Why the server has no company data (the event log and every refused login say it).
+inline constexpr char instalacao_ausente[] =
+    "A instalação do ZidizUvi não foi encontrada: falta o valor \"Cadastros\" da chave "
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\RO Vivavevo no registro.";
+inline constexpr char banco_ausente[] = "O banco de dados da instalação não foi encontrado: ";
+inline constexpr char banco_inutilizavel[] = "O banco de dados da instalação não pode ser usado: ";
 inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
 inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
 inline constexpr char nao_disponivel[] = "Função ainda não disponível.";

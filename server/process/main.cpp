@@ -2,7 +2,7 @@
 
 #include "server/process/class_table.h"
 #include "server/process/object_map.h"
-#include "server/process/dados_instalacao.h"
+#include "server/holders/dados_instalacao.h"
 #include "server/process/exe_main.h"
 #include "platform/com/error_info.h"
 #include "VAVEDERAZur.h"

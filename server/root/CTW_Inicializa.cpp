@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/CQVString.h"
 #include "server/holders/CCacheServidores.h"
 #include "server/holders/CPoolConexoes.h"
 #include "server/holders/CSessaoGlobal.h"
+#include "server/holders/dados_instalacao.h"
 #include "base/qv_ansi_case.h"
 #include "inhouse_login.h"
 #include "inhouse_registros.h"
@@ -65,13 +69,29 @@ bool empresa_na_lista(IQVEmpresas* servidor, const std::string& empresa, HRESULT
     return false;
 }
 
+// A login text as the server keeps it. A NUL would end the text in its fixed field
+// ("admin123" NUL "junk" would be "admin123"), and a character CP1252 lacks must not become a
+// look-alike ("ａｄｍｉｎ１２３" would be "admin123"): either one makes two texts one, so it is refused.
+std::string texto_login(BSTR texto, const char* invalido) {
+    const std::wstring_view wide = texto ? std::wstring_view(texto, SysStringLen(texto)) : std::wstring_view();
+    std::optional<std::string> ansi;
+    if (wide.find(L'\0') == std::wstring_view::npos) ansi = com::to_ansi_exact(wide);
+    if (!ansi) com::fail(invalido, E_INVALIDARG);
+    return std::move(*ansi);
+}
+
 }  // namespace
 
 std::string chave_empresa_digitada(const std::string& texto) { return CQVString(texto).Trim(); }
 
-CTW_Inicializa::~CTW_Inicializa() { CSessaoGlobal::Esquece(this); }
+CTW_Inicializa::~CTW_Inicializa() {
+    LimpaSessao();
+    CSessaoGlobal::Esquece(this);
+}
 
 void CTW_Inicializa::LimpaSessao() noexcept {
+    if (const int32_t aberta = std::exchange(m_lSessaoAberta, 0))
+        CQVDadosInicializacao::EncerraSessao(m_sEmpresa, aberta);
     m_bInicializado = 0;
     m_sRazaoSocial.clear();
     m_sEmpresa.clear();
@@ -120,6 +140,7 @@ HRESULT CTW_Inicializa::BuscaDadosInicializacao(const std::string& empresa, unsi
             m_sEmpresa = empresa;
             m_iUsuario = usuario;
             m_lNumeroSessao = dados.GetNumeroSecao();
+            m_lSessaoAberta = m_lNumeroSessao;
             m_sRazaoSocial = dados.GetRazaoSocial();
             TIPOS_VEVUREZE = dados.GetTiposVevureze();
             m_bInicializado = 1;
@@ -140,14 +161,17 @@ HRESULT CTW_Inicializa::Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha,
     // A login that does not end in a session leaves no "initialised" record behind.
     m_bInicializado = 0;
 
-    const std::string empresa = chave_empresa_digitada(com::from_bstr(bsEmpresa));
-    const std::string usuario = com::from_bstr(bsUsuario);
-    const std::string senha = com::from_bstr(bsSenha);
+    const std::string empresa = chave_empresa_digitada(texto_login(bsEmpresa, msg::chave_empresa_invalida));
+    const std::string usuario = texto_login(bsUsuario, msg::usuario_invalido);
+    const std::string senha = texto_login(bsSenha, msg::senha_invalida);
     // Texts longer than their fields are refused, never cut: a password cut to its field would
     // let a different password in, and a cut key could name another company.
     if (empresa.size() > inhouse::max_chave_empresa) com::fail(msg::chave_empresa_longa, E_INVALIDARG);
     if (usuario.size() > inhouse::max_usuario) com::fail(msg::usuario_longo, E_INVALIDARG);
     if (senha.size() > inhouse::max_senha) com::fail(msg::senha_longa, E_INVALIDARG);
+    // Without the installation's data no company can be found: say what is missing.
+    if (const std::string& motivo = motivo_dados_indisponiveis(); !motivo.empty())
+        com::fail(motivo, QV_E_LOGIN_SERVIDOR_EMPRESAS);
 
     {
         com::com_ptr<IQVEmpresas> empresas;

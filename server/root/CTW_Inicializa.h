@@ -44,11 +44,12 @@ public:
     // Reads the company's start-up data into this record.
     HRESULT BuscaDadosInicializacao(const std::string& empresa, unsigned short usuario, int* pResult);
     // The login: *pResult gets the result code; `lOpcao` is passed on to the user check. Throws
-    // com::failure (E_INVALIDARG) when the company key, user name or password is longer than its
-    // field, after the reset.
+    // com::failure (E_INVALIDARG) when the company key, user name or password holds a NUL or a
+    // character CP1252 lacks, or is longer than its field, after the reset.
     HRESULT Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int* pResult, long lOpcao);
 
-    // Empties this record only (the initialised flag too); the process-wide holders stay.
+    // Empties this record only (the initialised flag too); the process-wide holders stay. A
+    // session this record opened (a login, not a copy) is closed in the company data.
     void LimpaSessao() noexcept;
 
     int32_t m_bInicializado = 0;
@@ -57,6 +58,11 @@ public:
     std::string m_sRazaoSocial;
     std::string m_sEmpresa;
     std::array<uint8_t, 64> TIPOS_VEVUREZE{};
+
+private:
+    // The session number this record's own login opened, 0 when none (or a copy): closed when
+    // the record is emptied, so that ended sessions do not stay in the company data.
+    int32_t m_lSessaoAberta = 0;
 };
 
 // The company key as the login keeps it: without leading and trailing blanks.

@@ -41,7 +41,8 @@ registry_dump() {
 
 case $check in
 register)          # the fixture of every other check
-    rm -f "$build/server/ZidizUvi.db"   # the first start of this run seeds a fresh store
+    # The installation writer makes the installation and a fresh store; the server only opens it.
+    run "$build/demo/zu_instala.exe" "$(winpath "$build/e2e-instalacao")" "$(winpath "$root/demo/installation/Mensagens")" >/dev/null &&
     run "$server" /RegServer && run "$sonda" /RegServer ;;
 registration)      # every key of the registration, then its removal
     trap 'run "$server" /RegServer; rm -rf "$out"' EXIT   # the other checks need it registered

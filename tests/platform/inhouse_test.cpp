@@ -13,6 +13,8 @@
 #include "platform/inhouse/core/registration.h"
 #include "platform/inhouse/core/seed.h"
 #include "platform/inhouse/core/store.h"
+#include "platform/inhouse/core/installation.h"
+#include "platform/inhouse/login/senha.h"
 #include "support/stand_in_fixture.h"
 
 namespace {
@@ -57,23 +59,48 @@ TEST(InhouseStore, MigrationRunsOnlyTheMissingStepsEachInItsOwnTransaction) {
     EXPECT_EQ(version_of(db), 2);
 }
 
-TEST(InhouseStore, AFileStoreIsCreatedOnceAndKeepsItsData) {
+std::string temp_path(const char* name) {
     char dir[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + "zu_inhouse_store_" + std::to_string(GetCurrentProcessId()) + ".db";
+    return std::string(dir) + name + std::to_string(GetCurrentProcessId()) + ".db";
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void write_file(const std::string& path, const std::string& bytes, long offset = -1) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, offset < 0 ? CREATE_ALWAYS : OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    if (offset >= 0) SetFilePointer(f, offset, nullptr, FILE_BEGIN);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
+TEST(InhouseStore, OnlyCreateMakesAStoreAndOpenUsesOnlyASoundOne) {
+    const std::string path = temp_path("zu_inhouse_store_");
     DeleteFileA(path.c_str());
+    // Opening never makes a store in place of a missing one.
+    EXPECT_THROW(store::open(path), com::failure);
+    EXPECT_FALSE(exists(path));
     {
-        store s = store::open(path);
+        store s = store::create(path);
         EXPECT_TRUE(s.created());
         EXPECT_EQ(s.schema_version(), static_cast<int>(inhouse::schema_steps().size()));
         EXPECT_TRUE(inhouse::load_seed(s, inhouse::demo_seed()));
     }
+    EXPECT_THROW(store::create(path), com::failure) << "an existing store is never made again";
     {
         store s = store::open(path);
         EXPECT_FALSE(s.created());
         EXPECT_FALSE(inhouse::load_seed(s, inhouse::demo_seed())) << "the seed is loaded once";
         EXPECT_EQ(count_rows(s, "empresa"), 1);
     }
+    // Damage inside a table's pages fails the check; a file that is no database fails at once.
+    write_file(path, std::string(4096, '\x5A'), 4096 * 3);
+    EXPECT_THROW(store::open(path), com::failure);
+    write_file(path, "isto não é um banco de dados");
+    EXPECT_THROW(store::open(path), com::failure);
     EXPECT_TRUE(DeleteFileA(path.c_str()));
 }
 
@@ -143,6 +170,101 @@ TEST(InhouseSeed, LoadsTheDemoCompanyOnceAndAllOrNothing) {
         ASSERT_TRUE(q.step());
         EXPECT_EQ(q.column_text(0), "primeira");
     }
+}
+
+std::string hex(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char b : bytes) {
+        out += digits[b >> 4];
+        out += digits[b & 15];
+    }
+    return out;
+}
+
+TEST(InhousePasswords, AreSaltedPbkdf2HashesComparedWholly) {
+    // Published PBKDF2-HMAC-SHA-256 vectors.
+    EXPECT_EQ(hex(inhouse::deriva_senha("password", "salt", 1)),
+              "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
+    EXPECT_EQ(hex(inhouse::deriva_senha("password", "salt", 4096)),
+              "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a");
+    const auto a = inhouse::protege_senha("admin123", 10);
+    const auto b = inhouse::protege_senha("admin123", 10);
+    EXPECT_EQ(a.sal.size(), inhouse::tamanho_sal_senha);
+    EXPECT_NE(a.sal, b.sal) << "every password has its own salt";
+    EXPECT_NE(a.hash, b.hash);
+    struct row {
+        const char* senha;
+        inhouse::senha_protegida guardada;
+        bool confere;
+    };
+    const row rows[] = {
+        {"admin123", a, true},
+        {"admin124", a, false},
+        {"admin12", a, false},
+        {"", a, false},
+        {"admin123", {a.sal, a.hash, 11}, false},                   // another count is another hash
+        {"admin123", {a.sal, a.hash.substr(0, 31), 10}, false},     // a damaged row never matches
+        {"admin123", {a.sal, a.hash, 0}, false},
+        {"admin123", inhouse::senha_inexistente(), false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.senha);
+        EXPECT_EQ(inhouse::confere_senha(r.senha, r.guardada), r.confere);
+    }
+}
+
+TEST(InhousePasswords, TheStoreKeepsNoClearTextAndAnOlderStoreLosesItsOnOpening) {
+    {
+        store s = store::in_memory();
+        inhouse::load_seed(s, inhouse::demo_seed());
+        auto q = s.prepare("SELECT COUNT(*) FROM pragma_table_info('usuario') WHERE name = 'senha'");
+        ASSERT_TRUE(q.step());
+        EXPECT_EQ(q.column_int(0), 0);
+        auto admin = s.prepare("SELECT senha_sal, senha_hash, senha_iteracoes FROM usuario WHERE nome = 'ADMIN'");
+        ASSERT_TRUE(admin.step());
+        const inhouse::senha_protegida seed{admin.column_blob(0), admin.column_blob(1),
+                                            static_cast<uint32_t>(admin.column_int(2))};
+        EXPECT_EQ(seed.iteracoes, inhouse::iteracoes_senha);
+        EXPECT_TRUE(inhouse::confere_senha("admin123", seed));
+    }
+    // A store of the version before kept the text: opening it hashes every password.
+    const std::string path = temp_path("zu_senhas_");
+    DeleteFileA(path.c_str());
+    {
+        sqlite::connection db(path);
+        inhouse::migrate(db, inhouse::schema_steps().first(4));
+        db.exec("INSERT INTO empresa VALUES ('E', 'e')");
+        // The store holds UTF-8; the password is hashed as the CP1252 the login compares.
+        db.prepare("INSERT INTO usuario (empresa, numero, nome, senha) VALUES ('E', 1, 'ANA', ?1), ('E', 2, 'BIA', ?1)")
+            .bind_text(1, "Ação1")
+            .run();
+    }
+    {
+        store s = store::open(path);
+        EXPECT_EQ(s.schema_version(), static_cast<int>(inhouse::schema_steps().size()));
+        auto q = s.prepare("SELECT senha_sal, senha_hash, senha_iteracoes FROM usuario ORDER BY numero");
+        std::vector<inhouse::senha_protegida> kept;
+        while (q.step())
+            kept.push_back({q.column_blob(0), q.column_blob(1), static_cast<uint32_t>(q.column_int(2))});
+        ASSERT_EQ(kept.size(), 2u);
+        EXPECT_TRUE(inhouse::confere_senha("Ação1", kept[0]));
+        EXPECT_FALSE(inhouse::confere_senha("Acao1", kept[0]));
+        EXPECT_NE(kept[0].hash, kept[1].hash) << "the same password, two salts";
+    }
+    EXPECT_TRUE(DeleteFileA(path.c_str()));
+}
+
+TEST(InhouseSessions, ThoseOfProcessesNoLongerRunningEndAtStart) {
+    store s = store::in_memory();
+    s.db().exec("INSERT INTO sessao (empresa, usuario, processo) VALUES ('E', 1, 0), ('E', 2, 2147483000), ('E', 3, 2147483000)");
+    // This process opened none yet: a row with its number is from an earlier process.
+    s.prepare("INSERT INTO sessao (empresa, usuario, processo) VALUES ('E', 4, ?)")
+        .bind(1, static_cast<int64_t>(GetCurrentProcessId()))
+        .run();
+    EXPECT_EQ(inhouse::end_orphan_sessions(s), 4);
+    EXPECT_EQ(count_rows(s, "sessao"), 0);
+    EXPECT_EQ(inhouse::end_orphan_sessions(s), 0);
 }
 
 TEST(InhouseFaultPlan, AnswersInOrderThenSucceedsAndRecordsCalls) {

@@ -244,7 +244,9 @@ TEST_F(LoginTest, OneLoginMakesTenDataServerCalls) {
 }
 
 TEST_F(LoginTest, CredentialsOfSeventeenCharactersFitAndLongerOnesAreRefused) {
-    sql("INSERT INTO usuario (empresa, numero, nome, senha) VALUES ('DEMO', 17, 'USUARIO17CARACTER', 'senha17caracteres');"
+    sql("INSERT INTO usuario (empresa, numero, nome, senha_sal) VALUES ('DEMO', 17, 'USUARIO17CARACTER', sal_senha());"
+        "UPDATE usuario SET senha_iteracoes = 1000, senha_hash = pbkdf2_senha('senha17caracteres', senha_sal, 1000)"
+        " WHERE numero = 17;"
         "INSERT INTO usuario_filial (empresa, usuario, filial) VALUES ('DEMO', 17, 2);");
     struct row {
         std::string empresa, usuario, senha;
@@ -269,6 +271,48 @@ TEST_F(LoginTest, CredentialsOfSeventeenCharactersFitAndLongerOnesAreRefused) {
         EXPECT_EQ(got.hr, r.hr);
         EXPECT_EQ(got.result, r.result);
         EXPECT_EQ(got.erro, r.erro);
+    }
+}
+
+TEST_F(LoginTest, TextsWithANulOrACharacterCp1252LacksAreRefusedBeforeAnyCompare) {
+    using namespace std::string_view_literals;
+    struct row {
+        std::wstring_view empresa, usuario, senha;
+        HRESULT hr;
+        int result;
+        std::string erro;
+    };
+    const std::string empresa_invalida = "O código da empresa contém caracteres inválidos.";
+    const std::string usuario_invalido = "O nome do usuário contém caracteres inválidos.";
+    const std::string senha_invalida = "A senha contém caracteres inválidos.";
+    const row rows[] = {
+        {L"DEMO", L"ADMIN", L"admin123", S_OK, 0, ""},
+        {L"DEMO", L"ADMIN", L"admin123\0junk"sv, E_INVALIDARG, 1, senha_invalida},   // cut at the NUL it logged in
+        {L"DEMO", L"ADMIN", L"\xFF41\xFF44\xFF4D\xFF49\xFF4E\xFF11\xFF12\xFF13", E_INVALIDARG, 1, senha_invalida},  // fullwidth
+        {L"DEMO", L"ADMIN", L"\x0100dmin123", E_INVALIDARG, 1, senha_invalida},        // best fit: "A"
+        {L"DEMO", L"ADMIN", L"admin123\xD83D\xDE00", E_INVALIDARG, 1, senha_invalida},  // outside the BMP
+        {L"DEMO", L"\xFF21\xFF24\xFF2D\xFF29\xFF2E", L"admin123", E_INVALIDARG, 1, usuario_invalido},
+        {L"DEMO", L"ADMIN\0X"sv, L"admin123", E_INVALIDARG, 1, usuario_invalido},
+        {L"\xFF24\xFF25\xFF2D\xFF2F", L"ADMIN", L"admin123", E_INVALIDARG, 1, empresa_invalida},
+        {L"DEMO\0"sv, L"ADMIN", L"admin123", E_INVALIDARG, 1, empresa_invalida},
+        // Characters CP1252 holds go on to the check: a wrong password like any other.
+        {L"DEMO", L"ADMIN", L"a\x00E7\x00E3o\x20AC", E_SEM_EMPRESA, 1, ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(com::to_ansi(std::wstring(r.empresa) + L"/" + std::wstring(r.usuario) + L"/" + std::wstring(r.senha)));
+        limpa_planos();
+        auto root = com::make<CQV_Inicializa>();
+        SetErrorInfo(0, nullptr);
+        INT result = -7;
+        const HRESULT hr = root->Inicializa(com::to_bstr(r.empresa).get(), com::to_bstr(r.usuario).get(),
+                                            com::to_bstr(r.senha).get(), &result);
+        EXPECT_EQ(hr, r.hr);
+        EXPECT_EQ(result, r.result);
+        EXPECT_EQ(last_error(), r.erro);
+        // A refused text is never compared with anything: the company list is not even read.
+        if (r.hr == E_INVALIDARG) {
+            EXPECT_EQ(factory(inhouse::CLSID_EmpresaServer).faults().count("CreateInstance"), 0u);
+        }
     }
 }
 

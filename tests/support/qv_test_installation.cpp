@@ -6,6 +6,8 @@
 
 #include "base/QVCaminhos.h"
 #include "base/QVInstalacao.h"
+#include "platform/com/text.h"
+#include "platform/inhouse/core/installation.h"
 
 std::string qv_demo_installation_folder() {
     // This file lies at tests/support/ of the source tree; under Wine the Unix root is drive Z:.
@@ -29,3 +31,9 @@ qv_test_installation::qv_test_installation(const std::string& name, std::vector<
 }
 
 qv_test_installation::~qv_test_installation() { QVApagaPasta(m_root); }
+
+std::string qv_test_installation::create_store() const {
+    const std::string path = m_root + "Cadastros\\ZidizUvi.db";
+    inhouse::create_demo_store(com::ansi_to_utf8(path));
+    return path;
+}

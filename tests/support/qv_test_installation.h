@@ -16,6 +16,9 @@ public:
 
     // The installation's root folder, ending with a backslash.
     const std::string& root() const { return m_root; }
+    // Writes the installation's data store (ZidizUvi.db in its registers folder) with the demo
+    // company, as the installation writer does; returns its path.
+    std::string create_store() const;
     const qv_registry_redirect& registry() const { return m_redirect; }
 
 private:

@@ -1,6 +1,15 @@
 #include "platform/inhouse/core/fault_plan.h"
 
+#include <atomic>
+
 namespace inhouse {
+
+namespace {
+std::atomic<bool> recording_calls{false};
+}
+
+void fault_plan::set_recording(bool on) noexcept { recording_calls = on; }
+bool fault_plan::recording() noexcept { return recording_calls; }
 
 void fault_plan::answer(std::string_view method, std::initializer_list<HRESULT> answers) {
     std::lock_guard lock(m_mutex);
@@ -24,6 +33,7 @@ HRESULT fault_plan::next(std::string_view method) {
 }
 
 void fault_plan::record(std::string_view method, std::string arguments) {
+    if (!recording_calls) return;
     std::lock_guard lock(m_mutex);
     m_calls.push_back({std::string(method), std::move(arguments)});
 }

@@ -9,6 +9,9 @@
 //
 // A stand-in method begins with `if (HRESULT hr = m_faults->enter("Save", describe(...)); FAILED(hr))
 // return hr;`.
+//
+// Calls are kept only while recording is on (the test programs switch it on): the server never
+// reads them, and keeping every call of every login made it grow by kilobytes a login for ever.
 #include <windows.h>
 
 #include <deque>
@@ -48,6 +51,10 @@ public:
 
     // Forgets the calls and the queued answers.
     void clear();
+
+    // Whether the plans of this process keep the calls that come in; off unless switched on.
+    static void set_recording(bool on) noexcept;
+    static bool recording() noexcept;
 
 private:
     mutable std::mutex m_mutex;

@@ -23,9 +23,10 @@ void check(sqlite3* db, int rc) {
     fail_with(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
 }
 
-connection::connection(const std::string& path_utf8) {
+connection::connection(const std::string& path_utf8, bool create) {
     const int rc = sqlite3_open_v2(path_utf8.c_str(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+                                   SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         std::string text = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
         sqlite3_close_v2(std::exchange(m_db, nullptr));

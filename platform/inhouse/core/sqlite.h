@@ -19,8 +19,8 @@ class statement;
 class connection {
 public:
     connection() noexcept = default;
-    // `path` is UTF-8.
-    explicit connection(const std::string& path_utf8);
+    // `path` is UTF-8. Without `create` a missing file is an error, never a new empty database.
+    explicit connection(const std::string& path_utf8, bool create = true);
     connection(connection&& other) noexcept;
     connection& operator=(connection&& other) noexcept;
     connection(const connection&) = delete;

@@ -3,6 +3,8 @@
 #include <iterator>
 
 #include "platform/com/failure.h"
+#include "platform/com/text.h"
+#include "platform/inhouse/login/senha.h"
 
 namespace inhouse {
 
@@ -73,6 +75,17 @@ constexpr const char* steps[] = {
     "ALTER TABLE empresa DROP COLUMN versao_base;"
     "ALTER TABLE empresa DROP COLUMN situacao_inicializacao;"
     "ALTER TABLE empresa DROP COLUMN tipos_vevureze;",
+    // Version 5: passwords leave the store; each user keeps a salted PBKDF2 hash (senha.h). The
+    // sessions say which server process opened them, so that the sessions of a process that
+    // ended without closing them can go.
+    "ALTER TABLE usuario ADD COLUMN senha_sal BLOB;"
+    "ALTER TABLE usuario ADD COLUMN senha_hash BLOB;"
+    "ALTER TABLE usuario ADD COLUMN senha_iteracoes INTEGER NOT NULL DEFAULT 0;"
+    "UPDATE usuario SET senha_sal = sal_senha();"
+    "UPDATE usuario SET senha_iteracoes = 10000, senha_hash = pbkdf2_senha(senha, senha_sal, 10000);"
+    "ALTER TABLE usuario DROP COLUMN senha;"
+    "ALTER TABLE sessao ADD COLUMN processo INTEGER NOT NULL DEFAULT 0;"
+    "DELETE FROM sessao;",
 };
 
 int read_version(sqlite::connection& db) {
@@ -106,22 +119,41 @@ int migrate(sqlite::connection& db, std::span<const char* const> steps) {
     return version;
 }
 
-store::store(sqlite::connection db) : m_db(std::move(db)) {}
+store::store(sqlite::connection db) : m_db(std::move(db)) { registra_funcoes_senha(m_db); }
+
+namespace {
+
+bool has_tables(sqlite::connection& db) {
+    auto query = db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table'");
+    return query.step();
+}
+
+// A damaged file must not be used as if it were sound: its first complaint names the damage.
+void check_integrity(sqlite::connection& db) {
+    auto query = db.prepare("PRAGMA quick_check(1)");
+    const std::string answer = query.step() ? query.column_text(0) : std::string("sem resposta");
+    if (answer != "ok") com::fail("O banco de dados está danificado (" + answer + ").", E_FAIL);
+}
+
+}  // namespace
 
 store store::open(const std::string& path_utf8) {
-    store s{sqlite::connection(path_utf8)};
-    bool had_schema = false;
-    {
-        auto query = s.m_db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'schema_version'");
-        had_schema = query.step();
-    }
-    const bool was_empty = !had_schema || read_version(s.m_db) == 0;
+    store s{sqlite::connection(path_utf8, false)};
+    check_integrity(s.m_db);
+    if (!has_tables(s.m_db)) com::fail("O banco de dados está vazio: não foi escrito pela instalação.", E_FAIL);
     migrate(s.m_db, schema_steps());
-    s.m_created = was_empty;
     return s;
 }
 
-store store::in_memory() { return open(":memory:"); }
+store store::create(const std::string& path_utf8) {
+    store s{sqlite::connection(path_utf8, true)};
+    if (has_tables(s.m_db)) com::fail("Já existe um banco de dados em " + com::utf8_to_ansi(path_utf8) + ".", E_FAIL);
+    migrate(s.m_db, schema_steps());
+    s.m_created = true;
+    return s;
+}
+
+store store::in_memory() { return create(":memory:"); }
 
 int store::schema_version() const { return read_version(m_db); }
 

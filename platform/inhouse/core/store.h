@@ -21,9 +21,13 @@ int migrate(sqlite::connection& db, std::span<const char* const> steps);
 
 class store {
 public:
-    // Opens (creating it if missing) the database file (UTF-8 path) and brings its schema up to
-    // date.
+    // Opens an existing database file (UTF-8 path), checks it (SQLite's quick_check) and brings
+    // its schema up to date. A missing, unreadable or damaged file throws com::failure: the
+    // server never makes a new store in place of the installation's.
     static store open(const std::string& path_utf8);
+    // Makes a new database file with the current schema; an existing database is refused. Only
+    // the installation writers create a store.
+    static store create(const std::string& path_utf8);
     // A private in-memory database with the current schema.
     static store in_memory();
 
@@ -31,7 +35,7 @@ public:
     store& operator=(store&&) noexcept = default;
 
     int schema_version() const;
-    // True when this opening created the schema from nothing (a new installation).
+    // True when this store was made by create or in_memory (a new installation).
     bool created() const noexcept { return m_created; }
 
     // Runs `work` as one transaction: committed when it returns, rolled back when it throws

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "base/QVEventLog.h"
 #include "inhouse_login.h"
 #include "inhouse_registros.h"
 #include "platform/com/com_ptr.h"
@@ -53,4 +54,19 @@ void CQVDadosInicializacao::BuscaDados(const CQVParametroInicializacao& parametr
         *this = CQVDadosInicializacao();
         m_hrErro = E_OUTOFMEMORY;
     }
+}
+
+void CQVDadosInicializacao::EncerraSessao(const CQVString& empresa, int32_t sessao) noexcept {
+    HRESULT hr = E_UNEXPECTED;
+    try {
+        com::com_ptr<IQVEmpresas> servidor;
+        hr = CoCreateInstance(inhouse::CLSID_EmpresaServer, nullptr, CLSCTX_ALL, __uuidof(IQVEmpresas),
+                              servidor.put_void());
+        if (SUCCEEDED(hr)) hr = servidor->EncerraSessao(com::to_bstr(empresa).get(), sessao);
+    } catch (...) {
+        hr = E_OUTOFMEMORY;
+    }
+    if (FAILED(hr))
+        qv_event_log(EVENTLOG_WARNING_TYPE, "Não foi possível encerrar a sessão " + std::to_string(sessao) +
+                                                " da empresa " + empresa + ".");
 }

@@ -36,6 +36,9 @@ public:
 
     // Reads the start-up data; the three trailing arguments are the library's options (0).
     void BuscaDados(const CQVParametroInicializacao& parametro, int opcao1, int opcao2, int opcao3);
+    // Closes a session that BuscaDados opened. A failure is only reported to the event log: the
+    // session ends for its holder either way.
+    static void EncerraSessao(const CQVString& empresa, int32_t sessao) noexcept;
 
     int GetResultadoBuscaDados() const noexcept { return m_iResultado; }
     HRESULT GetCodigoErroBuscaDados() const noexcept { return m_hrErro; }

@@ -4,6 +4,7 @@
 
 #include "platform/com/text.h"
 #include "platform/inhouse/login/registros_login.h"
+#include "platform/inhouse/login/senha.h"
 
 namespace inhouse {
 
@@ -120,9 +121,10 @@ HRESULT STDMETHODCALLTYPE EmpresaServer::DadosInicializacao(BSTR empresa, WORD u
     com::unique_bstr razao = com::to_bstr(query.column_text(0));
     int64_t numero = 0;
     m_store.write([&] {
-        m_store.prepare("INSERT INTO sessao (empresa, usuario) VALUES (?, ?)")
+        m_store.prepare("INSERT INTO sessao (empresa, usuario, processo) VALUES (?, ?, ?)")
             .bind_text(1, chave)
             .bind(2, static_cast<int>(usuario))
+            .bind(3, static_cast<int64_t>(GetCurrentProcessId()))
             .run();
         numero = m_store.db().last_insert_rowid();
     });
@@ -130,6 +132,23 @@ HRESULT STDMETHODCALLTYPE EmpresaServer::DadosInicializacao(BSTR empresa, WORD u
     std::memcpy(tipos->dados, sistema.data(), sizeof tipos->dados);
     *resultado = 0;
     *razao_social = razao.release();
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+// Only open sessions stay: the table would otherwise grow by a row a login for ever.
+HRESULT STDMETHODCALLTYPE EmpresaServer::EncerraSessao(BSTR empresa, LONG sessao) noexcept try {
+    const std::string chave = com::from_bstr(empresa);
+    if (HRESULT hr = faults().enter("EncerraSessao", "empresa=" + chave + " sessao=" + std::to_string(sessao));
+        FAILED(hr))
+        return hr;
+    m_store.write([&] {
+        m_store.prepare("DELETE FROM sessao WHERE numero = ? AND empresa = ? COLLATE NOCASE")
+            .bind(1, static_cast<int64_t>(sessao))
+            .bind_text(2, chave)
+            .run();
+    });
     return S_OK;
 } catch (...) {
     return stand_in_failure();
@@ -156,11 +175,18 @@ HRESULT STDMETHODCALLTYPE UsuarioServer::VerificaUsuario(QV_CREDENCIAIS_36 crede
         return hr;
     if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
     *usuario = 0;
-    auto query = m_store.prepare(std::string("SELECT numero, senha, ") + colunas_usuario +
+    auto query = m_store.prepare(std::string("SELECT numero, senha_sal, senha_hash, senha_iteracoes, ") +
+                                 colunas_usuario +
                                  " FROM usuario WHERE empresa = ? COLLATE NOCASE AND nome = ? COLLATE NOCASE");
     query.bind_text(1, m_sessao.empresa).bind_text(2, nome);
-    if (!query.step() || query.column_text(1) != senha) return S_OK;
-    *registro = como_bloco<QV_USUARIO_256>(registro_usuario(query, 2));
+    // An unknown user costs the same derivation as a wrong password: the time does not tell
+    // which names exist.
+    const bool existe = query.step();
+    const senha_protegida guardada =
+        existe ? senha_protegida{query.column_blob(1), query.column_blob(2), static_cast<uint32_t>(query.column_int64(3))}
+               : senha_inexistente();
+    if (!confere_senha(senha, guardada) || !existe) return S_OK;
+    *registro = como_bloco<QV_USUARIO_256>(registro_usuario(query, 4));
     *usuario = static_cast<WORD>(query.column_int(0));
     return S_OK;
 } catch (...) {

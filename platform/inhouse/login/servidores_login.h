@@ -18,6 +18,7 @@ public:
     HRESULT STDMETHODCALLTYPE ListaEmpresas(BSTR modulo, LONG capacidade, QV_EMPRESA_LISTA_24* lista) noexcept override;
     HRESULT STDMETHODCALLTYPE DadosInicializacao(BSTR empresa, WORD usuario, LONG* resultado, LONG* sessao,
                                                  BSTR* razao_social, QV_TIPOS_VEVUREZE_64* tipos) noexcept override;
+    HRESULT STDMETHODCALLTYPE EncerraSessao(BSTR empresa, LONG sessao) noexcept override;
 
 private:
     ~EmpresaServer() override = default;   // objects come only from com::make

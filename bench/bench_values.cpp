@@ -24,7 +24,7 @@ void money() {
     int64_t raw = 123456789;   // 12.345,6789
     int turn = 0;
     CQVCurrencyEx value;
-    value.SetModo(0);
+    value.SetModo(rounding::half_away);
     value.SetCasasDecimais(2);
     value = qv_cy(raw);
     const double mul = bench::measure([&] {

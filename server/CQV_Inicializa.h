@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CControleSaldos.h"
+#include "CDadosTavon.h"
 #include "CTW_Inicializa.h"
 #include "VAVEDERAZur.h"
 #include "class_table.h"
@@ -32,6 +33,8 @@ public:
 
     // The session record the holder points at after a login (tests and the factories).
     const CTW_Inicializa& sessao() const noexcept { return m_sessao; }
+    // The session data cache this root object owns.
+    CDadosTavon& dados_tavon() noexcept { return m_dados_tavon; }
 
 private:
     HRESULT login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int* pResult);
@@ -45,7 +48,7 @@ private:
     com::com_ptr<IUnknown> m_cotacao;          // the quotation object handed out by CotacaoWeb
     com::com_ptr<IUnknown> m_atendimento;      // the attendance connection object
     CControleSaldos m_controle_saldos;
-    // TODO: the session data cache (CDadosTavon) joins here, destroyed first.
+    CDadosTavon m_dados_tavon;
 };
 
 }  // namespace server

@@ -2,17 +2,15 @@
 // The array in which the base library keeps its values: the framework array's operations over a
 // std::vector, with an optional check of every index that throws CQVArrayException.
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
-// The index error: {0, index asked for, number of elements}.
-class CQVArrayException : public std::out_of_range {
+#include "base/CQVException.h"
+
+// The index error: {0, index asked for, number of elements}. Not derived from std::exception:
+// the translator of the exception in flight answers it with its "anything else" code.
+class CQVArrayException {
 public:
-    CQVArrayException(int32_t index, int32_t count)
-        : std::out_of_range("Índice fora da lista: " + std::to_string(index) + " de " +
-                            std::to_string(count)),
-          m_zero(0), m_indice(index), m_quantidade(count) {}
+    CQVArrayException(int32_t index, int32_t count) : m_zero(0), m_indice(index), m_quantidade(count) {}
     int32_t GetIndice() const { return m_indice; }
     int32_t GetQuantidade() const { return m_quantidade; }
     int32_t m_zero;
@@ -33,9 +31,12 @@ public:
     int GetUpperBound() const { return GetSize() - 1; }
     bool IsEmpty() const { return m_itens.empty(); }
 
-    // Without the check an index outside the array is still refused, never read past the end.
+    // Without the check an index outside the array is still refused, never read past the end:
+    // with the framework's argument error, as the framework array refuses a negative index.
     void ChecaIndice(int index) const {
-        if (index < 0 || index >= GetSize()) throw CQVArrayException(index, GetSize());
+        if (index >= 0 && index < GetSize()) return;
+        if (m_checa) throw CQVArrayException(index, GetSize());
+        throw CInvalidArgException();
     }
 
     const TYPE& GetAt(int i) const { ChecaIndice(i); return m_itens[static_cast<size_t>(i)]; }
@@ -46,7 +47,7 @@ public:
 
     void SetSize(int n) { m_itens.resize(n > 0 ? static_cast<size_t>(n) : 0); }
     void SetAtGrow(int i, ARG_TYPE value) {
-        if (i < 0) throw CQVArrayException(i, GetSize());
+        if (i < 0) throw CInvalidArgException();
         if (i >= GetSize()) m_itens.resize(static_cast<size_t>(i) + 1);
         m_itens[static_cast<size_t>(i)] = value;
     }
@@ -58,12 +59,12 @@ public:
     }
     void Copy(const CQVArray& other) { m_itens = other.m_itens; }
     void InsertAt(int i, ARG_TYPE value, int count = 1) {
-        if (i < 0 || i > GetSize()) throw CQVArrayException(i, GetSize());
+        if (i < 0 || i > GetSize()) throw CInvalidArgException();
         m_itens.insert(m_itens.begin() + i, count > 0 ? static_cast<size_t>(count) : 0, value);
     }
     void RemoveAt(int i, int count = 1) {
         if (count <= 0) return;
-        if (i < 0 || i + count > GetSize()) throw CQVArrayException(i + count - 1, GetSize());
+        if (i < 0 || i + count > GetSize()) throw CInvalidArgException();
         m_itens.erase(m_itens.begin() + i, m_itens.begin() + i + count);
     }
     void RemoveAll() { m_itens.clear(); }

@@ -3,13 +3,16 @@
 #include "base/QVErroValor.h"
 #include "base/exact_decimal.h"
 
-int64_t qv_normaliza_cy(int64_t raw, int casas, unsigned modo) {
+namespace {
+rounding modo_de(bool arredonda) { return arredonda ? rounding::half_away : rounding::truncate; }
+}  // namespace
+
+int64_t qv_normaliza_cy(int64_t raw, int casas, rounding modo) {
     // Truncation and half-to-even only know 0 and 2 decimals (4 is already exact); half away from
     // zero also rounds 1 and 3.
     static constexpr int64_t units[] = {10000, 1000, 100, 10, 1};
     if (casas < 0 || casas > 4) return raw;
-    if (modo != 0 && casas != 0 && casas != 2) return raw;
-    if (modo > 2) return raw;
+    if (modo != rounding::half_away && casas != 0 && casas != 2) return raw;
     int64_t out = 0;
     if (!exact::round_to_unit(raw, units[casas], modo, out)) valores::falha_estouro();
     return out;
@@ -24,10 +27,10 @@ CQVCurrencyEx::CQVCurrencyEx(const CQVCurrencyEx& other)
     normaliza();
 }
 CQVCurrencyEx::CQVCurrencyEx(bool duasCasas, bool arredonda, const CQVCurrencyEx& other)
-    : m_valor(other.m_valor), m_casas(duasCasas ? 2 : 4), m_modo(arredonda ? 0 : 1) {
+    : m_valor(other.m_valor), m_casas(duasCasas ? 2 : 4), m_modo(modo_de(arredonda)) {
     normaliza();
 }
-CQVCurrencyEx::CQVCurrencyEx(bool duasCasas, unsigned modo, const CQVCurrencyEx& other)
+CQVCurrencyEx::CQVCurrencyEx(bool duasCasas, rounding modo, const CQVCurrencyEx& other)
     : m_valor(other.m_valor), m_casas(duasCasas ? 2 : 4), m_modo(modo) {
     normaliza();
 }
@@ -50,10 +53,10 @@ CQVCurrencyEx& CQVCurrencyEx::Arredonda() {
 }
 void CQVCurrencyEx::SetPrecisao(bool duasCasas, bool arredonda) {
     m_casas = duasCasas ? 2 : 4;
-    m_modo = arredonda ? 0 : 1;
+    m_modo = modo_de(arredonda);
     normaliza();
 }
-void CQVCurrencyEx::SetModo(unsigned modo) {
+void CQVCurrencyEx::SetModo(rounding modo) {
     m_modo = modo;
     normaliza();
 }
@@ -71,7 +74,7 @@ void CQVCurrencyEx::SetDuasCasas() {
 }
 void CQVCurrencyEx::SetQuatroCasas() { m_casas = 4; }
 void CQVCurrencyEx::SetArredonda(bool arredonda) {
-    m_modo = arredonda ? 0 : 1;
+    m_modo = modo_de(arredonda);
     normaliza();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // Money: an OLE CURRENCY with the number of decimals to keep (0, 2 or 4) and a rounding mode,
-// normalised after every change. Mode 0 rounds half away from zero, 1 truncates, 2 rounds half to
-// even. A new value holds 0 with 4 decimals, mode 1.
+// normalised after every change. A new value holds 0 with 4 decimals and truncates.
 //
 // Products and quotients with a double or a division go through exact decimal arithmetic and give
 // 0 when they fail (division by zero, overflow); sums and products of currencies that overflow
@@ -14,6 +13,7 @@
 
 #include "base/CQVString.h"
 #include "base/QVCurrency.h"
+#include "base/rounding.h"
 
 class CQVCurrencyEx {
 public:
@@ -22,7 +22,7 @@ public:
     CQVCurrencyEx(CURRENCY cy);
     CQVCurrencyEx(const CQVCurrencyEx& other);
     CQVCurrencyEx(bool duasCasas, bool arredonda, const CQVCurrencyEx& other);
-    CQVCurrencyEx(bool duasCasas, unsigned modo, const CQVCurrencyEx& other);
+    CQVCurrencyEx(bool duasCasas, rounding modo, const CQVCurrencyEx& other);
 
     // Assignment takes the value only: the target keeps its decimals and mode.
     CQVCurrencyEx& operator=(const CQVCurrencyEx& other);
@@ -31,8 +31,8 @@ public:
 
     CQVCurrencyEx& Arredonda();
     void SetPrecisao(bool duasCasas, bool arredonda);
-    void SetModo(unsigned modo);
-    unsigned GetModo() const { return m_modo; }
+    void SetModo(rounding modo);
+    rounding GetModo() const { return m_modo; }
     // 0 keeps none, 1 or 2 keep two, anything else four (without normalising).
     void SetCasasDecimais(short n);
     void SetDuasCasas();
@@ -42,7 +42,7 @@ public:
     bool EhZeroCasas() const { return m_casas <= 0; }
     bool EhDuasCasas() const { return m_casas == 2; }
     bool EhQuatroCasas() const { return m_casas == 4; }
-    bool EhArredonda() const { return m_modo == 0; }
+    bool EhArredonda() const { return m_modo == rounding::half_away; }
 
     CURRENCY GetValor() const { return m_valor; }
     CURRENCY GetValor(CURRENCY& out) const { return out = m_valor; }
@@ -75,7 +75,7 @@ private:
 
     CURRENCY m_valor = qv_cy(0);
     short m_casas = 4;
-    unsigned m_modo = 1;
+    rounding m_modo = rounding::truncate;
 };
 
 // result = a op b for '*', '+', '-' and '/'; the result keeps its decimals and mode.
@@ -83,4 +83,4 @@ void Opera(const CQVCurrencyEx& a, const CQVCurrencyEx& b, char operador, CQVCur
 
 // Rounds raw CURRENCY ticks to `casas` decimals in `modo` as CQVCurrencyEx normalises;
 // throws com::failure when the rounded value does not fit.
-int64_t qv_normaliza_cy(int64_t raw, int casas, unsigned modo);
+int64_t qv_normaliza_cy(int64_t raw, int casas, rounding modo);

@@ -56,8 +56,8 @@ int64_t quotient(int64_t a, double b) {
 
 }  // namespace
 
-int64_t qv_normaliza_valor8(int64_t raw, int casas, unsigned modo) {
-    if (casas < 0 || casas >= 8 || modo > 2) return raw;
+int64_t qv_normaliza_valor8(int64_t raw, int casas, rounding modo) {
+    if (casas < 0 || casas >= 8) return raw;
     int64_t out = 0;
     if (!exact::round_to_unit(raw, units8[casas], modo, out)) valores::falha_estouro();
     return out;
@@ -90,15 +90,15 @@ void CQVCurrencyEx8::SetCasasDecimais(int n) {
     normaliza();
 }
 void CQVCurrencyEx8::SetArredonda(bool arredonda) {
-    m_modo = arredonda ? 0 : 1;
+    m_modo = arredonda ? rounding::half_away : rounding::truncate;
     normaliza();
 }
 void CQVCurrencyEx8::SetPrecisao(int casas, bool arredonda) {
     m_casas = casas < 0 ? 0 : (casas > 8 ? 8 : casas);
-    m_modo = arredonda ? 0 : 1;
+    m_modo = arredonda ? rounding::half_away : rounding::truncate;
     normaliza();
 }
-void CQVCurrencyEx8::SetModo(unsigned modo) {
+void CQVCurrencyEx8::SetModo(rounding modo) {
     m_modo = modo;
     normaliza();
 }
@@ -156,7 +156,9 @@ CQVCurrencyEx8 CQVCurrencyEx8::CalculaPercentual(unsigned short n) const {
 }
 
 CQVCurrencyEx8 CQVCurrencyEx8::CalculaPercentual(const CQVCurrencyEx8& rate) const {
-    return CQVCurrencyEx8(quotient(product(m_valor, rate.m_valor, -8), int64_t{100} * 100000000, 8));
+    // value x rate / 100 in ticks is value x rate / 10^10: one exact step, one rounding. Rounding
+    // the product first and the quotient again could move the last place (1496 x 0.1 % gave 2).
+    return CQVCurrencyEx8(product(m_valor, rate.m_valor, -10));
 }
 
 CQVCurrencyEx8& CQVCurrencyEx8::operator+=(const CQVCurrencyEx8& other) {

@@ -1,7 +1,7 @@
 #pragma once
 // Quantities, rates and unit values: a signed 64-bit integer with eight implied decimals, the
-// decimals to keep (0..8) and a rounding mode (0 half away from zero, 1 truncate, 2 half to even),
-// normalised after every change. A new value holds 0 with 8 decimals, mode 0.
+// decimals to keep (0..8) and a rounding mode, normalised after every change. A new value holds 0
+// with 8 decimals and rounds half away from zero.
 //
 // Sums are 64-bit integer arithmetic and throw com::failure (DISP_E_OVERFLOW) instead of wrapping;
 // products and quotients are exact decimal arithmetic (one rounding, half to even) and give zero
@@ -14,6 +14,7 @@
 
 #include "base/CQVCurrencyEx.h"
 #include "base/CQVString.h"
+#include "base/rounding.h"
 
 class CQVCurrencyEx8 {
 public:
@@ -31,8 +32,8 @@ public:
     int GetCasasDecimais() const { return m_casas; }
     void SetArredonda(bool arredonda);
     void SetPrecisao(int casas, bool arredonda);
-    unsigned GetModo() const { return m_modo; }
-    void SetModo(unsigned modo);
+    rounding GetModo() const { return m_modo; }
+    void SetModo(rounding modo);
     void SetValor(int64_t valor);
     // A decimal text: "-" anywhere makes it negative; the decimal separator is the rightmost ","
     // or, without one, the leftmost "."; other non-digits are dropped ("1.234,5" is 1234.5).
@@ -73,10 +74,10 @@ private:
 
     int64_t m_valor = 0;
     int m_casas = 8;
-    unsigned m_modo = 0;
+    rounding m_modo = rounding::half_away;
 };
 
-// Free operators give a new value with 8 decimals and mode 0.
+// Free operators give a new value with 8 decimals, rounding half away from zero.
 CQVCurrencyEx8 operator+(const CQVCurrencyEx8& a, const CQVCurrencyEx8& b);
 CQVCurrencyEx8 operator-(const CQVCurrencyEx8& a, const CQVCurrencyEx8& b);
 CQVCurrencyEx8 operator+(const CQVCurrencyEx8& a, CURRENCY b);
@@ -96,4 +97,4 @@ CQVCurrencyEx8 operator/(double a, const CQVCurrencyEx8& b);
 
 // Rounds a raw 8-decimal value to `casas` decimals in `modo` as CQVCurrencyEx8 normalises;
 // throws com::failure when the rounded value does not fit.
-int64_t qv_normaliza_valor8(int64_t raw, int casas, unsigned modo);
+int64_t qv_normaliza_valor8(int64_t raw, int casas, rounding modo);

@@ -85,7 +85,7 @@ bool CQVData::SetValor(uint32_t numero) {
     return false;
 }
 
-void CQVData::SetDataCurta(uint16_t curta) { m_numero = curta >= minimo ? curta : 0; }
+void CQVData::SetDataCurta(uint16_t curta) { m_numero = curta >= minimo_curto ? curta : 0; }
 
 uint16_t CQVData::GetDataCurta() const {
     if (m_numero > maximo_curto) valores::falha_data(valores::texto_data_curta);

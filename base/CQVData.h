@@ -39,6 +39,8 @@ class CQVData {
 public:
     static constexpr uint32_t minimo = 2;
     static constexpr uint32_t maximo = 1048247;
+    // The oldest day a two-digit year could ever name: 01/01/1927.
+    static constexpr uint32_t minimo_curto = 28856;
     // The 16-bit field of a record holds day numbers up to 65535 (04/06/2027).
     static constexpr uint32_t maximo_curto = 65535;
 
@@ -55,7 +57,7 @@ public:
     bool SetValor(uint32_t numero);
     uint32_t GetValor() const { return m_numero; }
 
-    // The 16-bit form: any valid day number that fits 16 bits; other values give the empty date.
+    // The 16-bit form: 01/01/1927 up to what 16 bits hold; other values give the empty date.
     void SetDataCurta(uint16_t curta);
     // Throws com::failure when the date does not fit a 16-bit field (after 04/06/2027).
     uint16_t GetDataCurta() const;

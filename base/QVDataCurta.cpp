@@ -15,6 +15,13 @@ uint16_t curta(uint32_t numero) {
     return static_cast<uint16_t>(numero);
 }
 
+// A date text read by its first characters starts at its first non-blank: blanks in front
+// ("     28/12/2004") must not push the year's last digit past the limit.
+const char* skip_blanks(const char* texto) {
+    while (texto && (*texto == ' ' || *texto == '\t')) ++texto;
+    return texto;
+}
+
 // The digits of the first `limit` characters.
 std::string digits_of(const char* texto, size_t limit) {
     std::string out;
@@ -159,6 +166,7 @@ void QVLeTextoMesAno(const char* texto, int& mes, int& ano) {
 
 void QVLeTextoData(const char* texto, int& dia, int& mes, int& ano) {
     dia = mes = ano = 0;
+    texto = skip_blanks(texto);
     int values[3], widths[3];
     if (split_fields(texto, 14, values, widths, 3) && widths[0] <= 2 && widths[1] <= 2) {
         dia = values[0];
@@ -192,6 +200,7 @@ uint16_t QVConverteTextoData(const char* texto) {
 
 bool QVValidaData(const char* texto, bool aceitaSoMes, bool aceitaMes13) {
     const int limiteMes = aceitaMes13 ? 13 : 12;
+    texto = skip_blanks(texto);
     int values[3], widths[3];
     if (split_fields(texto, 14, values, widths, 3) && widths[0] <= 2 && widths[1] <= 2) {
         const int ano = widths[2] >= 3 ? values[2] : qv_ano_completo(values[2]);
@@ -199,11 +208,11 @@ bool QVValidaData(const char* texto, bool aceitaSoMes, bool aceitaMes13) {
                values[0] <= qv_dias_no_mes(values[1], ano);
     }
     const std::string digits = digits_of(texto, 14);
-    if (digits.size() < 6) {
-        // Too short for a date: only a month text can be valid, and only when asked for.
-        if (!aceitaSoMes) return false;
+    // Too short for a date: a month text ("05/24"), unless the flag says the day comes first. The
+    // flag's name reads the other way round; this is its established meaning.
+    if (digits.size() < 6 && !aceitaSoMes) {
         const int mes = number_at(digits, 0, 2);
-        return digits.size() >= 2 && mes >= 1 && mes <= limiteMes;
+        return mes >= 1 && mes <= limiteMes;
     }
     const int dia = number_at(digits, 0, 2);
     const int mes = number_at(digits, 2, 2);
@@ -264,7 +273,7 @@ CQVString QVFormataDataAntiga(uint16_t antiga) {
 }
 
 uint16_t QVConverteTextoDataAntiga(const char* texto) {
-    const std::string digits = digits_of(texto, 16);
+    const std::string digits = digits_of(skip_blanks(texto), 16);
     const int dia = number_at(digits, 0, 2), mes = number_at(digits, 2, 2), ano = number_at(digits, 4, 4);
     if (dia == 0 && mes == 0 && ano == 0) return 0;
     const uint32_t numero = old_number(dia, mes, ano);

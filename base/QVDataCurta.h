@@ -25,14 +25,17 @@ void QVFormataData(uint16_t numero, char* buffer, size_t size, bool quatroDigito
 CQVString QVFormataMesAno(uint16_t indice, bool quatroDigitos);
 CQVString QVFormataData(uint16_t numero, bool quatroDigitos);
 
-// Read by digit positions: "mm/yy[yy]" and "dd/mm/yy[yy]" (eight digits: a four-digit year).
+// Read by digit positions: "mm/yy[yy]" and "dd/mm/yy[yy]" (eight digits: a four-digit year);
+// blanks in front of a date are skipped before its 14 characters are counted.
 void QVLeTextoMesAno(const char* texto, int& mes, int& ano);
 void QVLeTextoData(const char* texto, int& dia, int& mes, int& ano);
 uint16_t QVConverteTextoMesAno(const char* texto);
 uint16_t QVConverteTextoData(const char* texto);
+// Blanks in front of the text are skipped before the 14 characters are counted. A text of fewer
+// than six digits is a month ("mm/yy") when aceitaSoMes is false; with it set, the first two
+// digits are a day. Month 13 only with aceitaMes13.
 bool QVValidaData(const char* texto, bool aceitaSoMes, bool aceitaMes13);
 bool QVValidaTextoData(const char* texto);
-// With the flag a month text alone ("mm/yy") is also valid.
 bool QVValidaTextoData(const char* texto, bool aceitaSoMes);
 // 1 (Sunday) .. 7 of a short (or, with antiga, an old) day number; 0 for an invalid date and
 // 65535 for the old numbering's 29/02/1900, which no calendar knows.

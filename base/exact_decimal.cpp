@@ -262,7 +262,7 @@ bool div_scaled(int64_t a, double b, int e, int64_t& out) {
     return div_scaled(a, d.negative, d.mantissa, e + d.scale, out);
 }
 
-bool round_to_unit(int64_t value, int64_t unit, unsigned mode, int64_t& out) {
+bool round_to_unit(int64_t value, int64_t unit, rounding mode, int64_t& out) {
     if (unit <= 1) { out = value; return true; }
     // Whole cents and whole units are nearly every call: constant divisors, no division unit.
     const int64_t q = unit == 100 ? value / 100 : unit == 10000 ? value / 10000 : value / unit;  // toward zero
@@ -270,8 +270,8 @@ bool round_to_unit(int64_t value, int64_t unit, unsigned mode, int64_t& out) {
     const uint64_t rest = magnitude(r);
     const uint64_t half = static_cast<uint64_t>(unit) / 2;
     bool away = false;
-    if (mode == 0) away = rest >= half;
-    else if (mode == 2) away = rest > half || (rest == half && (q & 1) != 0);
+    if (mode == rounding::half_away) away = rest >= half;
+    else if (mode == rounding::half_even) away = rest > half || (rest == half && (q & 1) != 0);
     int64_t kept = q;
     if (away && !add(q, value < 0 ? -1 : 1, kept)) return false;
     return !__builtin_mul_overflow(kept, unit, &out);

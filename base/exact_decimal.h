@@ -5,6 +5,8 @@
 // doubles, so the server does not call it.
 #include <cstdint>
 
+#include "base/rounding.h"
+
 namespace exact {
 
 // A decimal as OLE DECIMAL holds one converted from a double: +/- mantissa x 10^-scale, with at
@@ -42,9 +44,8 @@ bool div_scaled(int64_t a, double b, int e, int64_t& out);
 inline bool add(int64_t a, int64_t b, int64_t& out) { return !__builtin_add_overflow(a, b, &out); }
 inline bool sub(int64_t a, int64_t b, int64_t& out) { return !__builtin_sub_overflow(a, b, &out); }
 
-// Rounds value to a multiple of unit (a power of ten). mode 0: half away from zero; 1: toward
-// zero; 2: half to even. False when the rounded value does not fit.
-bool round_to_unit(int64_t value, int64_t unit, unsigned mode, int64_t& out);
+// Rounds value to a multiple of unit (a power of ten). False when the rounded value does not fit.
+bool round_to_unit(int64_t value, int64_t unit, rounding mode, int64_t& out);
 
 // A double times 10^decimals rounded half to even, as VarCyFromR8 does for 4 decimals. False for
 // NaN, infinities and results that do not fit.

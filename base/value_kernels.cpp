@@ -9,7 +9,7 @@ namespace value_kernels {
 
 namespace {
 
-CQVCurrencyEx with_precision(int64_t raw, short casas, unsigned modo) {
+CQVCurrencyEx with_precision(int64_t raw, short casas, rounding modo) {
     CQVCurrencyEx v;
     v.SetModo(modo);
     v.SetCasasDecimais(casas);
@@ -19,19 +19,19 @@ CQVCurrencyEx with_precision(int64_t raw, short casas, unsigned modo) {
 
 }  // namespace
 
-int64_t multiplica_normaliza(int64_t raw, int64_t fator, short casas, unsigned modo) {
+int64_t multiplica_normaliza(int64_t raw, int64_t fator, short casas, rounding modo) {
     CQVCurrencyEx v = with_precision(raw, casas, modo);
     v *= qv_cy(fator);
     return v.GetValor64();
 }
 
-int64_t multiplica_double_normaliza(int64_t raw, double fator, short casas, unsigned modo) {
+int64_t multiplica_double_normaliza(int64_t raw, double fator, short casas, rounding modo) {
     CQVCurrencyEx v = with_precision(raw, casas, modo);
     v *= fator;
     return v.GetValor64();
 }
 
-int64_t divide_double_normaliza(int64_t raw, double divisor, short casas, unsigned modo) {
+int64_t divide_double_normaliza(int64_t raw, double divisor, short casas, rounding modo) {
     CQVCurrencyEx v = with_precision(raw, casas, modo);
     v /= divisor;
     return v.GetValor64();

@@ -4,14 +4,16 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/rounding.h"
+
 namespace value_kernels {
 
 // CQVCurrencyEx with `casas` and `modo` holding raw, then *= factor (CURRENCY ticks).
-int64_t multiplica_normaliza(int64_t raw, int64_t fator, short casas, unsigned modo);
+int64_t multiplica_normaliza(int64_t raw, int64_t fator, short casas, rounding modo);
 // The same with *= of a double (the exact decimal road).
-int64_t multiplica_double_normaliza(int64_t raw, double fator, short casas, unsigned modo);
+int64_t multiplica_double_normaliza(int64_t raw, double fator, short casas, rounding modo);
 // The same with /= of a double; 0 when the quotient fails.
-int64_t divide_double_normaliza(int64_t raw, double divisor, short casas, unsigned modo);
+int64_t divide_double_normaliza(int64_t raw, double divisor, short casas, rounding modo);
 // QVConverteTextoCY.
 int64_t le_texto_cy(const char* texto);
 // QVFormataCYMilhar into a buffer; the length written.

@@ -25,7 +25,7 @@ void money() {
     int64_t raw = 123456789;   // 12.345,6789
     int turn = 0;
     CQVCurrencyEx value;
-    value.SetModo(0);
+    value.SetModo(rounding::half_away);
     value.SetCasasDecimais(2);
     value = qv_cy(raw);
     int64_t plain_value = value.GetValor64();

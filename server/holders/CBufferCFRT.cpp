@@ -620,14 +620,17 @@ HRESULT CBufferCFRT::Grava(QVCFRT* registro) {
         dados.m_registro = *registro;
     }
     const HRESULT hr = GravaRegistro(&dados);
-    // Only a complete write gives the caller the saved record (with its new positions).
-    if (hr == S_OK) *registro = dados.m_registro;
+    // Whatever the result: after a partial write the record carries the chart position of the
+    // account registered on the way, so that a retry updates that account instead of adding one.
+    *registro = dados.m_registro;
     return hr;
 }
 
 HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
     if (!dados) return E_POINTER;
-    QVCFRT r = dados->m_registro;     // written back to the holder only when everything is saved
+    // Written back to the holder when everything is saved; a registered chart account goes back
+    // at once.
+    QVCFRT r = dados->m_registro;
     const std::string classificacao(texto_campo(r.classificacao));
     const std::string codigo(texto_campo(r.codigo));
     const char regra = regra_posicao();
@@ -795,6 +798,8 @@ HRESULT CBufferCFRT::GravaRegistro(CQVCFRTDados* dados) {
         if (hr != S_OK) return hr;
         r.posicao_plano = posicao;
         r.tipo_conta = tipo;
+        dados->m_registro.posicao_plano = posicao;
+        dados->m_registro.tipo_conta = tipo;
     } else {
         p.caractere_conta = r.caractere_conta;
     }

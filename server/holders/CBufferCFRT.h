@@ -87,7 +87,8 @@ public:
     HRESULT Le(QVCFRT* registro, long mascara);
     HRESULT LeRegistro(CQVCFRTDados* dados, long mascara);
     HRESULT LeInfoExtras(long chave, uint8_t* info /* 252 bytes */);
-    // Saves the CFRT (chart position 0: a new one) and gives back what was saved.
+    // Saves the CFRT (chart position 0: a new one) and gives back what was saved. A write that
+    // fails after the chart account was registered still gives back its chart position.
     HRESULT Grava(QVCFRT* registro);
     HRESULT GravaRegistro(CQVCFRTDados* dados);
 

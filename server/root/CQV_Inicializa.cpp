@@ -50,9 +50,12 @@ HRESULT CQV_Inicializa::login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int*
     m_direitos.clear();
     HRESULT hr = m_sessao.Inicializa(bsEmpresa, bsUsuario, bsSenha, pResult, 0);
     com::check(hr, msg::erro_inicializar);
-    // An unknown company or user, a wrong password or a company that refuses to start leave the
-    // result code set and the steps below still run, with user 0: clients rely on what they
-    // answer then (usually the refusal of the branch check).
+    // A company that refuses to start answers its own result code: the steps below would only
+    // replace it with a refusal of the empty session.
+    if (*pResult != resultado_login_ok && *pResult != resultado_login_recusado) return S_OK;
+    // An unknown company or user or a wrong password leave the result code set and the steps
+    // below still run, with user 0: clients rely on what they answer then (usually the refusal of
+    // the branch check).
 
     const std::string& empresa = m_sessao.m_sEmpresa;
     const WORD usuario = m_sessao.m_iUsuario;
@@ -96,13 +99,16 @@ HRESULT CQV_Inicializa::login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int*
         return S_FALSE;
     }
 
-    // Servers the connections opened for an earlier session must not serve this one.
+    // Servers the connections opened for an earlier session must not serve this one, and only a
+    // session that started opens them again.
     m_conexao_usuario.Finaliza();
     m_conexao_ged.Finaliza();
-    com::check(m_conexao_usuario.Inicializa(empresa, usuario, sessao), msg::erro_inicializar);
-    hr = m_conexao_ged.Inicializa(empresa, usuario, sessao);
-    com::check(hr, msg::erro_inicializar);
-    if (hr != S_OK) com::fail(msg::erro_inicializar);
+    if (*pResult == resultado_login_ok) {
+        com::check(m_conexao_usuario.Inicializa(empresa, usuario, sessao), msg::erro_inicializar);
+        hr = m_conexao_ged.Inicializa(empresa, usuario, sessao);
+        com::check(hr, msg::erro_inicializar);
+        if (hr != S_OK) com::fail(msg::erro_inicializar);
+    }
 
     CSessaoGlobal::GetInstancia()->SetDados(&m_sessao);
     return S_OK;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "server/holders/CControleSaldos.h"
+#include "server/root/CDadosTavon.h"
 #include "server/root/CTW_Inicializa.h"
 #include "VAVEDERAZur.h"
 #include "server/process/class_table.h"
@@ -133,6 +134,8 @@ public:
 
     // The session record the holder points at after a login (tests and the factories).
     const CTW_Inicializa& sessao() const noexcept { return m_sessao; }
+    // The session data cache this root object owns.
+    CDadosTavon& dados_tavon() noexcept { return m_dados_tavon; }
 
 private:
     ~CQV_Inicializa() override;   // objects come only from com::make
@@ -154,7 +157,7 @@ private:
     com::com_ptr<IUnknown> m_cotacao;          // the quotation object handed out by CotacaoWeb
     com::com_ptr<IUnknown> m_atendimento;      // the attendance connection object
     CControleSaldos m_controle_saldos;
-    // TODO: the session data cache (CDadosTavon) joins here, destroyed first.
+    CDadosTavon m_dados_tavon;
 };
 
 }  // namespace server

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/CQVArray.h"
 #include "base/CQVException.h"
 #include "base/CQVMensagem.h"
 #include "base/QVCaminhos.h"
@@ -115,6 +116,9 @@ TEST(CQVException, TranslationOfTheExceptionInFlight) {
         {"bad_alloc", [] { throw std::bad_alloc(); }, static_cast<HRESULT>(0x8004EA64)},
         {"std::exception", [] { throw std::runtime_error("x"); }, static_cast<HRESULT>(0x8004EA65)},
         {"int", [] { throw 7; }, static_cast<HRESULT>(0x8004EA66)},
+        // An index outside a checked array is none of the known kinds.
+        {"CQVArray index", [] { CQVArray<int, int>(true).GetAt(0); }, static_cast<HRESULT>(0x8004EA66)},
+        {"unchecked CQVArray index", [] { CQVArray<int, int>(false).GetAt(0); }, static_cast<HRESULT>(0x8004EA63)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

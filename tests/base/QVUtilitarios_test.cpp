@@ -15,6 +15,9 @@ TEST(QVUtilitarios, ValidaNumero) {
         {"-", false}, {"12,", false}, {"1.23.4", false}, {"12a", false}, {"1.2345", true},
         {" 12", false},        // blanks count only when the whole text is blank
         {"1.2345.678", false}, {"1234.567.890", false}, {"12,3a", false}, {"--1", false},
+        // Thousands groups before the decimal separator: each group after the first has three digits.
+        {"1.234.567,89", true}, {"-1.234.567,89", true}, {"12.345.678,9", true},
+        {"1234.567,89", false}, {"1.234.5678,9", false}, {"1.23.456,7", false}, {"1.234.567,", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.texto);

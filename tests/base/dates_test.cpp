@@ -80,6 +80,8 @@ TEST(Dates, TwoDigitYearsFollowTheCalendar) {
         {"31/12/26", 65380, 31, 12, 2026}, {"01/01/27", 65381, 1, 1, 2027}, {"05/01/27", 65385, 5, 1, 2027},
         {"31/12/2026", 65380, 31, 12, 2026}, {"05/01/2027", 65385, 5, 1, 2027},
         {"01/01/1927", 28856, 1, 1, 1927}, {"15/08/1920", 26000, 15, 8, 1920},  // see below
+        // Blanks in front do not count toward the 14 characters (it was read as 28/12/200).
+        {"     28/12/2004", 57342, 28, 12, 2004},
     };
     for (const auto& c : texts) {
         SCOPED_TRACE(c.text);
@@ -93,7 +95,7 @@ TEST(Dates, TwoDigitYearsFollowTheCalendar) {
         EXPECT_EQ(parsed, expected);
         CQVData from_short;
         from_short.SetDataCurta(static_cast<uint16_t>(expected.GetValor()));
-        EXPECT_EQ(from_short, expected);
+        EXPECT_EQ(from_short, c.y < 1927 ? CQVData() : expected);   // the 16-bit form starts in 1927
         EXPECT_EQ(QVFormataData(static_cast<uint16_t>(expected.GetValor()), true), expected.Formata(1, '/'));
     }
     EXPECT_EQ(QVFormataData(65385, false), "05/01/27");
@@ -139,11 +141,18 @@ TEST(Dates, ShortFormsRefuseWhatDoesNotFit) {
     EXPECT_EQ(QVConverteTextoData("31/04/2024"), CQVData(30, 4, 2024).GetValor());
     EXPECT_EQ(QVMontaDataMesAno(31, CQVMesAno(2, 2023).GetValor()), CQVData(28, 2, 2023).GetValor());
     EXPECT_EQ(QVMontaDataMesAno(0, 0), 0);
-    CQVData s;
-    s.SetDataCurta(1);
-    EXPECT_EQ(s.GetValor(), 0u);
-    s.SetDataCurta(19053);
-    EXPECT_EQ(s, CQVData(28, 2, 1900));
+    // The 16-bit form starts with the oldest day a two-digit year names; only its end moved.
+    struct short_case { uint16_t curta; CQVData expected; };
+    const short_case shorts[] = {
+        {1, CQVData()}, {19053, CQVData()}, {28855, CQVData()},
+        {28856, CQVData(1, 1, 1927)}, {65380, CQVData(31, 12, 2026)}, {65535, CQVData(4, 6, 2027)},
+    };
+    for (const auto& c : shorts) {
+        SCOPED_TRACE(c.curta);
+        CQVData s(CQVData(1, 1, 2024));
+        s.SetDataCurta(c.curta);
+        EXPECT_EQ(s, c.expected);
+    }
     EXPECT_EQ(QVConverteDataMesAno(65380), CQVMesAno(12, 2026).GetValor());
     int d, m, y;
     QVSeparaData(65381, d, m, y);
@@ -347,6 +356,7 @@ TEST(Dates, MonthIndexAndOldNumbering) {
         ASSERT_EQ(QVConverteTextoDataAntiga(QVFormataDataAntiga(static_cast<uint16_t>(old)).c_str()), old);
     }
     EXPECT_THROW(QVConverteTextoDataAntiga("05/06/2029"), com::failure);
+    EXPECT_EQ(QVConverteTextoDataAntiga("       31/12/1852"), 1096);   // blanks in front do not count
     EXPECT_EQ(QVConverteTextoMesAnoAntigo("05/1850"), 5);
     EXPECT_EQ(QVConverteTextoMesAnoAntigo("00/0000"), 0);
     EXPECT_EQ(QVDiaDaSemana(18322, true), 65535);
@@ -362,9 +372,12 @@ TEST(Dates, ValidationOfDigitTexts) {
         {"29/02/2000", false, false, true}, {"29/02/00", false, false, true},
         {"31/04/2024", false, false, false}, {"00/01/2024", false, false, false},
         {"01/13/2024", false, false, false}, {"01/01/24", false, false, true},
-        {"05/24", false, false, false},     // too short for a date
-        {"05/24", true, false, true},       // a month when a month alone is accepted
-        {"13/24", true, true, true},        {"13/24", true, false, false},
+        {"05/24", false, false, true},      // too short for a date: a month
+        {"05/24", true, false, false},      // the flag puts the day first: day 5 of month 24
+        {"05/12", true, false, true},
+        {"13/24", false, true, true},       {"13/24", false, false, false},
+        {"     28/12/2004", false, false, true},  // blanks in front do not count toward 14 characters
+        {"     29/02/2023", false, false, false},
         {"01/01/1847", false, false, false},
     };
     for (const auto& c : cases) {

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 #include "base/CQVCurrencyEx.h"
 #include "base/QVConstantesValor.h"
@@ -13,27 +14,30 @@
 
 namespace {
 
+constexpr rounding away = rounding::half_away, cut = rounding::truncate, even = rounding::half_even;
+
 struct rounding_case {
     double value;
     short casas;
-    unsigned modo;
+    rounding modo;
     int64_t expected;  // raw ticks
 };
 
 TEST(Money, NormaliseRoundsInEveryModeAndScale) {
     constexpr rounding_case cases[] = {
-        {1.005, 2, 0, 10100},   {-1.005, 2, 0, -10100},  // half away from zero
-        {1.005, 2, 1, 10000},   {-1.005, 2, 1, -10000},  // truncate toward zero
-        {1.005, 2, 2, 10000},   {1.015, 2, 2, 10200},    // half to even
-        {-1.005, 2, 2, -10000}, {-1.015, 2, 2, -10200},
-        {2.5, 0, 2, 20000},     {3.5, 0, 2, 40000},     {2.5001, 0, 2, 30000},
-        {2.5, 0, 0, 30000},     {-2.5, 0, 0, -30000},   {2.9999, 0, 1, 20000},
-        {-2.9999, 0, 1, -20000},
-        {1.2345, 4, 1, 12345},  {1.2345, 4, 2, 12345},  {1.2345, 4, 0, 12345},  // nothing to round
-        {0.0049, 2, 0, 0},      {-0.0050, 2, 0, -100},
+        {1.005, 2, away, 10100},   {-1.005, 2, away, -10100},
+        {1.005, 2, cut, 10000},    {-1.005, 2, cut, -10000},
+        {1.005, 2, even, 10000},   {1.015, 2, even, 10200},
+        {-1.005, 2, even, -10000}, {-1.015, 2, even, -10200},
+        {2.5, 0, even, 20000},     {3.5, 0, even, 40000},     {2.5001, 0, even, 30000},
+        {2.5, 0, away, 30000},     {-2.5, 0, away, -30000},   {2.9999, 0, cut, 20000},
+        {-2.9999, 0, cut, -20000},
+        {1.2345, 4, cut, 12345},   {1.2345, 4, even, 12345},  {1.2345, 4, away, 12345},  // nothing to round
+        {0.0049, 2, away, 0},      {-0.0050, 2, away, -100},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.value << " at " << c.casas << " decimals, mode " << c.modo);
+        SCOPED_TRACE(testing::Message() << c.value << " at " << c.casas << " decimals, mode "
+                                        << static_cast<unsigned>(c.modo));
         CQVCurrencyEx v(c.value);
         v.SetModo(c.modo);
         v.SetCasasDecimais(c.casas);
@@ -44,8 +48,13 @@ TEST(Money, NormaliseRoundsInEveryModeAndScale) {
 TEST(Money, SettingsAndAssignmentKeepTheTargetsPrecision) {
     CQVCurrencyEx fresh;
     EXPECT_EQ(fresh.GetCasasDecimais(), 4);
-    EXPECT_EQ(fresh.GetModo(), 1u);
+    EXPECT_EQ(fresh.GetModo(), rounding::truncate);
 
+    // A bare 0 or 1 is the rounding flag, never a mode: a mode is named, so the call is not ambiguous.
+    static_assert(std::is_constructible_v<CQVCurrencyEx, bool, int, const CQVCurrencyEx&>);
+    CQVCurrencyEx par(true, rounding::half_even, CQVCurrencyEx(1.015));
+    EXPECT_EQ(par.GetModo(), rounding::half_even);
+    EXPECT_EQ(par.GetValor().int64, 10200);
     CQVCurrencyEx dois(true, true, CQVCurrencyEx(1.2351));
     EXPECT_TRUE(dois.EhDuasCasas());
     EXPECT_TRUE(dois.EhArredonda());
@@ -245,9 +254,9 @@ TEST(Money, SharedConstantsAndOpera) {
 }
 
 TEST(Money, KernelsAreTheClassOperations) {
-    EXPECT_EQ(value_kernels::multiplica_normaliza(12345678, 11000, 2, 0), 13580300);  // 1234.57 x 1.1
-    EXPECT_EQ(value_kernels::multiplica_double_normaliza(12345678, 1.1, 4, 1), 13580246);
-    EXPECT_EQ(value_kernels::divide_double_normaliza(10000, 0.0, 2, 0), 0);
+    EXPECT_EQ(value_kernels::multiplica_normaliza(12345678, 11000, 2, away), 13580300);  // 1234.57 x 1.1
+    EXPECT_EQ(value_kernels::multiplica_double_normaliza(12345678, 1.1, 4, cut), 13580246);
+    EXPECT_EQ(value_kernels::divide_double_normaliza(10000, 0.0, 2, away), 0);
     char text[32];
     value_kernels::formata_cy_milhar(value_kernels::le_texto_cy("1.234,5"), text, sizeof text);
     EXPECT_STREQ(text, "1.234,50");

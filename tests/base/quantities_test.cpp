@@ -9,17 +9,19 @@
 namespace {
 
 TEST(Quantities, NormaliseRoundsInEveryMode) {
-    struct rounding_case { double value; int casas; unsigned modo; int64_t expected; };
+    constexpr rounding away = rounding::half_away, cut = rounding::truncate, even = rounding::half_even;
+    struct rounding_case { double value; int casas; rounding modo; int64_t expected; };
     constexpr rounding_case cases[] = {
-        {1234.56789, 2, 0, 123457000000}, {1234.56789, 2, 1, 123456000000},
-        {0.125, 2, 2, 12000000},          {-0.125, 2, 2, -12000000},
-        {0.135, 2, 2, 14000000},          {-1234.56789, 2, 0, -123457000000},
-        {2.5, 0, 2, 200000000},           {3.5, 0, 2, 400000000},
-        {1.23456789, 8, 2, 123456789},    {1.23456789, 8, 1, 123456789},
-        {1.23456789, 5, 1, 123456000},    {-1.23456789, 5, 0, -123457000},
+        {1234.56789, 2, away, 123457000000}, {1234.56789, 2, cut, 123456000000},
+        {0.125, 2, even, 12000000},          {-0.125, 2, even, -12000000},
+        {0.135, 2, even, 14000000},          {-1234.56789, 2, away, -123457000000},
+        {2.5, 0, even, 200000000},           {3.5, 0, even, 400000000},
+        {1.23456789, 8, even, 123456789},    {1.23456789, 8, cut, 123456789},
+        {1.23456789, 5, cut, 123456000},     {-1.23456789, 5, away, -123457000},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.value << " at " << c.casas << " decimals, mode " << c.modo);
+        SCOPED_TRACE(testing::Message() << c.value << " at " << c.casas << " decimals, mode "
+                                        << static_cast<unsigned>(c.modo));
         CQVCurrencyEx8 v(c.value);
         v.SetModo(c.modo);
         v.SetCasasDecimais(c.casas);
@@ -27,7 +29,7 @@ TEST(Quantities, NormaliseRoundsInEveryMode) {
     }
     CQVCurrencyEx8 fresh;
     EXPECT_EQ(fresh.GetCasasDecimais(), 8);
-    EXPECT_EQ(fresh.GetModo(), 0u);
+    EXPECT_EQ(fresh.GetModo(), rounding::half_away);
     CQVCurrencyEx8 kept;
     kept.SetPrecisao(2, false);
     kept = CQVCurrencyEx8(1.999);  // value only: still two decimals, truncating
@@ -80,10 +82,24 @@ TEST(Quantities, ArithmeticAndConversions) {
     EXPECT_EQ((two_and_half + qv_cy(5000)).GetValor64(), 300000000);
     EXPECT_EQ((qv_cy(5000) - two_and_half).GetValor64(), -200000000);
 
+    // value x rate / 100 is one exact step, rounded once at the last place (half to even).
+    struct percent_case { int64_t value, rate, expected; };
+    constexpr percent_case percents[] = {
+        {1000000000, 1250000000, 125000000},          // 12.5 % of 10
+        {qv_valor8_cem, 1250000000, 1250000000},      // 12.5 % of 100
+        {1496, 10000000, 1},      // 1.496 ticks; rounding after the multiply and again gave 2
+        {-1496, 10000000, -1},
+        {150, 100000000, 2},      // 1.5 ticks: a tie goes to the even neighbour
+        {250, 100000000, 2},
+        {INT64_MAX, 20000000000, 0},                  // 200 % does not fit: zero, as a failed step
+    };
+    for (const auto& c : percents) {
+        SCOPED_TRACE(testing::Message() << c.value << " x " << c.rate);
+        EXPECT_EQ(CQVCurrencyEx8(c.value).CalculaPercentual(CQVCurrencyEx8(c.rate)).GetValor64(), c.expected);
+    }
     CQVCurrencyEx8 rate(int64_t{1000000000});  // 10
     EXPECT_EQ(rate.CalculaPercentual(static_cast<unsigned short>(1234)).GetValor64(), 123400000);  // 12.34 %
-    EXPECT_EQ(CQVCurrencyEx8(int64_t{qv_valor8_cem}).CalculaPercentual(CQVCurrencyEx8(12.5)).GetValor64(),
-              1250000000);
+    EXPECT_EQ(CQVCurrencyEx8(int64_t{1496}).CalculaPercentual(static_cast<unsigned short>(10)).GetValor64(), 1);
 
     CQVCurrencyEx8 sum;
     sum += qv_cy(12345);

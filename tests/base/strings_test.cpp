@@ -101,9 +101,12 @@ TEST(Strings, ArrayIndicesAreChecked) {
         EXPECT_EQ(e.m_indice, 5);
         EXPECT_EQ(e.m_quantidade, 2);
     }
-    // Without the check an index outside is still refused: nothing reads past the end.
+    // Without the check an index outside is still refused, with the framework's argument error:
+    // nothing reads past the end.
     CQVArray<int, int> unchecked(false);
-    EXPECT_THROW(unchecked.GetAt(0), CQVArrayException);
+    EXPECT_THROW(unchecked.GetAt(0), CInvalidArgException);
+    EXPECT_THROW(unchecked.GetAt(-1), CInvalidArgException);
+    EXPECT_THROW(unchecked.SetAtGrow(-1, 9), CInvalidArgException);
     unchecked.SetAtGrow(3, 9);
     EXPECT_EQ(unchecked.GetSize(), 4);
     EXPECT_EQ(unchecked[3], 9);
@@ -112,7 +115,7 @@ TEST(Strings, ArrayIndicesAreChecked) {
     copy.Copy(unchecked);
     copy.RemoveAt(0, 2);
     EXPECT_EQ(copy.GetSize(), 2);
-    EXPECT_THROW(copy.RemoveAt(1, 2), CQVArrayException);
+    EXPECT_THROW(copy.RemoveAt(1, 2), CInvalidArgException);
     copy.InsertAt(0, 5);
     EXPECT_EQ(copy[0], 5);
 }

@@ -13,6 +13,38 @@ sonda="$build/tests/e2e/ZidizUviTeste.exe"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
+# The servers of this build tree (the product and the probe) alive in this prefix, by process id,
+# however they were started (from here, or by COM with a Windows path).
+own_servers() {
+    local pid
+    for pid in $(pgrep -f 'ZidizUvi(Teste)?\.exe'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "$pid"
+    done
+}
+
+# Every check starts from the same state, whatever an earlier one left behind (a failed check may
+# leave its server running or the server unregistered): the prefix's wineserver alive, no server
+# of this build running, both servers registered.
+start_clean() {
+    WINEPREFIX="$prefix" /usr/lib/wine/wineserver -p30 >/dev/null 2>&1 || true
+    if [ -n "$(own_servers)" ]; then
+        # An idle server ends by itself after a client has come and gone; a killed one would
+        # leave its class objects registered with COM.
+        run cscript //nologo "$(winpath "$here/scripts/vazio.vbs")" >/dev/null 2>&1
+        for _ in $(seq 1 30); do [ -z "$(own_servers)" ] && break; sleep 0.5; done
+        local pids; pids=$(own_servers)
+        if [ -n "$pids" ]; then
+            echo "stopping servers left running: $pids"
+            # shellcheck disable=SC2086
+            kill $pids 2>/dev/null
+            sleep 1
+        fi
+    fi
+    if [ "$check" != register ]; then
+        run "$server" /RegServer && run "$sonda" /RegServer || { echo "registration failed"; exit 1; }
+    fi
+}
+
 # Runs a client script that writes a UTF-16 file, and compares it with the expected text.
 script() {
     local name=$1 file=$2 expected=$3
@@ -38,6 +70,8 @@ registry_dump() {
         echo "-- ${k}"
     done
 }
+
+start_clean
 
 case $check in
 register)          # the fixture of every other check

@@ -2,6 +2,7 @@
 //   zu_probe_child chatty N   writes N lines of 100 bytes to stdout and stderr alternately, then "FIM"
 //   zu_probe_child hang       sleeps (60 s at most, so that a runner that failed to end it leaves
 //                             nothing behind for long)
+//   zu_probe_child fuso       writes QVGetFusoHorario() in the time zone it was started in
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include "base/QVRelogio.h"
 
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);   // counted bytes: no \r added before \n
@@ -28,6 +31,10 @@ int main(int argc, char** argv) {
         std::puts("parado");
         std::fflush(stdout);
         Sleep(60000);
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "fuso") == 0) {
+        std::printf("%d\n", static_cast<int>(QVGetFusoHorario()));
         return 0;
     }
     return 2;

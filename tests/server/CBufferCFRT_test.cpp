@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/core/registros_sessao.h"
@@ -236,6 +237,42 @@ TEST_F(BufferCFRT, RefusedWritesFollowTheCheckOrderAndLeaveNothingBehind) {
     buffer.SetUsaServidorPlano(false);
     QVCFRT r = novo_cliente();
     EXPECT_EQ(buffer.Grava(&r), QVCFRT_SEM_SERVIDOR);
+}
+
+TEST_F(BufferCFRT, APartialWriteGivesBackTheNewChartPositionAndARetryAddsNoAccount) {
+    // Each failure comes after the chart account was registered and before the register keeps
+    // anything.
+    struct partial_case { const char* falha; const char* classificacao; };
+    const partial_case cases[] = {{"GravaTaxas", "1.004"}, {"GravaPrincipal", "1.005"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.falha);
+        ASSERT_EQ(buffer.Inicializa("DEMO", 1, 11), S_OK);
+        const int contas = contas_no_plano();
+        QVCFRT r = novo_cliente();
+        put(r.classificacao, c.classificacao);
+        cadastro().answer(c.falha, {E_FAIL});
+        EXPECT_EQ(buffer.Grava(&r), E_FAIL);
+        EXPECT_EQ(contas_no_plano(), contas + 1);
+        const int32_t posicao = r.posicao_plano;
+        ASSERT_NE(posicao, 0) << "the registered account's position must come back";
+
+        // The failure discarded the servers; the retry updates the account it registered instead
+        // of registering a new CFRT (which looks up its parent account first).
+        ASSERT_EQ(buffer.Inicializa("DEMO", 1, 11), S_OK);
+        plano().clear();
+        ASSERT_EQ(buffer.Grava(&r), S_OK);
+        EXPECT_EQ(plano().count("BuscaClassificacao"), 0u);
+        EXPECT_EQ(plano().calls("GravaConta"), std::vector<std::string>{"posicao=" + std::to_string(posicao) +
+                                                                        " classificacao=" + c.classificacao});
+        EXPECT_EQ(r.posicao_plano, posicao);
+        EXPECT_NE(r.posicao_cadastro, 0);
+        EXPECT_EQ(contas_no_plano(), contas + 1);
+        QVCFRT lido{};
+        lido.posicao_plano = posicao;
+        ASSERT_EQ(buffer.Le(&lido, 0), S_OK);
+        EXPECT_EQ(txt(lido.nome), "José Exemplo");
+        EXPECT_EQ(lido.posicao_cadastro, r.posicao_cadastro);
+    }
 }
 
 TEST_F(BufferCFRT, OwnCodeRequiredByTheChartSettings) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 
 #include "platform/com/com_ptr.h"
@@ -137,8 +138,9 @@ TEST_F(LoginTest, EachStepFailsWithItsCodeResultAndText) {
          "ADMIN", "admin123", "", "", E_ACCESSDENIED, 1, erro_inicializar, false},
         {"start-up data result 1", [] { faults_of_connection("CQVDadosInicializacao").answer("BuscaDados", {E_FAIL}); },
          "ADMIN", "admin123", "", "", E_LOGIN_08, 1, erro_inicializar, false},
+        // A company that refuses to start answers S_OK with its own code, and nothing more runs.
         {"start-up data refused with its own code", nada, "ADMIN", "admin123",
-         "UPDATE empresa_sistema SET situacao_inicializacao = 3", "UPDATE empresa_sistema SET situacao_inicializacao = 0", E_SEM_EMPRESA, 3, "", true},
+         "UPDATE empresa_sistema SET situacao_inicializacao = 3", "UPDATE empresa_sistema SET situacao_inicializacao = 0", S_OK, 3, "", false},
         {"branch server not created", [this] { criacao(inhouse::CLSID_UsuarioFilialServer).answer("CreateInstance", {E_OUTOFMEMORY}); },
          "ADMIN", "admin123", "", "", E_OUTOFMEMORY, 0, "", false},
         {"branch server initialisation failed", [this] { servidor(inhouse::CLSID_UsuarioFilialServer).answer("Inicializa", {E_FAIL}); },
@@ -227,6 +229,62 @@ TEST_F(LoginTest, TheCompanyKeyIsTrimmedMatchedWithoutCaseAndKeptAsTyped) {
         EXPECT_EQ(inhouse::faults_of_connection("CSilentConexaoGedSrv").calls("Inicializa"),
                   std::vector<std::string>{"empresa=" + kept + sessao_texto});
     }
+}
+
+TEST_F(LoginTest, OnlyASuccessfulStartUpOpensTheRootsConnections) {
+    // A company with an empty key lets every later step pass for a refused user (user 0, no
+    // company): the root's own connections must still not be opened for that empty session.
+    sql("INSERT INTO empresa (chave, razao_social) VALUES ('', 'Sem chave');"
+        "INSERT INTO usuario_filial (empresa, usuario, filial) VALUES ('', 0, 1);");
+    struct row { const char* senha; int result; size_t conexoes_usuario, conexoes_ged; };
+    const row rows[] = {
+        {"errada", 1, 1, 0},     // the login's own user connection only
+        {"admin123", 0, 2, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.senha);
+        limpa_planos();
+        auto root = com::make<CQV_Inicializa>();
+        const auto got = login(*root.get(), "DEMO", "ADMIN", r.senha);
+        EXPECT_EQ(got.hr, S_OK);
+        EXPECT_EQ(got.result, r.result);
+        EXPECT_EQ(inhouse::faults_of_connection("CConexaoUsuario").count("Inicializa"), r.conexoes_usuario);
+        EXPECT_EQ(inhouse::faults_of_connection("CSilentConexaoGedSrv").count("Inicializa"), r.conexoes_ged);
+    }
+}
+
+TEST_F(LoginTest, TheSessionKeepsTheUsersRepresentativePosition) {
+    // Losing it would let a representative see every customer.
+    struct row { int64_t posicao; unsigned short esperada; };
+    const row rows[] = {{7, 7}, {0, 0}, {0x10007, 7}};   // the holder keeps the low 16 bits
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.posicao);
+        limpa_planos();
+        sql("UPDATE usuario SET posicao_representante = " + std::to_string(r.posicao) +
+            " WHERE empresa = 'DEMO' AND numero = 1");
+        auto root = com::make<CQV_Inicializa>();
+        ASSERT_EQ(login(*root.get(), "DEMO", "ADMIN", "admin123").hr, S_OK);
+        EXPECT_EQ(servidor(inhouse::CLSID_UsuarioServer).calls("LePosicaoRepresentante"),
+                  std::vector<std::string>{"usuario=1"});
+        ASSERT_TRUE(holder_points_at(*root.get()));
+        EXPECT_EQ(CSessaoGlobal::GetInstancia()->GetPosicaoRepresentante(), r.esperada);
+        EXPECT_EQ(root->Finaliza(), S_OK);
+        EXPECT_EQ(CSessaoGlobal::GetInstancia()->GetPosicaoRepresentante(), 0);
+    }
+}
+
+TEST_F(LoginTest, EachRootOwnsItsSessionDataCache) {
+    auto a = com::make<CQV_Inicializa>();
+    auto b = com::make<CQV_Inicializa>();
+    ASSERT_EQ(login(*a.get(), "DEMO", "ADMIN", "admin123").hr, S_OK);
+    EXPECT_NE(&a->dados_tavon(), &b->dados_tavon());
+    const auto& s = a->sessao();
+    a->dados_tavon().SetEmpresa(s.m_sEmpresa, s.m_iUsuario, s.m_lNumeroSessao);
+    _RegContaPS conta{};
+    ASSERT_EQ(a->dados_tavon().LeConta(2, &conta), 0);
+    EXPECT_EQ(a->dados_tavon().ContasEmCache(), 1u);
+    EXPECT_EQ(b->dados_tavon().ContasEmCache(), 0u);
+    EXPECT_EQ(a->dados_tavon().GetEmpresa(), "DEMO");
 }
 
 TEST_F(LoginTest, OneLoginMakesTenDataServerCalls) {
@@ -351,6 +409,10 @@ TEST_F(LoginTest, FinalizaEndsTheSessionForEveryClientAndTwiceIsHarmless) {
     EXPECT_EQ(holder->GetEmpresa(), "");
     EXPECT_EQ(holder->GetNumeroSessao(), 0);
     EXPECT_EQ(holder->GetPosicaoRepresentante(), 0);
+    // A finished session is not initialised: a worker cannot take it for a valid one.
+    server::CEmpresarialInicializa worker;
+    EXPECT_EQ(worker.Inicializa(static_cast<IQV_Inicializa*>(root.get())), S_OK);
+    EXPECT_THROW(worker.VerificaInicializado(), com::numbered_failure);
 }
 
 TEST_F(LoginTest, TheLatestLoginWinsAndAnEndedRootIsNeverReadThroughTheHolder) {

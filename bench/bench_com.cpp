@@ -3,7 +3,7 @@
 #include <dispex.h>
 
 #include "VAVEDERAZur.h"
-#include "harness.h"
+#include "bench/harness.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/unique.h"
 

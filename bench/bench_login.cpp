@@ -2,7 +2,7 @@
 #include <objbase.h>
 
 #include "VAVEDERAZur.h"
-#include "harness.h"
+#include "bench/harness.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/unique.h"
 

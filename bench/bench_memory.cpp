@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "harness.h"
+#include "bench/harness.h"
 #include "platform/com/unique.h"
 
 namespace {

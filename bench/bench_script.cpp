@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
+#include "bench/harness.h"
 #include "platform/com/unique.h"
 
 namespace {

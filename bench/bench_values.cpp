@@ -8,7 +8,7 @@
 #include "base/CQVCurrencyEx.h"
 #include "base/QVCurrency.h"
 #include "base/value_kernels.h"
-#include "harness.h"
+#include "bench/harness.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "harness.h"
+#include "bench/harness.h"
 
 namespace bench {
 com::com_ptr<IDispatch> create(const wchar_t* progid) {

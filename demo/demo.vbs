@@ -48,6 +48,25 @@ Entra "Senha errada", "DEMO", "ADMIN", "senha errada"
 Entra "Empresa desconhecida", "NAOEXISTE", "ADMIN", "admin123"
 Entra "Usuário sem filial ativa", "DEMO", "SEMFILIAL", "semfilial"
 Entra "Usuário bloqueado", "DEMO", "BLOQUEADO", "bloqueado"
+Entra "Senha com caractere nulo", "DEMO", "ADMIN", "admin123" & Chr(0) & "lixo"
+
+Mostra ""
+Mostra "-- Objetos dos módulos (ainda não construídos neste servidor)"
+Entra "Login", "DEMO", "ADMIN", "admin123"
+Sub CriaModulo(nome)
+    Dim objeto
+    On Error Resume Next
+    Set objeto = Eval("raiz." & nome)
+    If Err.Number <> 0 Then
+        MostraErro nome
+    Else
+        Mostra "  " & nome & ": " & TypeName(objeto)
+    End If
+    On Error GoTo 0
+End Sub
+CriaModulo "TW_DF_Produtos"
+CriaModulo "TW_FT_Pedido"
+CriaModulo "TW_CN_Lancamentos"
 
 Mostra ""
 Mostra "-- Fim da sessão"

@@ -3,9 +3,9 @@
 // would otherwise keep the server alive for ever. LockServer does.
 #include <unknwn.h>
 
-#include "error_info.h"
-#include "module.h"
-#include "object.h"
+#include "platform/com/error_info.h"
+#include "platform/com/module.h"
+#include "platform/com/object.h"
 
 namespace com {
 

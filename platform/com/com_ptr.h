@@ -2,7 +2,7 @@
 #include <unknwn.h>
 #include <utility>
 
-#include "failure.h"
+#include "platform/com/failure.h"
 
 namespace com {
 

@@ -1,4 +1,4 @@
-#include "dispatch.h"
+#include "platform/com/dispatch.h"
 
 #include <oleauto.h>
 
@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "com_ptr.h"
-#include "error_info.h"
-#include "type_info_blocks.h"
-#include "unique.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/error_info.h"
+#include "platform/com/type_info_blocks.h"
+#include "platform/com/unique.h"
 
 namespace com {
 

@@ -1,16 +1,16 @@
 // IDispatchEx for objects with a fixed set of members: the type library's. Script engines ask an
 // object for IDispatchEx before every member they touch until it answers; once it does, a
 // member costs GetDispID and InvokeEx and nothing else.
-#include "dispatch.h"
+#include "platform/com/dispatch.h"
 
 #include <oleauto.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "error_info.h"
-#include "type_info_blocks.h"
-#include "unique.h"
+#include "platform/com/error_info.h"
+#include "platform/com/type_info_blocks.h"
+#include "platform/com/unique.h"
 
 namespace com {
 

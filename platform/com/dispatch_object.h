@@ -1,6 +1,6 @@
 #pragma once
 // The earlier name of an automation object with one dual interface; new classes use com::object.
-#include "object.h"
+#include "platform/com/object.h"
 
 namespace com {
 

@@ -1,4 +1,4 @@
-#include "error_info.h"
+#include "platform/com/error_info.h"
 
 #include <oleauto.h>
 
@@ -6,11 +6,11 @@
 #include <new>
 #include <string>
 
-#include "com_ptr.h"
-#include "failure.h"
-#include "module.h"
-#include "text.h"
-#include "unique.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/failure.h"
+#include "platform/com/module.h"
+#include "platform/com/text.h"
+#include "platform/com/unique.h"
 
 namespace com {
 

@@ -1,12 +1,12 @@
-#include "module.h"
+#include "platform/com/module.h"
 
 #include <objbase.h>
 #include <oleauto.h>
 
-#include "com_ptr.h"
-#include "error_info.h"
-#include "registrar.h"
-#include "type_library.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/error_info.h"
+#include "platform/com/registrar.h"
+#include "platform/com/type_library.h"
 
 namespace com {
 

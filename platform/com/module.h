@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "class_info.h"
-#include "unique.h"
+#include "platform/com/class_info.h"
+#include "platform/com/unique.h"
 
 namespace com {
 

@@ -19,11 +19,11 @@
 #include <type_traits>
 #include <utility>
 
-#include "com_ptr.h"
-#include "dispatch.h"
-#include "error_info.h"
-#include "module.h"
-#include "type_library.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/dispatch.h"
+#include "platform/com/error_info.h"
+#include "platform/com/module.h"
+#include "platform/com/type_library.h"
 
 namespace com {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <type_traits>
 
-#include "com_ptr.h"
-#include "text.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/text.h"
 
 namespace com {
 

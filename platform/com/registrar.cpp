@@ -1,10 +1,10 @@
-#include "registrar.h"
+#include "platform/com/registrar.h"
 
 #include <objbase.h>
 
-#include "error_info.h"
-#include "text.h"
-#include "unique.h"
+#include "platform/com/error_info.h"
+#include "platform/com/text.h"
+#include "platform/com/unique.h"
 
 namespace com {
 

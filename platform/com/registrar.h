@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "class_info.h"
+#include "platform/com/class_info.h"
 
 namespace com {
 

@@ -1,4 +1,4 @@
-#include "text.h"
+#include "platform/com/text.h"
 
 #include <new>
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include "unique.h"
+#include "platform/com/unique.h"
 
 namespace com {
 

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "com_ptr.h"
+#include "platform/com/com_ptr.h"
 
 namespace com {
 

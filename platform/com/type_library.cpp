@@ -1,4 +1,4 @@
-#include "type_library.h"
+#include "platform/com/type_library.h"
 
 #include <oleauto.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "registrar.h"
+#include "platform/com/registrar.h"
 
 namespace com {
 

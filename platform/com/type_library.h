@@ -2,7 +2,7 @@
 // The type libraries carried by the running executable (resource 1, and resource 2 in test builds).
 #include <oaidl.h>
 
-#include "com_ptr.h"
+#include "platform/com/com_ptr.h"
 
 namespace com {
 

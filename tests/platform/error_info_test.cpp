@@ -8,21 +8,9 @@
 #include "platform/com/error_info.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
+#include "support/last_error.h"
 
 namespace {
-
-struct reported {
-    std::string source, description;
-};
-
-reported last_error() {
-    com::com_ptr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.put()) != S_OK) return {};
-    com::unique_bstr source, description;
-    info->GetSource(source.put());
-    info->GetDescription(description.put());
-    return {com::from_bstr(source.get()), com::from_bstr(description.get())};
-}
 
 TEST(ErrorInfo, TheReporterGivesTheRootObjectAsSourceAndMapsZeroToDispException) {
     struct row { HRESULT given; HRESULT returned; };
@@ -31,7 +19,7 @@ TEST(ErrorInfo, TheReporterGivesTheRootObjectAsSourceAndMapsZeroToDispException)
         SCOPED_TRACE(r.given);
         EXPECT_EQ(com::AtlReportError(CLSID_QV_Inicializa, "Erro ao buscar versão da base.", 0, nullptr,
                                       IID_IQV_Inicializa, r.given), r.returned);
-        const auto e = last_error();
+        const auto e = last_reported_error();
         EXPECT_EQ(e.source, "ZidizUvi.QV_Inicializa.1");
         EXPECT_EQ(e.description, "Erro ao buscar versão da base.");
     }
@@ -40,7 +28,7 @@ TEST(ErrorInfo, TheReporterGivesTheRootObjectAsSourceAndMapsZeroToDispException)
 TEST(ErrorInfo, ANullDescriptionSetsNothing) {
     SetErrorInfo(0, nullptr);
     EXPECT_EQ(com::AtlReportError(CLSID_QV_Inicializa, nullptr, 0, nullptr, IID_IQV_Inicializa, E_FAIL), E_POINTER);
-    EXPECT_EQ(last_error().description, "");
+    EXPECT_EQ(last_error(), "");
 }
 
 TEST(ErrorInfo, EveryExceptionLeavesTheBoundaryAsAnHresult) {
@@ -48,13 +36,13 @@ TEST(ErrorInfo, EveryExceptionLeavesTheBoundaryAsAnHresult) {
         try { thrower(); return S_OK; } catch (...) { return com::report_current_exception(IID_IQV_Inicializa); }
     };
     EXPECT_EQ(boundary([] { com::fail("Tipo de relatório inválido."); }), DISP_E_EXCEPTION);
-    EXPECT_EQ(last_error().description, "Tipo de relatório inválido.");
+    EXPECT_EQ(last_error(), "Tipo de relatório inválido.");
     EXPECT_EQ(boundary([] { com::check(E_ACCESSDENIED, "Sem acesso."); }), E_ACCESSDENIED);
     EXPECT_EQ(boundary([] { throw std::bad_alloc(); }), E_OUTOFMEMORY);
     EXPECT_EQ(boundary([] { throw 42; }), E_UNEXPECTED);
     EXPECT_EQ(boundary([] { throw com::numbered_failure{static_cast<HRESULT>(0x800A001C), "28 - x", "Arquivo= a.cpp  linha= 1  data=Dec 10 2026"}; }),
               static_cast<HRESULT>(0x800A001C));
-    const auto e = last_error();
+    const auto e = last_reported_error();
     EXPECT_EQ(e.source, "Arquivo= a.cpp  linha= 1  data=Dec 10 2026");
     EXPECT_EQ(e.description, "28 - x");
 }
@@ -75,7 +63,7 @@ TEST(ErrorInfo, TheBaseLibrarysAndTheStandardExceptionsKeepTheirTextAndCode) {
         HRESULT reported_hr = S_OK, sibling_hr = S_OK;
         try { r.thrower(); } catch (...) { reported_hr = com::report_current_exception(IID_IQV_Inicializa); }
         EXPECT_EQ(reported_hr, r.hr);
-        const auto e = last_error();
+        const auto e = last_reported_error();
         EXPECT_EQ(e.source, "ZidizUvi.QV_Inicializa.1");
         EXPECT_EQ(e.description, r.description);
         // The sibling without error information answers the same code.

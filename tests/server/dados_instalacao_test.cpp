@@ -17,6 +17,7 @@
 #include "platform/inhouse/core/store.h"
 #include "server/holders/dados_instalacao.h"
 #include "support/qv_test_installation.h"
+#include "support/last_error.h"
 
 namespace {
 
@@ -34,14 +35,7 @@ resultado entra() {
     INT result = -7;
     const HRESULT hr = root->Inicializa(com::to_bstr("DEMO").get(), com::to_bstr("ADMIN").get(),
                                         com::to_bstr("admin123").get(), &result);
-    std::string erro;
-    com::com_ptr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.put()) == S_OK) {
-        com::unique_bstr text;
-        info->GetDescription(text.put());
-        erro = com::from_bstr(text.get());
-    }
-    return {hr, result, erro};
+    return {hr, result, last_error()};
 }
 
 bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

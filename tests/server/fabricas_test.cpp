@@ -9,20 +9,13 @@
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
 #include "server/root/CQV_Inicializa.h"
+#include "support/last_error.h"
 
 namespace {
 
 using server::CQV_Inicializa;
 
 const std::string falha_criar = "Falha ao criar objeto.";
-
-std::string last_error() {
-    com::com_ptr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.put()) != S_OK) return {};
-    com::unique_bstr description;
-    info->GetDescription(description.put());
-    return com::from_bstr(description.get());
-}
 
 struct resposta_invoke {
     HRESULT hr;        // what the client's call gives: the method's code or DISP_E_EXCEPTION

@@ -20,6 +20,7 @@
 #include "server/root/CQV_Inicializa.h"
 #include "server/holders/CSessaoGlobal.h"
 #include "support/stand_in_fixture.h"
+#include "support/last_error.h"
 
 namespace {
 
@@ -40,14 +41,6 @@ const std::string erro_versao = "Erro ao buscar versão da base.";
 
 // The connection-like libraries whose process-wide fault plans the rows script.
 constexpr const char* bibliotecas[] = {"CConexaoUsuario", "CSilentConexaoGedSrv", "CQVDadosInicializacao"};
-
-std::string last_error() {
-    com::com_ptr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.put()) != S_OK) return {};
-    com::unique_bstr description;
-    info->GetDescription(description.put());
-    return com::from_bstr(description.get());
-}
 
 struct resultado_login {
     HRESULT hr;

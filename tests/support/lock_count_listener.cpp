@@ -1,4 +1,4 @@
-#include "lock_count_listener.h"
+#include "tests/support/lock_count_listener.h"
 
 #include "platform/com/module.h"
 

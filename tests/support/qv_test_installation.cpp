@@ -1,4 +1,4 @@
-#include "qv_test_installation.h"
+#include "tests/support/qv_test_installation.h"
 
 #include <windows.h>
 

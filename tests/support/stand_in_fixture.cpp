@@ -1,4 +1,4 @@
-#include "stand_in_fixture.h"
+#include "tests/support/stand_in_fixture.h"
 
 #include "platform/inhouse/core/seed.h"
 

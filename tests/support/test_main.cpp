@@ -3,7 +3,7 @@
 #include <objbase.h>
 
 #include "VAVEDERAZur.h"
-#include "lock_count_listener.h"
+#include "tests/support/lock_count_listener.h"
 #include "platform/com/error_info.h"
 #include "platform/com/module.h"
 #include "platform/inhouse/core/fault_plan.h"

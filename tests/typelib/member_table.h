@@ -4,6 +4,10 @@
 // out of place, a wrong type or direction) cannot hide behind the header the code shares with it.
 #include <span>
 
+// INT_PTR members: the library holds them as the 32-bit integer they are in the product, on both
+// builds, so that the x86_64 library is the same as the i686 one.
+#define INT_PTR_T L"long"
+
 namespace typelib_table {
 
 enum class kind { method, get, put, putref };

@@ -1,6 +1,6 @@
 // Accounting: entries, balances and monthly tracking, the accounting reports, the older accounting
 // faces, the entry generator's screen and the standard histories.
-#include "member_table.h"
+#include "tests/typelib/member_table.h"
 
 namespace typelib_table {
 namespace {

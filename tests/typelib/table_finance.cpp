@@ -1,10 +1,6 @@
 // Finance: payment authorisations, the cash flow, bank balances, financial positions, the finance
 // report, period types and the older result objects of the root object's finance methods.
-#include "member_table.h"
-
-// INT_PTR members: the library holds them as the 32-bit integer they are in the product, on both
-// builds, so that the x86_64 library is the same as the i686 one.
-#define INT_PTR_T L"long"
+#include "tests/typelib/member_table.h"
 
 namespace typelib_table {
 namespace {

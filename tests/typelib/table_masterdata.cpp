@@ -1,6 +1,6 @@
 // Master data: the charts of accounts, customers and suppliers, products, prices, services, natures,
 // branches, states, municipalities, histories, documents, report models and commercial operations.
-#include "member_table.h"
+#include "tests/typelib/member_table.h"
 
 namespace typelib_table {
 namespace {

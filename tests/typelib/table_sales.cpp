@@ -1,6 +1,6 @@
 // Sales and stock: order entry, the older web orders, customers and suppliers, products, stock,
 // reports, visits and purchase quotations.
-#include "member_table.h"
+#include "tests/typelib/member_table.h"
 
 namespace typelib_table {
 namespace {

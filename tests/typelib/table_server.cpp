@@ -1,5 +1,5 @@
 // Server core: the root object and the small objects it hands out.
-#include "member_table.h"
+#include "tests/typelib/member_table.h"
 
 namespace typelib_table {
 namespace {

@@ -1,10 +1,6 @@
 // Service attendance and documents: attendances with their services, expenses and sessions, the
 // older attendance classes, service lists, the service report and the document-store search.
-#include "member_table.h"
-
-// INT_PTR members: the library holds them as the 32-bit integer they are in the product, on both
-// builds, so that the x86_64 library is the same as the i686 one.
-#define INT_PTR_T L"long"
+#include "tests/typelib/member_table.h"
 
 namespace typelib_table {
 namespace {

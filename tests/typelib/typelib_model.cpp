@@ -1,4 +1,4 @@
-#include "typelib_model.h"
+#include "tests/typelib/typelib_model.h"
 
 #include <algorithm>
 #include <array>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "member_table.h"
+#include "tests/typelib/member_table.h"
 
 namespace typelib_model {
 

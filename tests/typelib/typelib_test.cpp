@@ -5,7 +5,7 @@
 
 #include "platform/com/com_ptr.h"
 #include "platform/com/text.h"
-#include "typelib_model.h"
+#include "tests/typelib/typelib_model.h"
 
 namespace {
 

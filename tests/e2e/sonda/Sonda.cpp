@@ -1,4 +1,4 @@
-#include "Sonda.h"
+#include "tests/e2e/sonda/Sonda.h"
 
 #include <string>
 

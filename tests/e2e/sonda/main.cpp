@@ -1,7 +1,7 @@
 // The test server: the product's server frame serving only the test probe.
 #include <windows.h>
 
-#include "Sonda.h"
+#include "tests/e2e/sonda/Sonda.h"
 #include "VAVEDERAZur.h"
 #include "platform/com/class_factory.h"
 #include "platform/com/error_info.h"

@@ -53,20 +53,22 @@ Entra "Senha com caractere nulo", "DEMO", "ADMIN", "admin123" & Chr(0) & "lixo"
 Mostra ""
 Mostra "-- Objetos dos módulos (ainda não construídos neste servidor)"
 Entra "Login", "DEMO", "ADMIN", "admin123"
-Sub CriaModulo(nome)
-    Dim objeto
-    On Error Resume Next
-    Set objeto = Eval("raiz." & nome)
+Dim modulo
+Sub MostraModulo(nome)
     If Err.Number <> 0 Then
         MostraErro nome
     Else
-        Mostra "  " & nome & ": " & TypeName(objeto)
+        Mostra "  " & nome & ": " & TypeName(modulo)
     End If
-    On Error GoTo 0
 End Sub
-CriaModulo "TW_DF_Produtos"
-CriaModulo "TW_FT_Pedido"
-CriaModulo "TW_CN_Lancamentos"
+On Error Resume Next
+Set modulo = raiz.TW_DF_Produtos()
+MostraModulo "TW_DF_Produtos"
+Set modulo = raiz.TW_FT_Pedido()
+MostraModulo "TW_FT_Pedido"
+Set modulo = raiz.TW_CN_Lancamentos()
+MostraModulo "TW_CN_Lancamentos"
+On Error GoTo 0
 
 Mostra ""
 Mostra "-- Fim da sessão"

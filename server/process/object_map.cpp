@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "server/root/CQV_Inicializa.h"
+#include "masterdata/CQVDF_PlanoContas.h"
+#include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
 #include "platform/com/class_factory.h"
 
@@ -11,6 +13,7 @@ namespace server {
 namespace {
 constexpr com::class_entry built_classes[] = {
     com::entry<CQV_Inicializa>(),
+    com::entry<masterdata::CQVDF_PlanoContas>(),
 };
 
 constexpr bool in_table_order() {
@@ -28,6 +31,8 @@ static_assert(in_table_order(), "the object map keeps the order of the creatable
 std::span<const com::class_entry> object_map() { return built_classes; }
 
 com::module_config product_module() {
+    // The root object's factories of the subsystems' classes.
+    masterdata::registra_fabricas();
     return {app_name, &appid, &LIBID_VAVEDERAZur, object_map()};
 }
 

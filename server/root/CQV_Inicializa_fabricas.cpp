@@ -3,8 +3,19 @@
 #include <type_traits>
 
 #include "server/root/CQV_Inicializa.h"
+#include "server/root/fabricas_modulos.h"
 #include "server/messages.h"
 #include "platform/com/failure.h"
+
+namespace masterdata {
+class CTW_DF_ContaGerencial;
+class CTW_DF_ContaContabil;
+class CTW_DF_PlanoGerencial;
+class CTW_DF_PlanoContabil;
+class CTW_DF_PlanoCFRT;
+class CTW_DF_PlanoContas;
+class CTW_DF_PlanoContasContabil;
+}  // namespace masterdata
 
 namespace server {
 
@@ -13,10 +24,23 @@ namespace {
 // Wiring a built class is changing its factory's line below to name the class.
 struct nao_construida {};
 
+template <class T>
+inline constexpr bool de_modulo = false;
+template <class T>
+inline constexpr bool de_modulo<modulo<T>> = true;
+
 template <class Classe, class Itf>
 com::com_ptr<Itf> novo_objeto() {
     if constexpr (std::is_same_v<Classe, nao_construida>) {
         com::fail(msg::falha_criar_objeto, E_NOTIMPL);
+    } else if constexpr (de_modulo<Classe>) {
+        const fabrica_modulo fabrica = fabrica_registrada(__uuidof(Itf));
+        if (!fabrica) com::fail(msg::falha_criar_objeto, E_NOTIMPL);
+        try {
+            return com::com_ptr<Itf>::attach(static_cast<Itf*>(fabrica()));
+        } catch (const std::bad_alloc&) {
+            com::fail(msg::falha_criar_objeto, E_OUTOFMEMORY);
+        }
     } else {
         try {
             return com::com_ptr<Itf>::attach(static_cast<Itf*>(com::make<Classe>().detach()));
@@ -38,19 +62,19 @@ HRESULT CQV_Inicializa::fabrica(Itf** ppObjeto) noexcept try {
 }
 
 HRESULT CQV_Inicializa::TW_DF_ContaGerencial(ITW_DF_ContaGerencial** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_ContaGerencial>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_ContaContabil(ITW_DF_ContaContabil** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_ContaContabil>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoGerencial(ITW_DF_PlanoGerencial** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_PlanoGerencial>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoContabil(ITW_DF_PlanoContabil** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_PlanoContabil>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_ModelosRelatorios(ITW_DF_ModelosRelatorios** pp) noexcept {
@@ -70,7 +94,7 @@ HRESULT CQV_Inicializa::TW_DF_Produtos(ITW_DF_Produtos** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoCFRT(ITW_DF_PlanoCFRT** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_PlanoCFRT>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_NaturezasOperacao(ITW_DF_NaturezasOperacao** pp) noexcept {
@@ -110,7 +134,7 @@ HRESULT CQV_Inicializa::TW_DF_Servicos(ITW_DF_Servicos** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoContas(ITW_DF_PlanoContas** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_PlanoContas>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_InfoProduto(ITW_DF_InfoProduto** pp) noexcept {
@@ -162,7 +186,7 @@ HRESULT CQV_Inicializa::TW_FT_HistoricoCliente(ITW_FT_HistoricoCliente** pp) noe
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoContasContabil(ITW_DF_PlanoContasContabil** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_PlanoContasContabil>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_FornecedorCliente(ITW_FT_FornecedorCliente** pp) noexcept {

@@ -1,5 +1,12 @@
 #include "platform/inhouse/acesso/QVAcesso.h"
 
+#include <cstring>
+
+#include "platform/com/failure.h"
+#include "platform/com/text.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/core/registros_sessao.h"
+
 namespace {
 std::string caractere(const char* nome, char c) { return std::string(nome) + "='" + c + "'"; }
 }  // namespace
@@ -31,4 +38,52 @@ HRESULT CConexaoBanco::Inicializa(const CQVString& empresa, WORD usuario, long s
 
 HRESULT CConexaoCategoria::Inicializa(const CQVString& empresa, WORD usuario, long sessao, TipoCadastro tipo) {
     return InicializaComum(empresa, usuario, sessao, "cadastro=" + std::to_string(static_cast<int>(tipo)));
+}
+
+const CLSID* CConexaoPlano::ClasseServidor() const noexcept { return &inhouse::CLSID_PlanoServer; }
+const CLSID* CConexaoPlanoGerencial::ClasseServidor() const noexcept { return &inhouse::CLSID_PlanoGerencialServer; }
+
+HRESULT CConexaoPlano::CriaServidor() {
+    if (GetServidor()) return S_OK;
+    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
+    IQVDF_Plano* p = GetServidor();
+    if (!p) return E_UNEXPECTED;
+    const HRESULT hr =
+        p->Inicializa(inhouse::bloco_sessao<QV_SESSAO_32>(GetEmpresa(), GetUsuario(), static_cast<int32_t>(GetSessao())));
+    if (FAILED(hr)) Finaliza();
+    return hr;
+}
+
+HRESULT CConexaoPlano::Servidor(IQVDF_Plano*& plano) {
+    plano = GetServidor();
+    if (plano) return S_OK;
+    if (HRESULT hr = CriaServidor(); FAILED(hr)) return hr;
+    plano = GetServidor();
+    return plano ? S_OK : E_UNEXPECTED;
+}
+
+int CConexaoPlano::Existe(const char* codigo, DWORD* ponteiro, _RegContaPS* conta) {
+    if (!ponteiro || !conta) return 0;
+    *ponteiro = 0;
+    std::memset(conta, 0, sizeof *conta);
+    IQVDF_Plano* p = nullptr;
+    if (FAILED(Servidor(p))) return 0;
+    try {
+        com::unique_bstr texto = com::to_bstr(codigo ? codigo : "");
+        LONG posicao = 0;
+        _RegContaPS lida{};
+        if (p->BuscaCodigo(texto.get(), &posicao, reinterpret_cast<BYTE*>(&lida)) != S_OK || posicao == 0) return 0;
+        *ponteiro = static_cast<DWORD>(posicao);
+        *conta = lida;
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+HRESULT CConexaoPlano::Le(DWORD ponteiro, _RegContaPS* conta) {
+    if (!conta) return E_POINTER;
+    IQVDF_Plano* p = nullptr;
+    if (HRESULT hr = Servidor(p); FAILED(hr)) return hr;
+    return p->LeConta(static_cast<LONG>(ponteiro), reinterpret_cast<BYTE*>(conta));
 }

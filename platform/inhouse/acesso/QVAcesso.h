@@ -4,7 +4,9 @@
 // on (construction, the switches, the initialisation with its fixed extra arguments, virtual
 // destruction); each register's own reads join its class as the objects that use them are built.
 // CConexaoUsuario has its own header.
+#include "inhouse_cfrt.h"
 #include "platform/inhouse/acesso/CConexaoServidor.h"
+#include "platform/inhouse/cfrt/QVCFRT.h"
 
 // The kind of register a category connection serves.
 enum TipoCadastro : int {};
@@ -17,12 +19,32 @@ public:
     const char* NomeClasse() const noexcept override { return "CConexaoFilial"; }
 };
 
-// A chart of accounts. The chart kind and the two options are fixed per caller.
+// A chart of accounts. The chart kind and the two options are fixed per caller. CriaServidor
+// creates the chart server and initialises it with the connection's session; the reads create it
+// when it is missing. The company chart's server is the base's; the managerial chart has its own.
 class CConexaoPlano : public CConexaoServidor {
 public:
     using CConexaoServidor::Inicializa;
     HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, char tipo, char opcao1, char opcao2);
     const char* NomeClasse() const noexcept override { return "CConexaoPlano"; }
+
+    // Hides the base's: a chart server handed out is always initialised; a failed initialisation
+    // drops the server again.
+    HRESULT CriaServidor();
+    // The chart server, or null before CriaServidor; no reference is added.
+    IQVDF_Plano* GetServidor() const noexcept { return static_cast<IQVDF_Plano*>(GetInterface()); }
+    // The chart server, created when missing.
+    HRESULT Servidor(IQVDF_Plano*& plano);
+
+    // Looks the account up by code: non-zero when it exists, and then its record pointer and its
+    // record are filled (a missing account leaves both zeroed).
+    int Existe(const char* codigo, DWORD* ponteiro, _RegContaPS* conta);
+    // Reads the account of a record pointer.
+    HRESULT Le(DWORD ponteiro, _RegContaPS* conta);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_Plano); }
 };
 
 // The company's chart.
@@ -39,6 +61,9 @@ public:
     using CConexaoPlano::Inicializa;
     HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, char opcao1, char opcao2);
     const char* NomeClasse() const noexcept override { return "CConexaoPlanoGerencial"; }
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
 };
 
 // Bank accounts and bearers of one kind.

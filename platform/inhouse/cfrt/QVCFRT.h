@@ -440,6 +440,14 @@ static_assert(offsetof(QV_CFRT_ENDERECO, numero) == 0 &&
               offsetof(QV_CFRT_ENDERECO, byte_3073) == 232 &&
               offsetof(QV_CFRT_ENDERECO, tem_info_extras) == 236);
 
+// One entry of a chart's index (chart server entry 15): the low 24 bits of the first word are the
+// account's record pointer; the top byte and the rest belong to the server.
+struct _REGCON_INDEXPS {
+    uint32_t ponteiro;                // +0
+    uint8_t reservado_4[14];
+};
+static_assert(sizeof(_REGCON_INDEXPS) == 18 && std::is_trivially_copyable_v<_REGCON_INDEXPS>);
+
 // Rates (read 32, write 33).
 struct QV_CFRT_TAXAS {
     uint16_t taxas[5];                // +0 hundredths
@@ -456,5 +464,27 @@ static_assert(offsetof(QV_CFRT_TAXAS, taxas) == 0 &&
 inline constexpr size_t QV_CFRT_TAMANHO_CONFIGURACAO = 1364;
 inline constexpr size_t QV_CFRT_CONFIG_CODIGO = 291;          // 'S'/'s': own code required
 inline constexpr size_t QV_CFRT_CONFIG_REGRA_POSICAO = 721;   // 'S': chart position = register position
+// The whole chart settings record as the chart classes read it; the models of a new account's
+// classification per kind (31 characters and a NUL each).
+inline constexpr size_t QV_PLANO_TAMANHO_CONFIGURACAO = 2772;
+inline constexpr size_t QV_PLANO_CONFIG_MODELO_CLIENTE = 626;
+inline constexpr size_t QV_PLANO_CONFIG_MODELO_FORNECEDOR = 658;
+inline constexpr size_t QV_PLANO_CONFIG_MODELO_REPRESENTANTE = 690;
+inline constexpr size_t QV_PLANO_CONFIG_MODELO_TRANSPORTADORA = 722;
+// The account's flag bytes of _RegContaPS: a customer, supplier, carrier or representative
+// account ('S'), and the hidden flag (non-zero: not offered to searches).
+inline constexpr size_t QV_CONTA_MARCA_CLIENTE = 166;
+inline constexpr size_t QV_CONTA_MARCA_FORNECEDOR = 167;
+inline constexpr size_t QV_CONTA_MARCA_TRANSPORTADORA = 168;
+inline constexpr size_t QV_CONTA_MARCA_REPRESENTANTE = 169;
+inline constexpr size_t QV_CONTA_OCULTA = 177;
+inline constexpr size_t QV_CONTA_CODIGO_PROPRIO = 46;   // 11 characters and a NUL
+// The answer of the chart server's search (entry 20): the count and the pointer to the account
+// pointers, which the server puts in the same task-memory block, right after this header.
+struct QV_PLANO_BUSCA {
+    uint32_t quantidade;
+    uint32_t* ponteiros;
+};
+
 // The extra-information record (_Reg_InfoExtras_PS).
 inline constexpr size_t QV_CFRT_TAMANHO_INFO_EXTRAS = 252;

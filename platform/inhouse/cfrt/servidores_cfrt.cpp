@@ -1,11 +1,14 @@
 #include "platform/inhouse/cfrt/servidores_cfrt.h"
 
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/core/registros_sessao.h"
 #include "platform/inhouse/cfrt/registros_tavon.h"
+#include "platform/inhouse/cfrt/relatorio_plano.h"
 
 namespace inhouse {
 
@@ -18,6 +21,8 @@ std::string campo(const char (&c)[N]) {
 char letra(const std::string& t, char padrao) { return t.empty() ? padrao : t[0]; }
 
 constexpr HRESULT nao_encontrado = S_FALSE;
+// GravaConta's answer for a new account whose classification another account has.
+constexpr LONG classificacao_recusada = -2;
 
 // Reads a part kept as a blob; false when the row has none (or one of another size).
 template <class Block>
@@ -79,7 +84,7 @@ HRESULT STDMETHODCALLTYPE PlanoServer::LeConta(LONG posicao, BYTE* conta) noexce
     if (HRESULT hr = faults().enter("LeConta", "posicao=" + std::to_string(posicao)); hr != S_OK) return hr;
     if (!m_inicializado) return E_UNEXPECTED;
     _RegContaPS c{};
-    auto q = m_store.prepare(std::string("SELECT ") + colunas_conta + " FROM plano_conta WHERE empresa = ? AND posicao = ?");
+    auto q = m_store.prepare(sql(std::string("SELECT ") + colunas_conta + " FROM plano_conta WHERE empresa = ? AND posicao = ?"));
     q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(posicao));
     const bool achou = q.step();
     if (achou) conta_de_linha(q, c);
@@ -99,16 +104,25 @@ HRESULT STDMETHODCALLTYPE PlanoServer::GravaConta(LONG posicao, const BYTE* cont
         return hr;
     if (!m_inicializado) return E_UNEXPECTED;
     LONG alvo = posicao != 0 ? posicao : c.posicao;
+    bool recusada = false;
     m_store.write([&] {
         if (alvo == 0) {
-            auto q = m_store.prepare("SELECT COALESCE(MAX(posicao), 0) + 1 FROM plano_conta WHERE empresa = ?");
+            // A new account never takes the place of another one with its classification.
+            auto existe = m_store.prepare(sql("SELECT 1 FROM plano_conta WHERE empresa = ? AND classificacao = ?"));
+            existe.bind_text(1, m_empresa).bind_text(2, campo(c.classificacao));
+            if (existe.step()) {
+                recusada = true;
+                return;
+            }
+            auto q = m_store.prepare(sql("SELECT COALESCE(MAX(posicao), 0) + 1 FROM plano_conta WHERE empresa = ?"));
             q.bind_text(1, m_empresa);
             q.step();
             alvo = q.column_int(0);
         }
         m_store
-            .prepare("INSERT OR REPLACE INTO plano_conta (empresa, posicao, classificacao, codigo, nome, segundo_nome,"
-                     " tipo, caractere, posicao_cadastro, marcas, marcas_extras) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .prepare(sql("INSERT OR REPLACE INTO plano_conta (empresa, posicao, classificacao, codigo, nome,"
+                         " segundo_nome, tipo, caractere, posicao_cadastro, marcas, marcas_extras)"
+                         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
             .bind_text(1, m_empresa)
             .bind(2, static_cast<int64_t>(alvo))
             .bind_text(3, campo(c.classificacao))
@@ -122,7 +136,7 @@ HRESULT STDMETHODCALLTYPE PlanoServer::GravaConta(LONG posicao, const BYTE* cont
             .bind_blob(11, c.marcas_extras, sizeof c.marcas_extras)
             .run();
     });
-    *nova_posicao = alvo;
+    *nova_posicao = recusada ? classificacao_recusada : alvo;
     return S_OK;
 } catch (...) {
     return stand_in_failure();
@@ -153,42 +167,36 @@ HRESULT STDMETHODCALLTYPE PlanoServer::LeConfiguracao(BYTE* configuracao) noexce
     return stand_in_failure();
 }
 
-HRESULT PlanoServer::registra(BSTR classificacao, LONG* posicao, char tipo, const char* metodo) noexcept try {
+// The position an account of this classification has or will have; the account is written by
+// GravaConta. 0: the classification cannot be an account's (empty or too long).
+HRESULT PlanoServer::registra(BSTR classificacao, LONG* posicao, const char* metodo) noexcept try {
     if (!posicao) return E_POINTER;
+    *posicao = 0;
     const std::string c = com::from_bstr(classificacao);
     if (HRESULT hr = faults().enter(metodo, "classificacao=" + c); hr != S_OK) return hr;
     if (!m_inicializado) return E_UNEXPECTED;
-    LONG achada = 0;
-    m_store.write([&] {
-        auto q = m_store.prepare("SELECT posicao FROM plano_conta WHERE empresa = ? AND classificacao = ?");
-        q.bind_text(1, m_empresa).bind_text(2, c);
-        if (q.step()) {
-            achada = q.column_int(0);
-            return;
-        }
-        auto m = m_store.prepare("SELECT COALESCE(MAX(posicao), 0) + 1 FROM plano_conta WHERE empresa = ?");
-        m.bind_text(1, m_empresa);
-        m.step();
-        achada = m.column_int(0);
-        m_store.prepare("INSERT INTO plano_conta (empresa, posicao, classificacao, tipo) VALUES (?, ?, ?, ?)")
-            .bind_text(1, m_empresa)
-            .bind(2, static_cast<int64_t>(achada))
-            .bind_text(3, c)
-            .bind_text(4, std::string(1, tipo))
-            .run();
-    });
-    *posicao = achada;
+    if (c.empty() || c.size() > 31) return S_OK;
+    auto q = m_store.prepare(sql("SELECT posicao FROM plano_conta WHERE empresa = ? AND classificacao = ?"));
+    q.bind_text(1, m_empresa).bind_text(2, c);
+    if (q.step()) {
+        *posicao = q.column_int(0);
+        return S_OK;
+    }
+    auto m = m_store.prepare(sql("SELECT COALESCE(MAX(posicao), 0) + 1 FROM plano_conta WHERE empresa = ?"));
+    m.bind_text(1, m_empresa);
+    m.step();
+    *posicao = m.column_int(0);
     return S_OK;
 } catch (...) {
     return stand_in_failure();
 }
 
 HRESULT STDMETHODCALLTYPE PlanoServer::RegistraClassificacao(BSTR classificacao, LONG* posicao) noexcept {
-    return registra(classificacao, posicao, 'A', "RegistraClassificacao");
+    return registra(classificacao, posicao, "RegistraClassificacao");
 }
 
 HRESULT STDMETHODCALLTYPE PlanoServer::RegistraClassificacaoSintetica(BSTR classificacao, LONG* posicao) noexcept {
-    return registra(classificacao, posicao, 'S', "RegistraClassificacaoSintetica");
+    return registra(classificacao, posicao, "RegistraClassificacaoSintetica");
 }
 
 HRESULT STDMETHODCALLTYPE PlanoServer::BuscaClassificacao(BSTR classificacao, LONG* posicao) noexcept try {
@@ -197,7 +205,7 @@ HRESULT STDMETHODCALLTYPE PlanoServer::BuscaClassificacao(BSTR classificacao, LO
     const std::string c = com::from_bstr(classificacao);
     if (HRESULT hr = faults().enter("BuscaClassificacao", "classificacao=" + c); hr != S_OK) return hr;
     if (!m_inicializado) return E_UNEXPECTED;
-    auto q = m_store.prepare("SELECT posicao FROM plano_conta WHERE empresa = ? AND classificacao = ?");
+    auto q = m_store.prepare(sql("SELECT posicao FROM plano_conta WHERE empresa = ? AND classificacao = ?"));
     q.bind_text(1, m_empresa).bind_text(2, c);
     if (q.step()) *posicao = q.column_int(0);
     return S_OK;
@@ -213,9 +221,9 @@ HRESULT STDMETHODCALLTYPE PlanoServer::BuscaCodigo(BSTR codigo, LONG* posicao, B
     if (!m_inicializado) return E_UNEXPECTED;
     _RegContaPS r{};
     // The own code first, then the classification.
-    auto q = m_store.prepare(std::string("SELECT ") + colunas_conta +
-                             " FROM plano_conta WHERE empresa = ? AND (codigo = ? COLLATE NOCASE OR classificacao = ?)"
-                             " ORDER BY codigo = ? COLLATE NOCASE DESC LIMIT 1");
+    auto q = m_store.prepare(sql(std::string("SELECT ") + colunas_conta +
+                                 " FROM plano_conta WHERE empresa = ? AND (codigo = ? COLLATE NOCASE OR classificacao = ?)"
+                                 " ORDER BY codigo = ? COLLATE NOCASE DESC LIMIT 1"));
     q.bind_text(1, m_empresa).bind_text(2, c).bind_text(3, c).bind_text(4, c);
     const bool achou = !c.empty() && q.step();
     if (achou) {
@@ -224,6 +232,153 @@ HRESULT STDMETHODCALLTYPE PlanoServer::BuscaCodigo(BSTR codigo, LONG* posicao, B
     }
     std::memcpy(conta, &r, sizeof r);
     return achou ? S_OK : nao_encontrado;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::CodigoProprioEmUso(BSTR codigo, LONG* em_uso) noexcept try {
+    if (!em_uso) return E_POINTER;
+    *em_uso = 0;
+    const std::string c = com::from_bstr(codigo);
+    if (HRESULT hr = faults().enter("CodigoProprioEmUso", "codigo=" + c); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    auto q = m_store.prepare(sql("SELECT 1 FROM plano_conta WHERE empresa = ? AND codigo = ? COLLATE NOCASE"));
+    q.bind_text(1, m_empresa).bind_text(2, c);
+    *em_uso = !c.empty() && q.step() ? 1 : 0;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+namespace {
+// "X" (or nothing) asks for every account, any other text for the accounts of that type letter.
+bool todos_os_tipos(const std::string& tipo) { return tipo.empty() || tipo == "X"; }
+}  // namespace
+
+HRESULT STDMETHODCALLTYPE PlanoServer::QuantidadeContas(BSTR tipo, LONG opcao, LONG* quantidade) noexcept try {
+    if (!quantidade) return E_POINTER;
+    *quantidade = 0;
+    const std::string t = com::from_bstr(tipo);
+    if (HRESULT hr = faults().enter("QuantidadeContas", "tipo=" + t + " opcao=" + std::to_string(opcao)); hr != S_OK)
+        return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    auto q = m_store.prepare(sql("SELECT COUNT(*) FROM plano_conta WHERE empresa = ? AND (? OR tipo = ?)"));
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(todos_os_tipos(t))).bind_text(3, t.substr(0, 1));
+    q.step();
+    *quantidade = q.column_int(0);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+// The index in position order. The top byte of each entry's first word carries the account's
+// type letter: the record pointer is its low 24 bits.
+HRESULT STDMETHODCALLTYPE PlanoServer::LeIndices(LONG quantidade, BYTE* indices) noexcept try {
+    if (!indices) return E_POINTER;
+    if (HRESULT hr = faults().enter("LeIndices", "quantidade=" + std::to_string(quantidade)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    if (quantidade < 0) return E_INVALIDARG;
+    std::memset(indices, 0, sizeof(_REGCON_INDEXPS) * static_cast<size_t>(quantidade));
+    auto q = m_store.prepare(sql("SELECT posicao, tipo FROM plano_conta WHERE empresa = ? ORDER BY posicao LIMIT ?"));
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(quantidade));
+    for (size_t i = 0; q.step(); ++i) {
+        _REGCON_INDEXPS e{};
+        const auto tipo = static_cast<uint8_t>(letra(q.column_text(1), 'A'));
+        e.ponteiro = (static_cast<uint32_t>(q.column_int(0)) & 0x00FFFFFFu) | (static_cast<uint32_t>(tipo) << 24);
+        std::memcpy(indices + i * sizeof e, &e, sizeof e);
+    }
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::GeraRelatorio(BSTR arquivo, BSTR modelo, BSTR razao_social, LONG posicao,
+                                                     LONG opcao1, LONG opcao2) noexcept try {
+    if (HRESULT hr = faults().enter("GeraRelatorio", "modelo=" + com::from_bstr(modelo) +
+                                                         " posicao=" + std::to_string(posicao) + " opcoes=" +
+                                                         std::to_string(opcao1) + "," + std::to_string(opcao2));
+        hr != S_OK)
+        return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    if (!arquivo || SysStringLen(arquivo) == 0) return E_INVALIDARG;
+    std::string raiz;   // the classification the report starts from; empty: the whole chart
+    if (posicao != 0) {
+        auto r = m_store.prepare(sql("SELECT classificacao FROM plano_conta WHERE empresa = ? AND posicao = ?"));
+        r.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(posicao));
+        if (!r.step()) return E_INVALIDARG;
+        raiz = r.column_text(0);
+    }
+    auto q = m_store.prepare(sql("SELECT classificacao, codigo, nome, tipo FROM plano_conta WHERE empresa = ?"
+                                 " AND (? = '' OR classificacao = ? OR substr(classificacao, 1, length(?) + 1) = ? || '.')"
+                                 " ORDER BY classificacao"));
+    q.bind_text(1, m_empresa).bind_text(2, raiz).bind_text(3, raiz).bind_text(4, raiz).bind_text(5, raiz);
+    std::string texto = relatorio_plano_titulo(com::from_bstr(razao_social));
+    while (q.step())
+        texto += relatorio_plano_linha(q.column_text(0), q.column_text(1), q.column_text(2), letra(q.column_text(3), ' '));
+    grava_arquivo(std::wstring(arquivo, SysStringLen(arquivo)), texto);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::BuscaContas(USHORT caracteristica, BSTR tipo, BYTE** resposta) noexcept try {
+    if (!resposta) return E_POINTER;
+    *resposta = nullptr;
+    const std::string t = com::from_bstr(tipo);
+    if (HRESULT hr = faults().enter("BuscaContas", "caracteristica=" + std::to_string(caracteristica) + " tipo=" + t);
+        hr != S_OK)
+        return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    // The characteristic's bits and the mark each asks for (an account with any of them is listed).
+    const int marcas = (caracteristica & 4 ? 1 : 0) | (caracteristica & 8 ? 2 : 0) | (caracteristica & 16 ? 4 : 0) |
+                       (caracteristica & 32 ? 8 : 0);
+    const LONG representante = m_tabela == "plano_conta" ? m_representante : 0;
+    auto q = m_store.prepare(sql(
+        "SELECT p.posicao FROM plano_conta p WHERE p.empresa = ? AND (? OR p.tipo = ?)"
+        " AND (? = 0 OR (? & 1 AND substr(p.marcas, 3, 1) = 'S') OR (? & 2 AND substr(p.marcas, 4, 1) = 'S')"
+        "  OR (? & 4 AND substr(p.marcas, 5, 1) = 'S') OR (? & 8 AND substr(p.marcas, 6, 1) = 'S'))"
+        " AND (? = 0 OR EXISTS (SELECT 1 FROM cfrt c WHERE c.empresa = p.empresa AND c.posicao = p.posicao_cadastro"
+        "  AND c.representante = ?))"
+        " ORDER BY p.classificacao"));
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(todos_os_tipos(t))).bind_text(3, t.substr(0, 1));
+    for (int i = 4; i <= 8; ++i) q.bind(i, static_cast<int64_t>(marcas));
+    q.bind(9, static_cast<int64_t>(representante)).bind(10, static_cast<int64_t>(representante));
+    std::vector<uint32_t> ponteiros;
+    while (q.step()) ponteiros.push_back(static_cast<uint32_t>(q.column_int(0)));
+    if (ponteiros.empty()) return S_OK;
+    const size_t tamanho = sizeof(QV_PLANO_BUSCA) + ponteiros.size() * sizeof(uint32_t);
+    auto* bloco = static_cast<BYTE*>(CoTaskMemAlloc(tamanho));
+    if (!bloco) return E_OUTOFMEMORY;
+    QV_PLANO_BUSCA cabecalho{static_cast<uint32_t>(ponteiros.size()),
+                             reinterpret_cast<uint32_t*>(bloco + sizeof(QV_PLANO_BUSCA))};
+    std::memcpy(bloco, &cabecalho, sizeof cabecalho);
+    std::memcpy(bloco + sizeof(QV_PLANO_BUSCA), ponteiros.data(), ponteiros.size() * sizeof(uint32_t));
+    *resposta = bloco;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE PlanoServer::LimitaRepresentante(LONG posicao) noexcept try {
+    if (HRESULT hr = faults().enter("LimitaRepresentante", "posicao=" + std::to_string(posicao)); hr != S_OK) return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    m_representante = posicao;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+std::string PlanoServer::sql(std::string texto) const {
+    static constexpr std::string_view padrao = "plano_conta";
+    for (size_t i = texto.find(padrao); i != std::string::npos; i = texto.find(padrao, i + m_tabela.size()))
+        texto.replace(i, padrao.size(), m_tabela);
+    return texto;
+}
+
+HRESULT PlanoServer::create_gerencial(store& data, std::shared_ptr<fault_plan> faults, REFIID iid, void** ppv) noexcept try {
+    auto servidor = com::make<PlanoServer>(data, std::move(faults));
+    servidor->m_tabela = "plano_gerencial_conta";
+    return servidor->QueryInterface(iid, ppv);
 } catch (...) {
     return stand_in_failure();
 }

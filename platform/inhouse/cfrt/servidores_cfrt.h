@@ -4,6 +4,7 @@
 // part blocks: platform/inhouse/QVCFRT.h and registros_tavon.h. Each serves the company it was
 // initialised with; calls before the initialisation answer E_UNEXPECTED. A key that is not there
 // answers S_FALSE (the register's "not found", of success severity) with a zeroed record.
+#include <memory>
 #include <string>
 
 #include "inhouse_cfrt.h"
@@ -17,6 +18,9 @@ class PlanoServer final : public servidor_registro_sessao<PlanoServer, IQVDF_Pla
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
 
+    // The managerial chart's server: the same server over the managerial chart's table.
+    static HRESULT create_gerencial(store& data, std::shared_ptr<fault_plan> faults, REFIID iid, void** ppv) noexcept;
+
     HRESULT STDMETHODCALLTYPE LeConta(LONG posicao, BYTE* conta) noexcept override;
     HRESULT STDMETHODCALLTYPE GravaConta(LONG posicao, const BYTE* conta, LONG* nova_posicao) noexcept override;
     ZU_RESERVADO(06)
@@ -25,18 +29,31 @@ public:
     HRESULT STDMETHODCALLTYPE RegistraClassificacao(BSTR classificacao, LONG* posicao) noexcept override;
     ZU_RESERVADO(10)
     HRESULT STDMETHODCALLTYPE BuscaClassificacao(BSTR classificacao, LONG* posicao) noexcept override;
-    ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15)
+    HRESULT STDMETHODCALLTYPE CodigoProprioEmUso(BSTR codigo, LONG* em_uso) noexcept override;
+    ZU_RESERVADO(13)
+    HRESULT STDMETHODCALLTYPE QuantidadeContas(BSTR tipo, LONG opcao, LONG* quantidade) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeIndices(LONG quantidade, BYTE* indices) noexcept override;
     HRESULT STDMETHODCALLTYPE BuscaCodigo(BSTR codigo, LONG* posicao, BYTE* conta) noexcept override;
-    ZU_RESERVADO(17) ZU_RESERVADO(18) ZU_RESERVADO(19) ZU_RESERVADO(20)
+    HRESULT STDMETHODCALLTYPE GeraRelatorio(BSTR arquivo, BSTR modelo, BSTR razao_social, LONG posicao, LONG opcao1,
+                                            LONG opcao2) noexcept override;
+    ZU_RESERVADO(18) ZU_RESERVADO(19)
+    HRESULT STDMETHODCALLTYPE BuscaContas(USHORT caracteristica, BSTR tipo, BYTE** resposta) noexcept override;
     HRESULT STDMETHODCALLTYPE RegistraClassificacaoSintetica(BSTR classificacao, LONG* posicao) noexcept override;
     ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24) ZU_RESERVADO(25) ZU_RESERVADO(26)
     HRESULT STDMETHODCALLTYPE Prepara(LONG opcao1, LONG opcao2) noexcept override;
     ZU_RESERVADO(28) ZU_RESERVADO(29) ZU_RESERVADO(30) ZU_RESERVADO(31) ZU_RESERVADO(32) ZU_RESERVADO(33)
     ZU_RESERVADO(34) ZU_RESERVADO(35) ZU_RESERVADO(36)
     HRESULT STDMETHODCALLTYPE Atualiza() noexcept override;
+    ZU_RESERVADO(38) ZU_RESERVADO(39) ZU_RESERVADO(40) ZU_RESERVADO(41) ZU_RESERVADO(42)
+    HRESULT STDMETHODCALLTYPE LimitaRepresentante(LONG posicao) noexcept override;
 
 private:
-    HRESULT registra(BSTR classificacao, LONG* posicao, char tipo, const char* metodo) noexcept;
+    HRESULT registra(BSTR classificacao, LONG* posicao, const char* metodo) noexcept;
+    // The statement with the chart's table in place of plano_conta.
+    std::string sql(std::string texto) const;
+
+    std::string m_tabela = "plano_conta";
+    LONG m_representante = 0;   // searches show only this representative's customers (0: no limit)
 
 private:
     ~PlanoServer() override = default;   // objects come only from com::make

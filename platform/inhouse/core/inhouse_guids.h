@@ -54,5 +54,7 @@ inline constexpr GUID CLSID_PlanoServer = inhouse_guid(0x113);
 inline constexpr GUID CLSID_CFRTServer = inhouse_guid(0x114);
 // Bank accounts and bearers of the session data cache (IQVFN_Banco).
 inline constexpr GUID CLSID_BancoServer = inhouse_guid(0x115);
+// The managerial chart's server (IQVDF_Plano over the managerial chart).
+inline constexpr GUID CLSID_PlanoGerencialServer = inhouse_guid(0x116);
 
 }  // namespace inhouse

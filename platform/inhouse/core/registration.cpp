@@ -36,6 +36,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_ComprasServer, "ComprasServer", &ComprasServer::create},
     {&CLSID_LeiautesServer, "LeiautesServer", &LeiautesServer::create},
     {&CLSID_PlanoServer, "PlanoServer", &PlanoServer::create},
+    {&CLSID_PlanoGerencialServer, "PlanoGerencialServer", &PlanoServer::create_gerencial},
     {&CLSID_CFRTServer, "CFRTServer", &CFRTServer::create},
     {&CLSID_BancoServer, "BancoServer", &BancoServer::create},
     {&CLSID_EmpresaServer, "EmpresaServer", &EmpresaServer::create},

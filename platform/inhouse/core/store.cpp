@@ -86,6 +86,13 @@ constexpr const char* steps[] = {
     "ALTER TABLE usuario DROP COLUMN senha;"
     "ALTER TABLE sessao ADD COLUMN processo INTEGER NOT NULL DEFAULT 0;"
     "DELETE FROM sessao;",
+    // Version 6: the managerial chart, an account table of its own in the company chart's shape.
+    "CREATE TABLE plano_gerencial_conta (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " posicao INTEGER NOT NULL CHECK (posicao > 0), classificacao TEXT NOT NULL, codigo TEXT NOT NULL DEFAULT '',"
+    " nome TEXT NOT NULL DEFAULT '', segundo_nome TEXT NOT NULL DEFAULT '', tipo TEXT NOT NULL DEFAULT 'A',"
+    " caractere TEXT NOT NULL DEFAULT '', posicao_cadastro INTEGER NOT NULL DEFAULT 0,"
+    " marcas TEXT NOT NULL DEFAULT 'NNNNNNNNNNN', marcas_extras BLOB,"
+    " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, classificacao));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -1,0 +1,39 @@
+#include "masterdata/fabricas.h"
+
+#include "masterdata/CTW_DF_ContaContabil.h"
+#include "masterdata/CTW_DF_ContaGerencial.h"
+#include "masterdata/CTW_DF_PlanoCFRT.h"
+#include "masterdata/CTW_DF_PlanoContabil.h"
+#include "masterdata/CTW_DF_PlanoContas.h"
+#include "masterdata/CTW_DF_PlanoContasContabil.h"
+#include "masterdata/CTW_DF_PlanoGerencial.h"
+#include "server/root/fabricas_modulos.h"
+
+namespace masterdata {
+
+namespace {
+template <class Classe, class Itf>
+IUnknown* cria() {
+    return static_cast<Itf*>(com::make<Classe>().detach());
+}
+
+struct fabrica {
+    const IID* iid;
+    server::fabrica_modulo cria;
+};
+const fabrica fabricas[] = {
+    {&__uuidof(ITW_DF_ContaGerencial), &cria<CTW_DF_ContaGerencial, ITW_DF_ContaGerencial>},
+    {&__uuidof(ITW_DF_ContaContabil), &cria<CTW_DF_ContaContabil, ITW_DF_ContaContabil>},
+    {&__uuidof(ITW_DF_PlanoGerencial), &cria<CTW_DF_PlanoGerencial, ITW_DF_PlanoGerencial>},
+    {&__uuidof(ITW_DF_PlanoContabil), &cria<CTW_DF_PlanoContabil, ITW_DF_PlanoContabil>},
+    {&__uuidof(ITW_DF_PlanoCFRT), &cria<CTW_DF_PlanoCFRT, ITW_DF_PlanoCFRT>},
+    {&__uuidof(ITW_DF_PlanoContas), &cria<CTW_DF_PlanoContas, ITW_DF_PlanoContas>},
+    {&__uuidof(ITW_DF_PlanoContasContabil), &cria<CTW_DF_PlanoContasContabil, ITW_DF_PlanoContasContabil>},
+};
+}  // namespace
+
+void registra_fabricas() {
+    for (const auto& f : fabricas) server::registra_fabrica(*f.iid, f.cria);
+}
+
+}  // namespace masterdata

@@ -1,0 +1,22 @@
+#pragma once
+// The module classes that the root object's factories make are built in the subsystems above
+// the server core, which the core cannot see. Each subsystem hands its makers over once, at the
+// process's start (server/process/object_map.cpp), keyed by the interface each factory answers;
+// a factory's line names its class as modulo<subsystem::Class>.
+#include <windows.h>
+#include <unknwn.h>
+
+namespace server {
+
+// A new object with one reference, as the interface it was registered for; throws com::failure.
+using fabrica_modulo = IUnknown* (*)();
+
+void registra_fabrica(REFIID iid, fabrica_modulo fabrica);
+// The maker registered for an interface, or null.
+fabrica_modulo fabrica_registrada(REFIID iid) noexcept;
+
+// A factory line's class, made by the subsystem that builds it.
+template <class Classe>
+struct modulo {};
+
+}  // namespace server

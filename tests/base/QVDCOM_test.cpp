@@ -313,8 +313,9 @@ TEST(QVPing, TheProbeRunnerDrainsTheOutputAndEndsAHungProgram) {
         // 500 KB through stdout and stderr: far more than the pipe holds.
         {"chatty", child + " chatty 5000", 60000, S_OK, 5000 * 100 + 4, "00000000 0", "FIM\n"},
         {"output kept to 1 MiB", child + " chatty 12000", 60000, S_OK, 1u << 20, "00000000 0", nullptr},
-        {"hung program", child + " hang", 500, HRESULT_FROM_WIN32(ERROR_TIMEOUT), 0, "parado",
-         "não terminou em 1 segundos e foi encerrado.\r\n"},
+        // Long enough for the child to start and speak on a loaded machine.
+        {"hung program", child + " hang", 3000, HRESULT_FROM_WIN32(ERROR_TIMEOUT), 0, "parado",
+         "não terminou em 3 segundos e foi encerrado.\r\n"},
         // The grandchild is in the job too: ending it does not wait for the pipe to close.
         {"hung grandchild", "cmd /c " + child + " hang", 500, HRESULT_FROM_WIN32(ERROR_TIMEOUT), 0, nullptr,
          "e foi encerrado.\r\n"},

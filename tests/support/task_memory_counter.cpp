@@ -86,6 +86,10 @@ private:
 
 counting_spy& spy() {
     static counting_spy* s = [] {
+        // BSTRs come from the task allocator too, and a freed one would stay in the automation
+        // library's cache (allocated, as the spy sees it): no cache while blocks are counted.
+        if (HMODULE oleaut = GetModuleHandleA("oleaut32.dll"))
+            if (auto sem_cache = reinterpret_cast<void(WINAPI*)()>(GetProcAddress(oleaut, "SetOaNoCache"))) sem_cache();
         auto* created = new counting_spy;   // never deleted: COM may call it until the process ends
         if (FAILED(CoRegisterMallocSpy(created))) throw std::runtime_error("CoRegisterMallocSpy failed");
         return created;

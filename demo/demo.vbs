@@ -71,6 +71,28 @@ MostraModulo "TW_CN_Lancamentos"
 On Error GoTo 0
 
 Mostra ""
+Mostra "-- Modelos de relatório (gerencial, operacional, web)"
+Dim modelos
+Function Marca(valor)
+    If valor Then Marca = "sim" Else Marca = "não"
+End Function
+Sub MostraModelos(modulo, componente)
+    Dim n, i
+    ' The count is unsigned (VT_UI4), which VBScript does not compute with.
+    n = CLng(modelos.BuscaNomes(modulo, componente))
+    Mostra "  " & modulo & "/" & componente & ": " & n & " modelo(s)"
+    For i = 0 To n - 1
+        Mostra "    " & modelos.GetNome(i) & ": gerencial " & Marca(modelos.GetEhGerencial(i)) & _
+               ", operacional " & Marca(modelos.GetEhOperacional(i)) & ", web " & Marca(modelos.GetEhZidizUvi(i))
+    Next
+End Sub
+Set modelos = raiz.TW_DF_ModelosRelatorios()
+MostraModelos "CN", "Balancete"
+MostraModelos "CN", "Razao"
+MostraModelos "DF", "PlanoContas"
+Set modelos = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <string>
 
+#include "base/QVCaminhos.h"
 #include "base/QVInstalacao.h"
+#include "demo/modelos_demo.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/core/installation.h"
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
     const qv_installation installation{argv[1], {"DEMO"}, argv[2]};
     if (LONG rc = qv_write_installation(installation); rc != ERROR_SUCCESS) {
         std::fprintf(stderr, "zu_instala: erro %ld ao escrever a instalação\n", rc);
+        return 1;
+    }
+    if (long rc = escreve_modelos_demo(QVGetPastaRelatorios()); rc != 0) {
+        std::fprintf(stderr, "zu_instala: erro %ld ao escrever os modelos de relatório\n", rc);
         return 1;
     }
     const std::string banco = server::caminho_banco_instalacao();

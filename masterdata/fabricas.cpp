@@ -2,6 +2,7 @@
 
 #include "masterdata/CTW_DF_ContaContabil.h"
 #include "masterdata/CTW_DF_ContaGerencial.h"
+#include "masterdata/CTW_DF_ModelosRelatorios.h"
 #include "masterdata/CTW_DF_PlanoCFRT.h"
 #include "masterdata/CTW_DF_PlanoContabil.h"
 #include "masterdata/CTW_DF_PlanoContas.h"
@@ -29,6 +30,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_PlanoCFRT), &cria<CTW_DF_PlanoCFRT, ITW_DF_PlanoCFRT>},
     {&__uuidof(ITW_DF_PlanoContas), &cria<CTW_DF_PlanoContas, ITW_DF_PlanoContas>},
     {&__uuidof(ITW_DF_PlanoContasContabil), &cria<CTW_DF_PlanoContasContabil, ITW_DF_PlanoContasContabil>},
+    {&__uuidof(ITW_DF_ModelosRelatorios), &cria<CTW_DF_ModelosRelatorios, ITW_DF_ModelosRelatorios>},
 };
 }  // namespace
 

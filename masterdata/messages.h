@@ -31,4 +31,11 @@ inline constexpr char buscar_plano[] = "Falha ao buscar plano de contas";
 inline constexpr char ler_contas[] = "Falha ao ler contas";
 inline constexpr char busca_nao_feita[] = "Busca ainda não foi feita com essa característica";
 
+// The report models list. Reading a model fails with the full stop for the managerial flag only.
+inline constexpr char criar_interface_relatorios[] = "Falha ao criar interface de relatórios.";
+inline constexpr char inicializar_interface_relatorios[] = "Falha ao inicializar interface de relatórios.";
+inline constexpr char buscar_nomes_relatorios[] = "Falha ao buscar nome de relatórios.";
+inline constexpr char ler_relatorio_ponto[] = "Falha ao ler relatório.";
+inline constexpr char ler_relatorio[] = "Falha ao ler relatório";
+
 }  // namespace masterdata::msg

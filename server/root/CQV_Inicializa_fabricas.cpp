@@ -15,6 +15,7 @@ class CTW_DF_PlanoContabil;
 class CTW_DF_PlanoCFRT;
 class CTW_DF_PlanoContas;
 class CTW_DF_PlanoContasContabil;
+class CTW_DF_ModelosRelatorios;
 }  // namespace masterdata
 
 namespace server {
@@ -78,7 +79,7 @@ HRESULT CQV_Inicializa::TW_DF_PlanoContabil(ITW_DF_PlanoContabil** pp) noexcept 
 }
 
 HRESULT CQV_Inicializa::TW_DF_ModelosRelatorios(ITW_DF_ModelosRelatorios** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_ModelosRelatorios>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_Historicos(ITW_DF_Historicos** pp) noexcept {

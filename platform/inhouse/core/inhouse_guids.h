@@ -57,4 +57,9 @@ inline constexpr GUID CLSID_BancoServer = inhouse_guid(0x115);
 // The managerial chart's server (IQVDF_Plano over the managerial chart).
 inline constexpr GUID CLSID_PlanoGerencialServer = inhouse_guid(0x116);
 
+// The XML reader component (IQVXmlLeitor, 0x2B0; its handler and attributes 0x2B1, 0x2B2).
+inline constexpr GUID CLSID_LeitorXml = inhouse_guid(0x230);
+// The report-model component (IQVModelosRelatorio, 0x2C0): the models of a module's component.
+inline constexpr GUID CLSID_ModelosRelatorio = inhouse_guid(0x240);
+
 }  // namespace inhouse

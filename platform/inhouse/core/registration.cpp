@@ -11,6 +11,8 @@
 #include "platform/inhouse/cache/servidores_cache.h"
 #include "platform/inhouse/cfrt/servidores_cfrt.h"
 #include "platform/inhouse/login/servidores_login.h"
+#include "platform/inhouse/modelos/ModelosRelatorio.h"
+#include "platform/inhouse/xml/LeitorXml.h"
 
 namespace inhouse {
 
@@ -43,6 +45,8 @@ constexpr stand_in_class classes[] = {
     {&CLSID_UsuarioServer, "UsuarioServer", &UsuarioServer::create},
     {&CLSID_UsuarioFilialServer, "UsuarioFilialServer", &UsuarioFilialServer::create},
     {&CLSID_MestreContabilServer, "MestreContabilServer", &MestreContabilServer::create},
+    {&CLSID_LeitorXml, "LeitorXml", &LeitorXml::create},
+    {&CLSID_ModelosRelatorio, "ModelosRelatorio", &ModelosRelatorio::create},
 };
 
 }  // namespace

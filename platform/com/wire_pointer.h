@@ -1,0 +1,22 @@
+#pragma once
+// Pointer fields of wire records. The maker's records keep a pointer in a 32-bit field; the
+// layouts stay the same on both builds. On i686 the field holds the address itself; on x86_64 it
+// holds a handle of one process-wide table that maps it back to the pointer. Who writes a record
+// puts the pointer in; who receives it takes it out (and then owns what it points to).
+//
+//     registro.nomes = com::wire_pointer_put(bloco);          // the component
+//     auto* bloco = static_cast<char*>(com::wire_pointer_take(registro.nomes));   // the caller
+#include <cstdint>
+
+namespace com {
+
+// The field's value for p; 0 for null. Throws std::bad_alloc when the table cannot grow.
+uint32_t wire_pointer_put(void* p);
+// The pointer a field holds, the handle staying valid; null for 0 or a handle not in the table.
+void* wire_pointer_get(uint32_t field) noexcept;
+// The pointer a field holds, the handle forgotten; null for 0 or a handle not in the table.
+void* wire_pointer_take(uint32_t field) noexcept;
+// How many handles are in the table (always 0 on i686): for tests.
+size_t wire_pointer_count() noexcept;
+
+}  // namespace com

@@ -2,12 +2,14 @@
 // that point at them, the message files copied from MESSAGES) and its data store, seeded with the
 // demo company. An existing store is replaced. This is the only program that makes a store: the
 // server opens the one the installation names and never creates one.
+// The demo company's editor files are written into its company folders too.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "base/QVInstalacao.h"
+#include "demo/arquivos_editor_demo.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/core/installation.h"
@@ -21,6 +23,12 @@ int main(int argc, char** argv) {
     const qv_installation installation{argv[1], {"DEMO"}, argv[2]};
     if (LONG rc = qv_write_installation(installation); rc != ERROR_SUCCESS) {
         std::fprintf(stderr, "zu_instala: erro %ld ao escrever a instalação\n", rc);
+        return 1;
+    }
+    try {
+        grava_arquivos_editor_demo();
+    } catch (const com::failure& f) {
+        std::fprintf(stderr, "zu_instala: %s\n", f.text.c_str());
         return 1;
     }
     const std::string banco = server::caminho_banco_instalacao();

@@ -31,4 +31,8 @@ inline constexpr char buscar_plano[] = "Falha ao buscar plano de contas";
 inline constexpr char ler_contas[] = "Falha ao ler contas";
 inline constexpr char busca_nao_feita[] = "Busca ainda não foi feita com essa característica";
 
+// The editor server's client (numbered messages of its worker).
+inline constexpr char editor_inicializar[] = "87\t-\tNão Conseguiu inicializar o cliente do servidor de editor!\n ";
+inline constexpr char editor_carregar[] = "88\t-\tNão Conseguiu carregar o editor!\n ";
+
 }  // namespace masterdata::msg

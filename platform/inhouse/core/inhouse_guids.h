@@ -57,4 +57,9 @@ inline constexpr GUID CLSID_BancoServer = inhouse_guid(0x115);
 // The managerial chart's server (IQVDF_Plano over the managerial chart).
 inline constexpr GUID CLSID_PlanoGerencialServer = inhouse_guid(0x116);
 
+// 0x200-0x2FF: the maker's other components. Interface ids 0x80 higher, declared in each
+// family's IDL.
+// The editor server (IQVSEditor): a company's text files of a module.
+inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
+
 }  // namespace inhouse

@@ -130,10 +130,10 @@ TEST_F(ClienteEditor, ReadsAFileAsLinesAppendedToTheArray) {
 
 TEST_F(ClienteEditor, ANulInsideTheFileEndsItsText) {
     using namespace std::string_literals;
-    file("CN", "NUL.REL", "", "A\r\nB\0C\r\n"s);
+    file("CN", "ZERO.REL", "", "A\r\nB\0C\r\n"s);
     ASSERT_TRUE(open());
     lines out;
-    ASSERT_TRUE(client.LeArquivo("NUL.REL", out));
+    ASSERT_TRUE(client.LeArquivo("ZERO.REL", out));
     EXPECT_EQ(out, (lines{"A\r\n", "B"}));
 }
 
@@ -161,6 +161,7 @@ TEST_F(ClienteEditor, AFileThatCannotBeReadLeavesTheLinesAsTheyWere) {
         {"a path out of the folder", "..\\..\\CN\\Editor\\DRE.REL", nullptr},
         {"a drive", "C:DRE.REL", nullptr},
         {"the side file", "descricoes.txt", nullptr},
+        {"a device", "CON.REL", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

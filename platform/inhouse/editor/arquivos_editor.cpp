@@ -27,6 +27,16 @@ bool antes(const std::string& a, const std::string& b) {
                           static_cast<int>(b.size())) == CSTR_LESS_THAN;
 }
 
+// The system's device names, which name no file in any folder ("NUL.REL" is the device NUL).
+bool nome_de_dispositivo(std::string_view nome) {
+    const std::string_view base = nome.substr(0, nome.find('.'));
+    for (const char* d : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+        if (iguais(base, d)) return true;
+    for (const char* d : {"COM", "LPT"})
+        if (base.size() == 4 && iguais(base.substr(0, 3), d) && base[3] >= '0' && base[3] <= '9') return true;
+    return false;
+}
+
 bool tem_controle(std::string_view t) {
     return std::any_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
@@ -121,7 +131,7 @@ std::string pasta_editor(const std::string& empresa, const std::string& modulo) 
 bool nome_arquivo_editor(std::string_view nome) {
     return !nome.empty() && nome.size() < sizeof(QVSEDITOR_ARQUIVO::nome) && nome != "." && nome != ".." &&
            nome.find_first_of(caracteres_proibidos) == std::string_view::npos && !tem_controle(nome) &&
-           !iguais(nome, arquivo_descricoes);
+           !iguais(nome, arquivo_descricoes) && !nome_de_dispositivo(nome);
 }
 
 bool extensao_editor(std::string_view extensao) {

@@ -24,7 +24,7 @@ struct arquivo_editor {
 std::string pasta_editor(const std::string& empresa, const std::string& modulo);
 
 // A name the server opens: a plain file name (no folder, no drive, no wildcard, not "." or
-// ".."), short enough for the list's name field, and not the side file.
+// "..", no device name), short enough for the list's name field, and not the side file.
 bool nome_arquivo_editor(std::string_view nome);
 // An extension the server lists: empty, or without folder separators and wildcards; one leading
 // point is allowed.

@@ -1,6 +1,6 @@
 ' The editor's files as a web page lists them: ZidizUvi.QVcEditor initialised from the logged-in
 ' root object, its list of report layouts and formula screens, positions outside the list, and
-' the numbered messages of its failures.
+' the numbered messages of its failures (a script sees 0x800A0057 as error 87, Hex 57).
 Option Explicit
 Dim fso, out, raiz, editor, resultado, i, n
 Set fso = CreateObject("Scripting.FileSystemObject")

@@ -91,6 +91,23 @@ MostraModelos "CN", "Balancete"
 MostraModelos "CN", "Razao"
 MostraModelos "DF", "PlanoContas"
 Set modelos = Nothing
+Mostra "-- Arquivos do editor (modelos de relatório e telas de fórmulas)"
+Dim editor, extensao, iArquivo
+Set editor = CreateObject("ZidizUvi.QVcEditor")
+For Each extensao In Array("REL", "FOR")
+    On Error Resume Next
+    editor.Inicializa raiz, "CN", extensao
+    If Err.Number <> 0 Then
+        MostraErro "Editor, módulo CN, extensão " & extensao
+    Else
+        Mostra "  Módulo CN, extensão " & extensao & ": " & editor.GetQuantidade() & " arquivos"
+        For iArquivo = 0 To editor.GetQuantidade() - 1
+            Mostra "    " & editor.GetNomeArquivo(iArquivo) & " - " & editor.GetDescricao(iArquivo)
+        Next
+    End If
+    On Error GoTo 0
+Next
+Set editor = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

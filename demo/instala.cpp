@@ -2,6 +2,8 @@
 // that point at them, the message files copied from MESSAGES) and its data store, seeded with the
 // demo company. An existing store is replaced. This is the only program that makes a store: the
 // server opens the one the installation names and never creates one.
+// The demo report models go into the reports folder and the demo company's editor files into
+// its company folders.
 #include <windows.h>
 
 #include <cstdio>
@@ -9,6 +11,7 @@
 
 #include "base/QVCaminhos.h"
 #include "base/QVInstalacao.h"
+#include "demo/arquivos_editor_demo.h"
 #include "demo/modelos_demo.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
@@ -27,6 +30,12 @@ int main(int argc, char** argv) {
     }
     if (long rc = escreve_modelos_demo(QVGetPastaRelatorios()); rc != 0) {
         std::fprintf(stderr, "zu_instala: erro %ld ao escrever os modelos de relatório\n", rc);
+        return 1;
+    }
+    try {
+        grava_arquivos_editor_demo();
+    } catch (const com::failure& f) {
+        std::fprintf(stderr, "zu_instala: %s\n", f.text.c_str());
         return 1;
     }
     const std::string banco = server::caminho_banco_instalacao();

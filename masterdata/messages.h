@@ -37,5 +37,8 @@ inline constexpr char inicializar_interface_relatorios[] = "Falha ao inicializar
 inline constexpr char buscar_nomes_relatorios[] = "Falha ao buscar nome de relatórios.";
 inline constexpr char ler_relatorio_ponto[] = "Falha ao ler relatório.";
 inline constexpr char ler_relatorio[] = "Falha ao ler relatório";
+// The editor server's client (numbered messages of its worker).
+inline constexpr char editor_inicializar[] = "87\t-\tNão Conseguiu inicializar o cliente do servidor de editor!\n ";
+inline constexpr char editor_carregar[] = "88\t-\tNão Conseguiu carregar o editor!\n ";
 
 }  // namespace masterdata::msg

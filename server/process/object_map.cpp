@@ -4,6 +4,7 @@
 
 #include "server/root/CQV_Inicializa.h"
 #include "masterdata/CQVDF_PlanoContas.h"
+#include "masterdata/CQVcEditor.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
 #include "platform/com/class_factory.h"
@@ -13,6 +14,7 @@ namespace server {
 namespace {
 constexpr com::class_entry built_classes[] = {
     com::entry<CQV_Inicializa>(),
+    com::entry<masterdata::CQVcEditor>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
 };
 

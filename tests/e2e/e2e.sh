@@ -63,6 +63,8 @@ registry_dump() {
     local keys=("HKCR\\AppID\\{D7A30002-4C1E-4F5A-8B2D-5A0C3E9F1000}" "HKCR\\AppID\\ZidizUvi.EXE"
                 "HKCR\\ZidizUvi.QV_Inicializa.1" "HKCR\\ZidizUvi.QV_Inicializa"
                 "HKCR\\CLSID\\{D7A3C101-4C1E-4F5A-8B2D-5A0C3E9F1000}"
+                "HKCR\\ZidizUvi.QVcEditor.1" "HKCR\\ZidizUvi.QVcEditor"
+                "HKCR\\CLSID\\{D7A3C119-4C1E-4F5A-8B2D-5A0C3E9F1000}"
                 "HKCR\\TypeLib\\{D7A30001-4C1E-4F5A-8B2D-5A0C3E9F1000}\\1.0\\0\\win64")
     local win_server; win_server=$(winpath "$server")
     for k in "${keys[@]}"; do

@@ -61,5 +61,9 @@ inline constexpr GUID CLSID_PlanoGerencialServer = inhouse_guid(0x116);
 inline constexpr GUID CLSID_LeitorXml = inhouse_guid(0x230);
 // The report-model component (IQVModelosRelatorio, 0x2C0): the models of a module's component.
 inline constexpr GUID CLSID_ModelosRelatorio = inhouse_guid(0x240);
+// 0x200-0x2FF: the maker's other components. Interface ids 0x80 higher, declared in each
+// family's IDL.
+// The editor server (IQVSEditor): a company's text files of a module.
+inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
 
 }  // namespace inhouse

@@ -13,6 +13,7 @@
 #include "platform/inhouse/login/servidores_login.h"
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
 #include "platform/inhouse/xml/LeitorXml.h"
+#include "platform/inhouse/editor/EditorServer.h"
 
 namespace inhouse {
 
@@ -47,6 +48,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_MestreContabilServer, "MestreContabilServer", &MestreContabilServer::create},
     {&CLSID_LeitorXml, "LeitorXml", &LeitorXml::create},
     {&CLSID_ModelosRelatorio, "ModelosRelatorio", &ModelosRelatorio::create},
+    {&CLSID_EditorServer, "EditorServer", &EditorServer::create},
 };
 
 }  // namespace

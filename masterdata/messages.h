@@ -31,4 +31,10 @@ inline constexpr char buscar_plano[] = "Falha ao buscar plano de contas";
 inline constexpr char ler_contas[] = "Falha ao ler contas";
 inline constexpr char busca_nao_feita[] = "Busca ainda não foi feita com essa característica";
 
+// The chart reports.
+inline constexpr char tipo_relatorio_nao_definido[] = "Tipo de relatório não foi definido.";
+inline constexpr char conta_nao_existe[] = "A conta informada não existe.";
+inline constexpr char conta_titulo[] = "Deve ser informada uma conta do tipo 'Título'.";
+inline constexpr char gerar_relatorio[] = "Não foi possível gerar o relatório.";
+
 }  // namespace masterdata::msg

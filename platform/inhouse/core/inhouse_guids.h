@@ -57,4 +57,7 @@ inline constexpr GUID CLSID_BancoServer = inhouse_guid(0x115);
 // The managerial chart's server (IQVDF_Plano over the managerial chart).
 inline constexpr GUID CLSID_PlanoGerencialServer = inhouse_guid(0x116);
 
+// 0x250: the report component, which hands a report server's file back (IQVRelatorio, 0x2D0).
+inline constexpr GUID CLSID_RelatorioComponente = inhouse_guid(0x250);
+
 }  // namespace inhouse

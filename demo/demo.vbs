@@ -71,6 +71,23 @@ MostraModulo "TW_CN_Lancamentos"
 On Error GoTo 0
 
 Mostra ""
+Mostra "-- Relatório do plano de contas (texto de relatório, tipo qvr)"
+Dim relatorio, textoRelatorio
+Set relatorio = raiz.TW_DF_RelatorioPlanoContabil()
+relatorio.SetModelo "Plano de contas"
+relatorio.SetTipo "qvr"
+On Error Resume Next
+textoRelatorio = relatorio.GeraRelatorio()
+If Err.Number <> 0 Then
+    MostraErro "GeraRelatorio"
+Else
+    Mostra "  " & Len(textoRelatorio) & " caracteres; o texto começa com o marcador " & Left(textoRelatorio, 2) & ":"
+    out.Write Mid(textoRelatorio, 3)
+End If
+On Error GoTo 0
+Set relatorio = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

@@ -14,9 +14,9 @@
 #include <oaidl.h>
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/com/unique.h"

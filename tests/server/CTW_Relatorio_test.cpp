@@ -178,6 +178,28 @@ TEST_F(Relatorio, EachFailedStepOfTheReadBackHasItsTextOnBothRoads) {
     }
 }
 
+TEST_F(Relatorio, AMissingReportFileIsAFailedOpening) {
+    const std::string caminho = QVMontaCaminho(QVGetPastaTemporaria(), "zu_relatorio_inexistente.txt");
+    DeleteFileA(caminho.c_str());
+    const com::failure f = falha([&] { CTW_Relatorio::TransfereRelatorio(caminho); });
+    EXPECT_EQ(f.text, "Falha ao inicializar servidor de relatórios.");
+    EXPECT_EQ(f.hr, HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(componente().count("Le"), 0u);
+}
+
+TEST_F(Relatorio, TheSystemsPrinterListIsReadWhole) {
+    // Whatever the machine has installed: every printer listed has a name, and the check either
+    // records a PDF printer or says that there is none.
+    const std::vector<server::impressora> lista = server::impressoras_instaladas();
+    for (const server::impressora& i : lista) EXPECT_FALSE(i.nome.empty());
+    const com::failure f = falha([] { CTW_Relatorio::VerificaImpressoraPDF(); });
+    if (server::impressora_pdf(lista)) {
+        EXPECT_EQ(f.hr, 1);
+    } else {
+        EXPECT_EQ(f.text, "Não há driver PDF instalado.");
+    }
+}
+
 TEST_F(Relatorio, TheWorkersReadBackGivesTheMarkedText) {
     arquivo_teste arquivo("linha 1\r\nlinha 2\r\n");
     BSTR resultado = nullptr;

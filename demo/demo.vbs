@@ -108,6 +108,21 @@ For Each extensao In Array("REL", "FOR")
     On Error GoTo 0
 Next
 Set editor = Nothing
+Mostra "-- Relatório do plano de contas (texto de relatório, tipo qvr)"
+Dim relatorio, textoRelatorio
+Set relatorio = raiz.TW_DF_RelatorioPlanoContabil()
+relatorio.SetModelo "Plano de contas"
+relatorio.SetTipo "qvr"
+On Error Resume Next
+textoRelatorio = relatorio.GeraRelatorio()
+If Err.Number <> 0 Then
+    MostraErro "GeraRelatorio"
+Else
+    Mostra "  " & Len(textoRelatorio) & " caracteres; o texto começa com o marcador " & Left(textoRelatorio, 2) & ":"
+    out.Write Mid(textoRelatorio, 3)
+End If
+On Error GoTo 0
+Set relatorio = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

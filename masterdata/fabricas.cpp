@@ -8,6 +8,8 @@
 #include "masterdata/CTW_DF_PlanoContas.h"
 #include "masterdata/CTW_DF_PlanoContasContabil.h"
 #include "masterdata/CTW_DF_PlanoGerencial.h"
+#include "masterdata/CTW_DF_RelatorioPlanoContabil.h"
+#include "masterdata/CTW_DF_RelatorioPlanoGerencial.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -31,6 +33,8 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_PlanoContas), &cria<CTW_DF_PlanoContas, ITW_DF_PlanoContas>},
     {&__uuidof(ITW_DF_PlanoContasContabil), &cria<CTW_DF_PlanoContasContabil, ITW_DF_PlanoContasContabil>},
     {&__uuidof(ITW_DF_ModelosRelatorios), &cria<CTW_DF_ModelosRelatorios, ITW_DF_ModelosRelatorios>},
+    {&__uuidof(ITW_DF_RelatorioPlanoGerencial), &cria<CTW_DF_RelatorioPlanoGerencial, ITW_DF_RelatorioPlanoGerencial>},
+    {&__uuidof(ITW_DF_RelatorioPlanoContabil), &cria<CTW_DF_RelatorioPlanoContabil, ITW_DF_RelatorioPlanoContabil>},
 };
 }  // namespace
 

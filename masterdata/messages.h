@@ -40,5 +40,10 @@ inline constexpr char ler_relatorio[] = "Falha ao ler relatório";
 // The editor server's client (numbered messages of its worker).
 inline constexpr char editor_inicializar[] = "87\t-\tNão Conseguiu inicializar o cliente do servidor de editor!\n ";
 inline constexpr char editor_carregar[] = "88\t-\tNão Conseguiu carregar o editor!\n ";
+// The chart reports.
+inline constexpr char tipo_relatorio_nao_definido[] = "Tipo de relatório não foi definido.";
+inline constexpr char conta_nao_existe[] = "A conta informada não existe.";
+inline constexpr char conta_titulo[] = "Deve ser informada uma conta do tipo 'Título'.";
+inline constexpr char gerar_relatorio[] = "Não foi possível gerar o relatório.";
 
 }  // namespace masterdata::msg

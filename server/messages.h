@@ -22,4 +22,22 @@ inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não ini
 inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
 inline constexpr char nao_disponivel[] = "Função ainda não disponível.";
 
+// Reports: the type, the read-back of a report file and the PDF road.
+inline constexpr char tipo_relatorio_invalido[] = "Tipo de relatório inválido.";
+inline constexpr char instanciar_servidor_relatorios[] = "Falha ao instanciar servidor de relatórios.";
+inline constexpr char inicializar_servidor_relatorios[] = "Falha ao inicializar servidor de relatórios.";
+inline constexpr char transferir_relatorio[] = "Falha ao transferir conteúdo do relatório.";
+inline constexpr char sem_driver_pdf[] = "Não há driver PDF instalado.";
+inline constexpr char verificar_driver_pdf[] = "Falha ao verificar Drive de PDF";
+inline constexpr char gravar_impressora_pdf[] = "Não foi possível registrar a impressora de PDF.";
+inline constexpr char gravar_relatorio_pdf[] = "Não foi possível gravar o relatório na pasta de relatórios.";
+inline constexpr char gerar_pdf[] = "Falha ao gerar o PDF do relatório.";
+inline constexpr char pdf_nao_gerado[] = "O arquivo PDF do relatório não foi gerado.";
+inline constexpr char ler_pdf[] = "Falha ao ler o arquivo PDF do relatório.";
+// The worker objects' read-back.
+inline constexpr char instanciar_componente_relatorios[] = "Falha ao instancia componente de relatórios";
+inline constexpr char inicializar_componente_relatorio[] =
+    "Falha ao inicializar componente de relatório, arquivo temporário '%s'";
+inline constexpr char trasferir_relatorio[] = "Falha ao trasferir conteúdo do relatório";
+
 }  // namespace server::msg

@@ -8,7 +8,11 @@
 //         VerificaInicializado();            // message 1, 0x800A0001, before Inicializa
 //         ... m_sEmpresa, m_iUsuario, m_lNumeroSessao ...
 //     }
+#include <windows.h>
+#include <oaidl.h>
+
 #include <source_location>
+#include <string>
 
 #include "server/root/CTW_Inicializa.h"
 
@@ -23,7 +27,11 @@ public:
     // worker has no session.
     void VerificaInicializado(std::source_location where = std::source_location::current()) const;
 
-    // TODO: TransfereRelatorio (the workers' report read-back) joins with the report component.
+    // The workers' read-back of a report file: its text (ANSI to UTF-16) marked "*#", as the
+    // report classes' (CTW_Relatorio::TransfereRelatorio), with the workers' texts reported with
+    // the caller's class and interface. The file stays the caller's.
+    static HRESULT TransfereRelatorio(const std::string& arquivo, BSTR* pResultado, REFCLSID clsid,
+                                      REFIID iid) noexcept;
 };
 
 }  // namespace server

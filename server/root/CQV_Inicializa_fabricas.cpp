@@ -16,6 +16,8 @@ class CTW_DF_PlanoCFRT;
 class CTW_DF_PlanoContas;
 class CTW_DF_PlanoContasContabil;
 class CTW_DF_ModelosRelatorios;
+class CTW_DF_RelatorioPlanoGerencial;
+class CTW_DF_RelatorioPlanoContabil;
 }  // namespace masterdata
 
 namespace server {
@@ -111,11 +113,11 @@ HRESULT CQV_Inicializa::TW_DF_TabelasPreco(ITW_DF_TabelasPreco** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_RelatorioPlanoGerencial(ITW_DF_RelatorioPlanoGerencial** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_RelatorioPlanoGerencial>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_RelatorioPlanoContabil(ITW_DF_RelatorioPlanoContabil** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_RelatorioPlanoContabil>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_ListaFiliais(ITW_DF_ListaFiliais** pp) noexcept {

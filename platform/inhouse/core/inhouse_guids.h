@@ -65,5 +65,7 @@ inline constexpr GUID CLSID_ModelosRelatorio = inhouse_guid(0x240);
 // family's IDL.
 // The editor server (IQVSEditor): a company's text files of a module.
 inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
+// 0x250: the report component, which hands a report server's file back (IQVRelatorio, 0x2D0).
+inline constexpr GUID CLSID_RelatorioComponente = inhouse_guid(0x250);
 
 }  // namespace inhouse

@@ -11,9 +11,10 @@
 #include "platform/inhouse/cache/servidores_cache.h"
 #include "platform/inhouse/cfrt/servidores_cfrt.h"
 #include "platform/inhouse/login/servidores_login.h"
-#include "platform/inhouse/modelos/ModelosRelatorio.h"
-#include "platform/inhouse/xml/LeitorXml.h"
 #include "platform/inhouse/editor/EditorServer.h"
+#include "platform/inhouse/modelos/ModelosRelatorio.h"
+#include "platform/inhouse/relatorios/RelatorioComponente.h"
+#include "platform/inhouse/xml/LeitorXml.h"
 
 namespace inhouse {
 
@@ -49,6 +50,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_LeitorXml, "LeitorXml", &LeitorXml::create},
     {&CLSID_ModelosRelatorio, "ModelosRelatorio", &ModelosRelatorio::create},
     {&CLSID_EditorServer, "EditorServer", &EditorServer::create},
+    {&CLSID_RelatorioComponente, "RelatorioComponente", &RelatorioComponente::create},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "base/CQVChaveRegistro.h"
 
 #include <atomic>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -8,6 +9,10 @@ namespace {
 constexpr REGSAM acesso_leitura = KEY_READ;                  // 0x20019
 constexpr REGSAM acesso_gravacao = KEY_READ | KEY_WRITE;     // 0x2001F
 constexpr REGSAM acesso_criacao = KEY_ALL_ACCESS;            // 0xF003F
+
+// Names a test's redirection to the programs it starts.
+constexpr char inherited_redirect_variable[] = "ZIDIZUVI_REGISTRO_TESTE";
+constexpr char tests_root[] = "Software\\ZidizUviTests\\";
 
 std::atomic<HKEY> g_machine_redirect{nullptr};
 std::atomic<HKEY> g_user_redirect{nullptr};
@@ -298,7 +303,7 @@ void QVListaPortasSeriais(std::vector<std::string>& portas) {
 }
 
 qv_registry_redirect::qv_registry_redirect(const std::string& name) {
-    m_base = "Software\\ZidizUviTests\\" + name + "-" + std::to_string(GetCurrentProcessId());
+    m_base = tests_root + name + "-" + std::to_string(GetCurrentProcessId());
     RegDeleteTreeA(HKEY_CURRENT_USER, m_base.c_str());
     m_machine_path = m_base + "\\HKLM";
     RegCreateKeyExA(HKEY_CURRENT_USER, m_machine_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -307,6 +312,29 @@ qv_registry_redirect::qv_registry_redirect(const std::string& name) {
                     &m_user, nullptr);
     g_machine_redirect.store(m_machine);
     g_user_redirect.store(m_user);
+    SetEnvironmentVariableA(inherited_redirect_variable, m_base.c_str());
+}
+
+qv_registry_redirect* qv_registry_redirect::adopt_inherited() {
+    char base[512];
+    const DWORD length = GetEnvironmentVariableA(inherited_redirect_variable, base, sizeof base);
+    if (length == 0 || length >= sizeof base) return nullptr;
+    // Only a tree that a test made: the variable cannot point this program anywhere else.
+    if (std::strncmp(base, tests_root, sizeof tests_root - 1) != 0) return nullptr;
+    auto* adopted = new qv_registry_redirect;
+    adopted->m_owner = false;
+    adopted->m_base = base;
+    adopted->m_machine_path = adopted->m_base + "\\HKLM";
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, adopted->m_machine_path.c_str(), 0, KEY_ALL_ACCESS, &adopted->m_machine) !=
+            ERROR_SUCCESS ||
+        RegOpenKeyExA(HKEY_CURRENT_USER, (adopted->m_base + "\\HKCU").c_str(), 0, KEY_ALL_ACCESS, &adopted->m_user) !=
+            ERROR_SUCCESS) {
+        delete adopted;
+        return nullptr;
+    }
+    g_machine_redirect.store(adopted->m_machine);
+    g_user_redirect.store(adopted->m_user);
+    return adopted;
 }
 
 qv_registry_redirect::~qv_registry_redirect() {
@@ -314,5 +342,7 @@ qv_registry_redirect::~qv_registry_redirect() {
     g_user_redirect.store(nullptr);
     if (m_machine) RegCloseKey(m_machine);
     if (m_user) RegCloseKey(m_user);
+    if (!m_owner) return;
+    SetEnvironmentVariableA(inherited_redirect_variable, nullptr);
     RegDeleteTreeA(HKEY_CURRENT_USER, m_base.c_str());
 }

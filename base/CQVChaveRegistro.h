@@ -82,10 +82,14 @@ void QVListaPortasSeriais(std::vector<std::string>& portas);
 // For tests: while one lives, this process's HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER (of the
 // local machine, as the helpers above reach them) are keys below
 // HKEY_CURRENT_USER\Software\ZidizUviTests\<name>-<process id>, so that parallel tests and the
-// real installation do not meet. The tree is deleted when it ends.
+// real installation do not meet. The tree is deleted when it ends. Programs this process starts
+// while it lives inherit it (through their environment) when they adopt it.
 class qv_registry_redirect {
 public:
     explicit qv_registry_redirect(const std::string& name);
+    // For a program started by a test: takes on the redirection of the process that started it,
+    // when there is one, without deleting it at the end.
+    static qv_registry_redirect* adopt_inherited();
     ~qv_registry_redirect();
     qv_registry_redirect(const qv_registry_redirect&) = delete;
     qv_registry_redirect& operator=(const qv_registry_redirect&) = delete;
@@ -93,8 +97,10 @@ public:
     const std::string& machine_path() const { return m_machine_path; }
 
 private:
+    qv_registry_redirect() = default;
     std::string m_base;
     std::string m_machine_path;
     HKEY m_machine = nullptr;
     HKEY m_user = nullptr;
+    bool m_owner = true;
 };

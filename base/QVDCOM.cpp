@@ -168,7 +168,8 @@ DWORD qv_tempo_limite_espera_ms() {
     return seconds * 1000;
 }
 
-HRESULT qv_executa_capturando(const std::string& command_line, DWORD time_limit_ms, std::string& output) {
+HRESULT qv_executa_capturando(const std::string& command_line, DWORD time_limit_ms, std::string& output,
+                              DWORD* exit_code) {
     output.clear();
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     com::unique_handle read_end, write_end;
@@ -218,7 +219,10 @@ HRESULT qv_executa_capturando(const std::string& command_line, DWORD time_limit_
     }
     drain(read_end.get(), output);
     if (job) TerminateJobObject(job.get(), 0);   // whatever it left running
-    if (!timed_out) return S_OK;
+    if (!timed_out) {
+        if (exit_code && !GetExitCodeProcess(process_handle.get(), exit_code)) return last_error_hr();
+        return S_OK;
+    }
     char note[400];
     std::snprintf(note, sizeof note, "\r\nO comando \"%.300s\" não terminou em %lu segundos e foi encerrado.\r\n",
                   command_line.c_str(), static_cast<unsigned long>((time_limit_ms + 999) / 1000));

@@ -93,8 +93,10 @@ DWORD qv_tempo_limite_espera_ms();
 // Runs a command line hidden with its standard output and error in a pipe that is drained while
 // it runs, so a chatty program cannot block on a full pipe. Past time_limit_ms the program (and
 // whatever it started) is ended and the answer is HRESULT_FROM_WIN32(ERROR_TIMEOUT). At most the
-// first 1 MiB of output is kept. `output` receives the bytes as printed.
-HRESULT qv_executa_capturando(const std::string& command_line, DWORD time_limit_ms, std::string& output);
+// first 1 MiB of output is kept. `output` receives the bytes as printed; `exit_code`, when given,
+// the program's exit code (set only when the program ended by itself).
+HRESULT qv_executa_capturando(const std::string& command_line, DWORD time_limit_ms, std::string& output,
+                              DWORD* exit_code = nullptr);
 
 // For tests: while one lives, QVReportaEvento hands its entries here instead of the event log.
 class qv_event_report_capture {

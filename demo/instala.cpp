@@ -1,7 +1,7 @@
 // zu_instala ROOT MESSAGES: writes the demo installation (folders below ROOT, the registry values
-// that point at them, the message files copied from MESSAGES) and its data store, seeded with the
-// demo company. An existing store is replaced. This is the only program that makes a store: the
-// server opens the one the installation names and never creates one.
+// that point at them, the message files copied from MESSAGES), its data store, seeded with the
+// demo company, and the PDF printer. An existing store is replaced. This is the only program that
+// makes a store: the server opens the one the installation names and never creates one.
 // The demo report models go into the reports folder and the demo company's editor files into
 // its company folders.
 #include <windows.h>
@@ -15,6 +15,7 @@
 #include "demo/modelos_demo.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
+#include "platform/inhouse/core/impressora_pdf.h"
 #include "platform/inhouse/core/installation.h"
 #include "server/holders/dados_instalacao.h"
 
@@ -48,6 +49,11 @@ int main(int argc, char** argv) {
         inhouse::create_demo_store(com::ansi_to_utf8(banco));
     } catch (const com::failure& f) {
         std::fprintf(stderr, "zu_instala: %s\n", f.text.c_str());
+        return 1;
+    }
+    // The PDF printer the reports are printed through, the user's default when there is none.
+    if (LONG rc = inhouse::instala_impressora_pdf(true); rc != ERROR_SUCCESS) {
+        std::fprintf(stderr, "zu_instala: erro %ld ao instalar a impressora PDF\n", rc);
         return 1;
     }
     std::printf("instalação em %s, dados em %s\n", argv[1], banco.c_str());

@@ -122,10 +122,6 @@ HRESULT CQV_Inicializa::get_PossuiTavonGED(VARIANT_BOOL* pVal) noexcept {
     return pendente(pVal);
 }
 
-HRESULT CQV_Inicializa::VerificaImpressoraPadrao(VARIANT_BOOL* pvbExiste) noexcept {
-    return pendente(pvbExiste);
-}
-
 HRESULT CQV_Inicializa::GetTimeout(INT* piTimeout) noexcept {
     return pendente(piTimeout);
 }

@@ -7,6 +7,7 @@
 #include "base/QVCaminhos.h"
 #include "base/QVInstalacao.h"
 #include "platform/com/text.h"
+#include "platform/inhouse/core/impressora_pdf.h"
 #include "platform/inhouse/core/installation.h"
 
 std::string qv_demo_installation_folder() {
@@ -28,6 +29,10 @@ qv_test_installation::qv_test_installation(const std::string& name, std::vector<
     qv_installation inst{m_root, std::move(companies), qv_demo_installation_folder() + "Mensagens"};
     if (LONG rc = qv_write_installation(inst); rc != 0)
         throw std::runtime_error("test installation could not be written: error " + std::to_string(rc));
+    // The PDF printer lives in the prefix's own registry (the spooler reads no redirection); the
+    // default printer is left alone, for the tests that change it.
+    if (LONG rc = inhouse::instala_impressora_pdf(false); rc != 0)
+        throw std::runtime_error("test PDF printer could not be installed: error " + std::to_string(rc));
 }
 
 qv_test_installation::~qv_test_installation() { QVApagaPasta(m_root); }

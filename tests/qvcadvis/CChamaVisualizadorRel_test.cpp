@@ -110,6 +110,23 @@ TEST_F(ChamaVisualizador, CadaFalhaDaUmHresultEUmTexto) {
     }
 }
 
+TEST_F(ChamaVisualizador, SemRelatorioOuSemPdfOVisualizadorRecusa) {
+    registra_impressora("ZidizUvi PDF");
+    const struct {
+        const char* nome;
+        bool sem_relatorio, sem_pdf;
+    } casos[] = {{"sem relatório", true, false}, {"sem PDF", false, true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        CChamaVisualizadorRel v;
+        v.SetAcaoEnum(8);
+        v.SetRelatorio(c.sem_relatorio ? "" : m_relatorio);
+        v.SetParametroAcao(c.sem_pdf ? "" : m_pdf);
+        EXPECT_EQ(v.Executa(), E_INVALIDARG);
+        EXPECT_EQ(v.Erro(), "Relatório ou arquivo PDF não informado ao visualizador de relatórios.");
+    }
+}
+
 TEST_F(ChamaVisualizador, UmaExecucaoBemSucedidaLimpaOErroDaAnterior) {
     registra_impressora(nullptr);
     CChamaVisualizadorRel v;

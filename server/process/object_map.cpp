@@ -4,6 +4,7 @@
 
 #include "server/root/CQV_Inicializa.h"
 #include "masterdata/CQVDF_PlanoContas.h"
+#include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
 #include "platform/com/class_factory.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr com::class_entry built_classes[] = {
     com::entry<CQV_Inicializa>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
+    com::entry<CQVHashTable>(),
 };
 
 constexpr bool in_table_order() {

@@ -10,6 +10,7 @@
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/cache/servidores_cache.h"
 #include "platform/inhouse/cfrt/servidores_cfrt.h"
+#include "platform/inhouse/login/servidor_filial.h"
 #include "platform/inhouse/login/servidores_login.h"
 
 namespace inhouse {
@@ -43,6 +44,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_UsuarioServer, "UsuarioServer", &UsuarioServer::create},
     {&CLSID_UsuarioFilialServer, "UsuarioFilialServer", &UsuarioFilialServer::create},
     {&CLSID_MestreContabilServer, "MestreContabilServer", &MestreContabilServer::create},
+    {&CLSID_FilialServer, "FilialServer", &FilialServer::create},
 };
 
 }  // namespace

@@ -82,7 +82,7 @@ Sub MostraRaiz()
            ", comercial " & raiz.PossuiTavonComercial & ", GED " & raiz.PossuiTavonGED
     Set usuarios = raiz.BuscaUsuarios()
     nomes = ""
-    For i = 0 To usuarios.Size - 1
+    For i = 0 To CLng(usuarios.Size) - 1
         Set u = usuarios.GetItem(i)
         nomes = nomes & " " & u.Posicao & "=" & u.Apelido & ";"
     Next

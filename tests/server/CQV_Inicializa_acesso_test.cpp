@@ -31,6 +31,7 @@ protected:
     }
     inhouse::fault_plan& usuarios() { return servidor(inhouse::CLSID_UsuarioServer); }
 
+public:   // the failure rows' scripts
     void falha_criacao() { criacao(inhouse::CLSID_UsuarioServer).answer("CreateInstance", {E_OUTOFMEMORY}); }
     void falha_inicializacao() { usuarios().answer("Inicializa", {E_ACCESSDENIED}); }
     void falha_registro_geral() { usuarios().answer("LeRegistroGeral", {E_ACCESSDENIED}); }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,8 @@ protected:
 };
 
 TEST_F(BuscaUsuariosTest, ListsTheCompanysUsersWithTheirShortNames) {
-    sql("UPDATE usuario SET apelido = 'Usuário Ótimo' WHERE numero = 2");
+    // The store takes UTF-8; this file's literals are CP1252.
+    sql(com::ansi_to_utf8("UPDATE usuario SET apelido = 'Usuário Ótimo' WHERE numero = 2"));
     auto raiz = regional();
     com::com_ptr<IResultadoBuscaUsuarios> resultado;
     ASSERT_EQ(raiz->BuscaUsuarios(resultado.put()), S_OK);

@@ -1,6 +1,7 @@
 ' The root object's answers about rights, users, modules and the company, for the demo company's
 ' administrator (every right) and for its regional representative (a few rights), and a filter
-' table. The installation's folder is written as <INSTALACAO>.
+' table. The installation's folder is written as <INSTALACAO>. The list's numbers are unsigned
+' 16-bit values, which VBScript takes only through a conversion (CLng) for arithmetic.
 Option Explicit
 Dim fso, out, raiz, r, instalacao
 Set fso = CreateObject("Scripting.FileSystemObject")
@@ -58,7 +59,7 @@ Sub Mostra(usuario, senha)
     Next
     Set usuarios = raiz.BuscaUsuarios()
     out.WriteLine "  BuscaUsuarios: " & TypeName(usuarios) & " Size=" & usuarios.Size
-    For i = 0 To usuarios.Size - 1
+    For i = 0 To CLng(usuarios.Size) - 1
         Set u = usuarios.GetItem(i)
         out.WriteLine "    " & TypeName(u) & " " & u.Posicao & " [" & u.Apelido & "]"
     Next
@@ -67,7 +68,7 @@ Sub Mostra(usuario, senha)
     Set u = usuarios.GetItemByUsu(77)
     out.WriteLine "    GetItemByUsu(77) Is Nothing=" & (u Is Nothing)
     On Error Resume Next
-    Set u = usuarios.GetItem(usuarios.Size)
+    Set u = usuarios.GetItem(CLng(usuarios.Size))
     If Err.Number <> 0 Then Erro "GetItem(Size)"
     On Error GoTo 0
     raiz.Finaliza

@@ -123,6 +123,41 @@ Else
 End If
 On Error GoTo 0
 Set relatorio = Nothing
+Mostra "-- O que a página pergunta ao objeto raiz"
+Sub MostraRaiz()
+    Dim usuarios, i, u, nomes
+    Mostra "  Usuário " & raiz.m_iUsuario & ", representante na posição " & raiz.PosicaoRepresentante
+    Mostra "  Pode gravar clientes (DF 58): " & raiz.PossuiAcesso("DF", 58) & _
+           "; fornecedores (DF 60): " & raiz.PossuiAcesso("DF", 60) & "; pedidos (FT 1): " & raiz.PossuiAcesso("FT", 1)
+    Mostra "  Módulos em uso: contábil " & raiz.PossuiTavonContabil & ", gerenciador " & raiz.PossuiTavonGerenciador & _
+           ", financeiro " & raiz.PossuiTavonFinanceiro & ", estoque " & raiz.PossuiTavonEstoque & _
+           ", comercial " & raiz.PossuiTavonComercial & ", GED " & raiz.PossuiTavonGED
+    Set usuarios = raiz.BuscaUsuarios()
+    nomes = ""
+    For i = 0 To CLng(usuarios.Size) - 1
+        Set u = usuarios.GetItem(i)
+        nomes = nomes & " " & u.Posicao & "=" & u.Apelido & ";"
+    Next
+    Mostra "  Usuários (" & usuarios.Size & "):" & nomes
+    Mostra "  Índices: " & raiz.Indices
+    Mostra "  Logotipo: " & raiz.CaminhoLogotipo
+    Mostra "  Página da empresa: " & raiz.HomepageEmpresa
+    Mostra "  Categorias: " & raiz.GetNomeCategoria(1) & ", " & raiz.GetNomeCategoria(2) & ", " & raiz.GetNomeCategoria(3)
+    Mostra "  Relatórios em " & raiz.DiretorioRelatorios & "; tempo limite " & raiz.GetTimeout() & " s"
+End Sub
+Entra "Administrador", "DEMO", "ADMIN", "admin123"
+MostraRaiz
+Entra "Representante regional", "DEMO", "REGIONAL", "regional1"
+MostraRaiz
+On Error Resume Next
+Dim acesso
+acesso = raiz.PossuiAcesso("MODULO", 1)
+If Err.Number <> 0 Then MostraErro "Código de módulo longo demais"
+On Error GoTo 0
+Dim filtro
+Set filtro = CreateObject("ZidizUvi.QVHashTable")
+filtro.SetAt "filial", "2"
+Mostra "  Filtro (ZidizUvi.QVHashTable): FILIAL = " & filtro.GetAt("FILIAL")
 
 Mostra ""
 Mostra "-- Fim da sessão"

@@ -21,6 +21,22 @@ inline constexpr char banco_inutilizavel[] = "O banco de dados da instalação n
 inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
 inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
 inline constexpr char nao_disponivel[] = "Função ainda não disponível.";
+// The root object's questions about rights, users and the company.
+inline constexpr char modulo_longo[] = "O código do módulo tem mais de 5 caracteres.";
+inline constexpr char erro_servidor_usuarios[] = "Falhar ao instanciar servidor de usuários.";
+inline constexpr char erro_registro_geral_usuario[] = "Falha ao ler o registro geral do usuário.";
+inline constexpr char erro_direito_usuario[] = "Falha ao consultar o direito do usuário.";
+inline constexpr char erro_resultado_usuarios[] = "Falha ao instanciar resultado da busca de usuário.";
+inline constexpr char erro_carregar_usuarios[] = "Falha ao carregar usuários.";
+inline constexpr char posicao_usuario_invalida[] = "Posição de usuário inválida.";
+inline constexpr char erro_buscar_mestre[] = "Falha ao buscar o mestre.";
+inline constexpr char erro_ler_logotipo[] = "Falha ao ler logotipo.";
+inline constexpr char erro_ler_filial[] = "Falha ao ler filial.";
+inline constexpr char erro_servidor_categorias[] = "Falha ao instanciar servidor de categorias.";
+inline constexpr char erro_inicializar_categorias[] = "Falha ao inicializar servidor de categorias.";
+inline constexpr char erro_ler_categoria[] = "Falha ao ler categoria.";
+// A filter that is not a table of this server.
+inline constexpr char filtro_estrangeiro[] = "O filtro não é uma tabela ZidizUvi.QVHashTable deste servidor.";
 
 // Reports: the type, the read-back of a report file and the PDF road.
 inline constexpr char tipo_relatorio_invalido[] = "Tipo de relatório inválido.";

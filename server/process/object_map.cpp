@@ -5,6 +5,7 @@
 #include "server/root/CQV_Inicializa.h"
 #include "masterdata/CQVDF_PlanoContas.h"
 #include "masterdata/CQVcEditor.h"
+#include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
 #include "platform/com/class_factory.h"
@@ -16,6 +17,7 @@ constexpr com::class_entry built_classes[] = {
     com::entry<CQV_Inicializa>(),
     com::entry<masterdata::CQVcEditor>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
+    com::entry<CQVHashTable>(),
 };
 
 constexpr bool in_table_order() {

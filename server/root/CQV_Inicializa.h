@@ -30,7 +30,10 @@ public:
     HRESULT STDMETHODCALLTYPE get_m_lNumeroSessao(LONG* pVal) noexcept override;
     HRESULT STDMETHODCALLTYPE get_m_bInicializado(LONG* pVal) noexcept override;
 
-    // Members whose behaviour is not built yet (CQV_Inicializa_pendentes.cpp).
+    // Rights and users (CQV_Inicializa_acesso.cpp, CQV_Inicializa_usuarios.cpp), the session's
+    // settings and module flags (CQV_Inicializa_propriedades.cpp), the company's data
+    // (CQV_Inicializa_empresa.cpp); the members not built yet answer from
+    // CQV_Inicializa_pendentes.cpp.
     HRESULT STDMETHODCALLTYPE PossuiAcesso(BSTR modulo, LONG controle, VARIANT_BOOL* pvbAcesso) noexcept override;
     HRESULT STDMETHODCALLTYPE BuscaUsuarios(IResultadoBuscaUsuarios** ppResultado) noexcept override;
     HRESULT STDMETHODCALLTYPE get_PosicaoRepresentante(LONG* pVal) noexcept override;
@@ -144,6 +147,8 @@ private:
     // One creation road for every factory: Classe is the module class, or a stand-in for one not built.
     template <class Classe, class Itf>
     HRESULT fabrica(Itf** ppObjeto) noexcept;
+    // A module flag: the byte of TIPOS_VEVUREZE at `byte`, non-zero meaning the module is in use.
+    HRESULT flag_modulo(size_t byte, VARIANT_BOOL* pVal) noexcept;
     // The answer of a member not built yet.
     template <class... Saida>
     HRESULT pendente(Saida*... saidas) noexcept;

@@ -14,22 +14,6 @@ HRESULT CQV_Inicializa::pendente(Saida*... saidas) noexcept try {
     return report();
 }
 
-HRESULT CQV_Inicializa::PossuiAcesso(BSTR, LONG, VARIANT_BOOL* pvbAcesso) noexcept {
-    return pendente(pvbAcesso);
-}
-
-HRESULT CQV_Inicializa::BuscaUsuarios(IResultadoBuscaUsuarios** ppResultado) noexcept {
-    return pendente(ppResultado);
-}
-
-HRESULT CQV_Inicializa::get_PosicaoRepresentante(LONG* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_DiretorioRelatorios(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
 HRESULT CQV_Inicializa::InicializaCotacao(BSTR) noexcept {
     return pendente();
 }
@@ -38,15 +22,7 @@ HRESULT CQV_Inicializa::get_CotacaoWeb(ICotacaoWeb** pVal) noexcept {
     return pendente(pVal);
 }
 
-HRESULT CQV_Inicializa::get_PossuiTavonContabil(VARIANT_BOOL* pVal) noexcept {
-    return pendente(pVal);
-}
-
 HRESULT CQV_Inicializa::get_ConexaoAtTec(IWebGE_ConexaoAtTec** pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_PossuiTavonGerenciador(VARIANT_BOOL* pVal) noexcept {
     return pendente(pVal);
 }
 
@@ -74,10 +50,6 @@ HRESULT CQV_Inicializa::FN_FluxoCaixaRel(IQVHashTable*, BSTR* pbsRelatorio) noex
     return pendente(pbsRelatorio);
 }
 
-HRESULT CQV_Inicializa::get_PossuiTavonFinanceiro(VARIANT_BOOL* pVal) noexcept {
-    return pendente(pVal);
-}
-
 HRESULT CQV_Inicializa::get_DataInferiorMovimentacao(BSTR* pVal) noexcept {
     return pendente(pVal);
 }
@@ -86,48 +58,12 @@ HRESULT CQV_Inicializa::get_DataSuperiorMovimentacao(BSTR* pVal) noexcept {
     return pendente(pVal);
 }
 
-HRESULT CQV_Inicializa::get_Indices(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_CaminhoLogotipo(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_HomepageEmpresa(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::GetNomeCategoria(LONG, BSTR* pbsNome) noexcept {
-    return pendente(pbsNome);
-}
-
 HRESULT CQV_Inicializa::FT_OperacoesComerciais(IOperacoesComerciais** ppOperacoes) noexcept {
     return pendente(ppOperacoes);
 }
 
 HRESULT CQV_Inicializa::FT_AgendamentoVisitas(IAgendamentoVisitas** ppAgendamentos) noexcept {
     return pendente(ppAgendamentos);
-}
-
-HRESULT CQV_Inicializa::get_PossuiTavonEstoque(VARIANT_BOOL* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_PossuiTavonComercial(VARIANT_BOOL* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_PossuiTavonGED(VARIANT_BOOL* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::GetTimeout(INT* piTimeout) noexcept {
-    return pendente(piTimeout);
-}
-
-HRESULT CQV_Inicializa::IsDebugDev(VARIANT_BOOL* pvbDebug) noexcept {
-    return pendente(pvbDebug);
 }
 
 HRESULT CQV_Inicializa::TW_FT_PosicaoProdutos(IQVHashTable*, ITW_FT_PosicaoProdutos** ppPosicao) noexcept {

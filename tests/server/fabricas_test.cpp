@@ -84,9 +84,9 @@ TEST(Fabricas, MembersNotBuiltAnswerNotImplementedWithTheirOutValuesEmptied) {
     auto root = com::make<CQV_Inicializa>();
     const std::string nao_disponivel = "Função ainda não disponível.";
 
-    VARIANT_BOOL acesso = VARIANT_TRUE;
-    EXPECT_EQ(root->PossuiAcesso(com::to_bstr(std::string("DF")).get(), 58, &acesso), E_NOTIMPL);
-    EXPECT_EQ(acesso, VARIANT_FALSE);
+    auto* operacoes = reinterpret_cast<IOperacoesComerciais*>(0x1234);
+    EXPECT_EQ(root->FT_OperacoesComerciais(&operacoes), E_NOTIMPL);
+    EXPECT_EQ(operacoes, nullptr);
     EXPECT_EQ(last_error(), nao_disponivel);
 
     BSTR relatorio = SysAllocString(L"antes");

@@ -40,6 +40,56 @@ HRESULT CConexaoCategoria::Inicializa(const CQVString& empresa, WORD usuario, lo
     return InicializaComum(empresa, usuario, sessao, "cadastro=" + std::to_string(static_cast<int>(tipo)));
 }
 
+const CLSID* CConexaoFilial::ClasseServidor() const noexcept { return &inhouse::CLSID_FilialServer; }
+
+HRESULT CConexaoFilial::CriaServidor() {
+    if (GetServidor()) return S_OK;
+    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
+    IQVCN_Filial* s = GetServidor();
+    if (!s) return E_UNEXPECTED;
+    try {
+        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
+        if (FAILED(hr)) Finaliza();
+        return hr;
+    } catch (...) {
+        Finaliza();
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CConexaoFilial::servidor(IQVCN_Filial*& s) {
+    s = GetServidor();
+    if (s) return S_OK;
+    if (HRESULT hr = CriaServidor(); FAILED(hr)) return hr;
+    s = GetServidor();
+    return s ? S_OK : E_UNEXPECTED;
+}
+
+HRESULT CConexaoFilial::Le(long posicao, inhouse::REG_FILIAL* filial) {
+    if (!filial) return E_POINTER;
+    IQVCN_Filial* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    QV_FILIAL_4818 lido{};
+    const HRESULT hr = s->LeFilial(static_cast<LONG>(posicao), &lido);
+    if (SUCCEEDED(hr)) *filial = inhouse::de_bloco<inhouse::REG_FILIAL>(lido);
+    return hr;
+}
+
+HRESULT CConexaoFilial::LeLogotipo(long filial, int opcao, CQVString& caminho) {
+    IQVCN_Filial* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    com::unique_bstr lido;
+    const HRESULT hr = s->LeLogotipo(static_cast<LONG>(filial), opcao, lido.put());
+    if (SUCCEEDED(hr)) {
+        try {
+            caminho = com::from_bstr(lido.get());
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+    }
+    return hr;
+}
+
 const CLSID* CConexaoPlano::ClasseServidor() const noexcept { return &inhouse::CLSID_PlanoServer; }
 const CLSID* CConexaoPlanoGerencial::ClasseServidor() const noexcept { return &inhouse::CLSID_PlanoGerencialServer; }
 

@@ -5,18 +5,39 @@
 // destruction); each register's own reads join its class as the objects that use them are built.
 // CConexaoUsuario has its own header.
 #include "inhouse_cfrt.h"
+#include "inhouse_login.h"
 #include "platform/inhouse/acesso/CConexaoServidor.h"
 #include "platform/inhouse/cfrt/QVCFRT.h"
+#include "platform/inhouse/login/registros_filial.h"
 
 // The kind of register a category connection serves.
 enum TipoCadastro : int {};
 
-// Branches.
+// Branches. CriaServidor creates the branch server and initialises it with the connection's
+// session; the reads create it when it is missing.
 class CConexaoFilial : public CConexaoServidor {
 public:
     using CConexaoServidor::Inicializa;
     HRESULT Inicializa(const CQVString& empresa, WORD usuario, long sessao, bool todas);
     const char* NomeClasse() const noexcept override { return "CConexaoFilial"; }
+
+    // Hides the base's: a branch server handed out is always initialised; a failed
+    // initialisation drops the server again.
+    HRESULT CriaServidor();
+    // The branch server, or null before CriaServidor; no reference is added.
+    IQVCN_Filial* GetServidor() const noexcept { return static_cast<IQVCN_Filial*>(GetInterface()); }
+
+    // The branch at a register position into `filial` (left as given on a failure).
+    HRESULT Le(long posicao, inhouse::REG_FILIAL* filial);
+    // The logo of a branch (-1: the company's); `opcao` 1 asks for the full path.
+    HRESULT LeLogotipo(long filial, int opcao, CQVString& caminho);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVCN_Filial); }
+
+private:
+    HRESULT servidor(IQVCN_Filial*& s);
 };
 
 // A chart of accounts. The chart kind and the two options are fixed per caller. CriaServidor

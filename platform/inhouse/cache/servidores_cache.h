@@ -1,8 +1,8 @@
 #pragma once
 // Stand-ins of the data servers that the process-wide cache creates and initialises (the
-// accounting master, slot 1, is the login's: servidores_login.h). What each
-// one does beyond its initialisation comes with the objects that call it; until then every other
-// entry answers E_NOTIMPL. The initialisation is recorded in the fault plan as text: company,
+// accounting master, slot 1, is the login's: servidores_login.h). What each one does beyond its
+// initialisation comes with the objects that call it (servidores_cache.cpp); until then every
+// other entry answers E_NOTIMPL. The initialisation is recorded in the fault plan as text: company,
 // user and session (and the trailing value) for the BSTR forms, the record's bytes in hex
 // ("bytes=00 1A ...") for the records passed by value.
 #include "inhouse_cache.h"
@@ -48,7 +48,8 @@ private:
 class CategoriasServer final : public servidor_registro_sessao<CategoriasServer, IQVDF_Categorias, QV_SESSAO_36> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
-    ZU_RESERVADO(03) ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
+    HRESULT STDMETHODCALLTYPE LeCategoria(LONG posicao, QV_CATEGORIA_80* categoria) noexcept override;
+    ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
 
 private:
     ~CategoriasServer() override = default;   // objects come only from com::make
@@ -81,7 +82,8 @@ private:
 class MestreServer final : public servidor_partes_sessao<MestreServer, IQVDF_Mestre> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
-    ZU_RESERVADO(03) ZU_RESERVADO(04)
+    HRESULT STDMETHODCALLTYPE LeMestre(QV_MESTRE_1324* mestre) noexcept override;
+    ZU_RESERVADO(04)
 
 private:
     ~MestreServer() override = default;   // objects come only from com::make

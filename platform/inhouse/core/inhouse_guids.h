@@ -15,6 +15,7 @@ inline constexpr GUID CLSID_EmpresaServer = inhouse_guid(0x001);
 // declared in inhouse.idl (__uuidof reaches them).
 inline constexpr GUID CLSID_UsuarioServer = inhouse_guid(0x002);          // IQVUsuarios
 inline constexpr GUID CLSID_UsuarioFilialServer = inhouse_guid(0x003);    // IQVUsuarioFilial
+inline constexpr GUID CLSID_FilialServer = inhouse_guid(0x004);           // IQVCN_Filial
 
 // 0xE00-0xEFF: the framework's own.
 // The proving stand-in (its interface IProvaServer, D7A3EE01, is declared in inhouse.idl).

@@ -10,6 +10,7 @@
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/cache/servidores_cache.h"
 #include "platform/inhouse/cfrt/servidores_cfrt.h"
+#include "platform/inhouse/login/servidor_filial.h"
 #include "platform/inhouse/login/servidores_login.h"
 #include "platform/inhouse/editor/EditorServer.h"
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
@@ -51,6 +52,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_ModelosRelatorio, "ModelosRelatorio", &ModelosRelatorio::create},
     {&CLSID_EditorServer, "EditorServer", &EditorServer::create},
     {&CLSID_RelatorioComponente, "RelatorioComponente", &RelatorioComponente::create},
+    {&CLSID_FilialServer, "FilialServer", &FilialServer::create},
 };
 
 }  // namespace

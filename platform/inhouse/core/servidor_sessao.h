@@ -43,12 +43,21 @@ public:
     using stand_in_object<Self, Itf>::stand_in_object;
 
     HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao, Valor... valor) noexcept override try {
-        std::string texto = descreve_sessao(com::from_bstr(empresa), usuario, sessao);
+        std::string chave = com::from_bstr(empresa);
+        std::string texto = descreve_sessao(chave, usuario, sessao);
         ((texto += " valor=" + std::to_string(valor)), ...);
-        return this->faults().enter("Inicializa", std::move(texto));
+        if (HRESULT hr = this->faults().enter("Inicializa", std::move(texto)); hr != S_OK) return hr;
+        m_empresa = std::move(chave);
+        m_inicializado = true;
+        return S_OK;
     } catch (...) {
         return stand_in_failure();
     }
+
+protected:
+    // The company the initialisation named; calls before it are the derived class's to refuse.
+    std::string m_empresa;
+    bool m_inicializado = false;
 };
 
 }  // namespace inhouse

@@ -93,6 +93,16 @@ constexpr const char* steps[] = {
     " caractere TEXT NOT NULL DEFAULT '', posicao_cadastro INTEGER NOT NULL DEFAULT 0,"
     " marcas TEXT NOT NULL DEFAULT 'NNNNNNNNNNN', marcas_extras BLOB,"
     " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, classificacao));",
+    // Version 7: what the root object tells of the company: the customer categories, the master
+    // record's index names, each branch's home page and logo, and the company's own logo.
+    "CREATE TABLE categoria (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " codigo INTEGER NOT NULL DEFAULT 0, nome TEXT NOT NULL, PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE mestre (empresa TEXT PRIMARY KEY COLLATE NOCASE, indice_moeda TEXT NOT NULL DEFAULT '');"
+    "CREATE TABLE mestre_indice (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " numero INTEGER NOT NULL CHECK (numero BETWEEN 1 AND 14), nome TEXT NOT NULL, PRIMARY KEY (empresa, numero));"
+    "ALTER TABLE filial ADD COLUMN homepage TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE filial ADD COLUMN logotipo TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE empresa_sistema ADD COLUMN logotipo TEXT NOT NULL DEFAULT '';",
 };
 
 int read_version(sqlite::connection& db) {

@@ -1,0 +1,37 @@
+#pragma once
+// The branch record of the branch server (IQVCN_Filial), as the data-access library's branch
+// connection hands it over: packed, little-endian, zero-filled before it is written, texts ended
+// by a NUL inside their field. QV_FILIAL_4818 carries the same bytes.
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "inhouse_registros.h"
+
+namespace inhouse {
+
+#pragma pack(push, 1)
+struct REG_FILIAL {
+    uint8_t reservado_0[4];     // +0
+    uint16_t codigo;            // +4, the branch's number
+    uint8_t reservado_6[366];   // +6
+    char nome[61];              // +372
+    uint8_t reservado_433[3159];  // +433
+    char homepage[121];         // +3592, the branch's web address
+    uint8_t reservado_3713[1105];  // +3713
+};
+#pragma pack(pop)
+static_assert(sizeof(REG_FILIAL) == 4818 && offsetof(REG_FILIAL, codigo) == 4 && offsetof(REG_FILIAL, nome) == 372 &&
+              offsetof(REG_FILIAL, homepage) == 3592);
+static_assert(sizeof(QV_FILIAL_4818) == sizeof(REG_FILIAL));
+
+// The branch number that LeLogotipo takes for the company's own logo, and the option that asks
+// for the logo's full path (the installation's images folder before a bare file name).
+inline constexpr LONG logotipo_empresa = -1;
+inline constexpr LONG logotipo_caminho_completo = 1;
+
+// The branch server's answer for a position without a branch.
+inline constexpr HRESULT QV_E_FILIAL_DESCONHECIDA = static_cast<HRESULT>(0x80040203u);
+
+}  // namespace inhouse

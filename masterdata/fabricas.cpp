@@ -7,6 +7,7 @@
 #include "masterdata/CTW_DF_PlanoContas.h"
 #include "masterdata/CTW_DF_PlanoContasContabil.h"
 #include "masterdata/CTW_DF_PlanoGerencial.h"
+#include "masterdata/CTW_DF_Propriedades.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -29,6 +30,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_PlanoCFRT), &cria<CTW_DF_PlanoCFRT, ITW_DF_PlanoCFRT>},
     {&__uuidof(ITW_DF_PlanoContas), &cria<CTW_DF_PlanoContas, ITW_DF_PlanoContas>},
     {&__uuidof(ITW_DF_PlanoContasContabil), &cria<CTW_DF_PlanoContasContabil, ITW_DF_PlanoContasContabil>},
+    {&__uuidof(ITW_DF_Propriedades), &cria<CTW_DF_Propriedades, ITW_DF_Propriedades>},
 };
 }  // namespace
 

@@ -31,4 +31,9 @@ inline constexpr char buscar_plano[] = "Falha ao buscar plano de contas";
 inline constexpr char ler_contas[] = "Falha ao ler contas";
 inline constexpr char busca_nao_feita[] = "Busca ainda não foi feita com essa característica";
 
+// The company's properties.
+inline constexpr char buscar_configuracoes[] = "Falha ao buscar configurações.";
+inline constexpr char periodo_inicial[] = "Falha ao buscar período inicial.";
+inline constexpr char periodo_final[] = "Falha ao buscar período final.";
+
 }  // namespace masterdata::msg

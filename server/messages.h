@@ -21,5 +21,8 @@ inline constexpr char banco_inutilizavel[] = "O banco de dados da instalação n
 inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
 inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
 inline constexpr char nao_disponivel[] = "Função ainda não disponível.";
+// The accounting master could not be created for the lower / the upper movement date.
+inline constexpr char instanciar_filial_inferior[] = "Falha ao instanciar filial.";
+inline constexpr char instanciar_filial_superior[] = "Falha ao instanciar filial";
 
 }  // namespace server::msg

@@ -78,14 +78,6 @@ HRESULT CQV_Inicializa::get_PossuiTavonFinanceiro(VARIANT_BOOL* pVal) noexcept {
     return pendente(pVal);
 }
 
-HRESULT CQV_Inicializa::get_DataInferiorMovimentacao(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_DataSuperiorMovimentacao(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
 HRESULT CQV_Inicializa::get_Indices(BSTR* pVal) noexcept {
     return pendente(pVal);
 }

@@ -93,6 +93,11 @@ constexpr const char* steps[] = {
     " caractere TEXT NOT NULL DEFAULT '', posicao_cadastro INTEGER NOT NULL DEFAULT 0,"
     " marcas TEXT NOT NULL DEFAULT 'NNNNNNNNNNN', marcas_extras BLOB,"
     " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, classificacao));",
+    // Version 7: the accounting master's periods, dates as "yyyy-mm-dd" ('' for none): the movement
+    // period (entries allowed from..to) and the accounting period.
+    "CREATE TABLE periodo_contabil (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
+    " movimentacao_inicial TEXT NOT NULL DEFAULT '', movimentacao_final TEXT NOT NULL DEFAULT '',"
+    " periodo_inicial TEXT NOT NULL DEFAULT '', periodo_final TEXT NOT NULL DEFAULT '');",
 };
 
 int read_version(sqlite::connection& db) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "server/root/CQV_Inicializa.h"
+#include "masterdata/CQVDF_Conta.h"
 #include "masterdata/CQVDF_PlanoContas.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
@@ -13,6 +14,7 @@ namespace server {
 namespace {
 constexpr com::class_entry built_classes[] = {
     com::entry<CQV_Inicializa>(),
+    com::entry<masterdata::CQVDF_Conta>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
 };
 

@@ -158,6 +158,61 @@ Dim filtro
 Set filtro = CreateObject("ZidizUvi.QVHashTable")
 filtro.SetAt "filial", "2"
 Mostra "  Filtro (ZidizUvi.QVHashTable): FILIAL = " & filtro.GetAt("FILIAL")
+Mostra "-- Planos de contas"
+Dim plano, conta, nConta, iConta
+Set plano = raiz.TW_DF_PlanoGerencial()
+nConta = plano.BuscaPonteiros()
+Mostra "  Plano gerencial, " & nConta & " contas:"
+For iConta = 0 To nConta - 1
+    plano.LePosicao iConta
+    Mostra "    " & plano.GetClassificacao() & "  " & plano.GetNome() & " (" & plano.GetTipo() & ", código " & _
+           plano.GetCodigo() & ")"
+Next
+Set plano = raiz.TW_DF_PlanoContabil()
+nConta = plano.BuscaPonteiros()
+Mostra "  Plano contábil, " & nConta & " contas:"
+For iConta = 0 To nConta - 1
+    plano.LePosicao iConta
+    Mostra "    " & plano.GetClassificacao() & "  " & plano.GetNome() & " (" & plano.GetTipo() & ")"
+Next
+Dim cfrt
+Set cfrt = raiz.TW_DF_PlanoCFRT()
+cfrt.SetTipoBusca "C"
+nConta = cfrt.BuscaPonteiros()
+Mostra "  Clientes no plano: " & nConta
+For iConta = 0 To nConta - 1
+    cfrt.LePosicao iConta
+    Mostra "    " & cfrt.GetCodigo() & "  " & cfrt.GetNome() & " (" & cfrt.GetInscricao() & ")"
+Next
+Mostra "  Próxima classificação sugerida para um cliente: " & cfrt.SugereClassificacao("C")
+
+Mostra ""
+Mostra "-- Nova conta no plano de contas"
+Dim planoContas, novaConta, resultadoConta
+Set planoContas = raiz.TW_DF_PlanoContas()
+Mostra "  O plano usa código próprio: " & planoContas.UtilizaCodigoProprio
+Set novaConta = planoContas.NovaConta()
+novaConta.Nome = "Caixa filial Rio"
+novaConta.Classificacao = "5.006"
+novaConta.CodigoProprio = "5006"
+resultadoConta = planoContas.GravaConta(novaConta)
+Mostra "  GravaConta(5.006 Caixa filial Rio, código 5006): " & resultadoConta
+Set conta = planoContas.Existe("5006")
+If conta Is Nothing Then
+    Mostra "  A conta 5006 não foi encontrada."
+Else
+    Mostra "  Lida de volta: posição " & conta.Posicao & ", " & conta.Classificacao & " " & conta.Nome & _
+           ", código próprio " & conta.CodigoProprio
+End If
+Mostra "  Gravar de novo com o mesmo código: " & planoContas.GravaConta(novaConta) & " (-1: código em uso)"
+
+Mostra ""
+Mostra "-- Propriedades da empresa"
+Dim propriedades
+Set propriedades = raiz.TW_DF_Propriedades()
+Mostra "  Usa código próprio: " & propriedades.GetUsaCodigoProprio()
+Mostra "  Período contábil: " & propriedades.GetPeriodoInicial() & " a " & propriedades.GetPeriodoFinal()
+Mostra "  Movimentação permitida: " & raiz.DataInferiorMovimentacao & " a " & raiz.DataSuperiorMovimentacao
 
 Mostra ""
 Mostra "-- Fim da sessão"

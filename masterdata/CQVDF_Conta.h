@@ -5,11 +5,15 @@
 
 #include "VAVEDERAZur.h"
 #include "platform/com/object.h"
+#include "server/process/class_table.h"
 
 namespace masterdata {
 
 class CQVDF_Conta final : public com::object<CQVDF_Conta, IQVDF_Conta> {
 public:
+    // Clients create one to fill in a new account for GravaConta.
+    static constexpr com::class_info info = server::class_info_of(L"QVDF_Conta", &CLSID_QVDF_Conta);
+
     HRESULT STDMETHODCALLTYPE get_Posicao(LONG* pVal) noexcept override;
     HRESULT STDMETHODCALLTYPE get_Nome(BSTR* pVal) noexcept override;
     HRESULT STDMETHODCALLTYPE put_Nome(BSTR newVal) noexcept override;

@@ -10,6 +10,7 @@
 #include "masterdata/CTW_DF_PlanoGerencial.h"
 #include "masterdata/CTW_DF_RelatorioPlanoContabil.h"
 #include "masterdata/CTW_DF_RelatorioPlanoGerencial.h"
+#include "masterdata/CTW_DF_Propriedades.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -35,6 +36,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_ModelosRelatorios), &cria<CTW_DF_ModelosRelatorios, ITW_DF_ModelosRelatorios>},
     {&__uuidof(ITW_DF_RelatorioPlanoGerencial), &cria<CTW_DF_RelatorioPlanoGerencial, ITW_DF_RelatorioPlanoGerencial>},
     {&__uuidof(ITW_DF_RelatorioPlanoContabil), &cria<CTW_DF_RelatorioPlanoContabil, ITW_DF_RelatorioPlanoContabil>},
+    {&__uuidof(ITW_DF_Propriedades), &cria<CTW_DF_Propriedades, ITW_DF_Propriedades>},
 };
 }  // namespace
 

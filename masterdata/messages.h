@@ -45,5 +45,9 @@ inline constexpr char tipo_relatorio_nao_definido[] = "Tipo de relatório não f
 inline constexpr char conta_nao_existe[] = "A conta informada não existe.";
 inline constexpr char conta_titulo[] = "Deve ser informada uma conta do tipo 'Título'.";
 inline constexpr char gerar_relatorio[] = "Não foi possível gerar o relatório.";
+// The company's properties.
+inline constexpr char buscar_configuracoes[] = "Falha ao buscar configurações.";
+inline constexpr char periodo_inicial[] = "Falha ao buscar período inicial.";
+inline constexpr char periodo_final[] = "Falha ao buscar período final.";
 
 }  // namespace masterdata::msg

@@ -55,5 +55,8 @@ inline constexpr char instanciar_componente_relatorios[] = "Falha ao instancia c
 inline constexpr char inicializar_componente_relatorio[] =
     "Falha ao inicializar componente de relatório, arquivo temporário '%s'";
 inline constexpr char trasferir_relatorio[] = "Falha ao trasferir conteúdo do relatório";
+// The accounting master could not be created for the lower / the upper movement date.
+inline constexpr char instanciar_filial_inferior[] = "Falha ao instanciar filial.";
+inline constexpr char instanciar_filial_superior[] = "Falha ao instanciar filial";
 
 }  // namespace server::msg

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "server/root/CQV_Inicializa.h"
+#include "masterdata/CQVDF_Conta.h"
 #include "masterdata/CQVDF_PlanoContas.h"
 #include "masterdata/CQVcEditor.h"
 #include "server/root/CQVHashTable.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr com::class_entry built_classes[] = {
     com::entry<CQV_Inicializa>(),
     com::entry<masterdata::CQVcEditor>(),
+    com::entry<masterdata::CQVDF_Conta>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
     com::entry<CQVHashTable>(),
 };

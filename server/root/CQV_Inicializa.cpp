@@ -48,6 +48,7 @@ HRESULT CQV_Inicializa::Inicializa(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha,
 
 HRESULT CQV_Inicializa::login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int* pResult) {
     m_direitos.clear();
+    m_movimentacao = {};
     HRESULT hr = m_sessao.Inicializa(bsEmpresa, bsUsuario, bsSenha, pResult, 0);
     com::check(hr, msg::erro_inicializar);
     // A company that refuses to start answers its own result code: the steps below would only
@@ -117,6 +118,7 @@ HRESULT CQV_Inicializa::login(BSTR bsEmpresa, BSTR bsUsuario, BSTR bsSenha, int*
 HRESULT CQV_Inicializa::Finaliza() noexcept try {
     m_cotacao.reset();
     m_direitos.clear();
+    m_movimentacao = {};
     m_conexao_usuario.Finaliza();
     m_conexao_ged.Finaliza();
     // A finished session is no longer initialised.

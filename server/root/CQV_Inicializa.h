@@ -1,5 +1,6 @@
 #pragma once
 // The root object: clients log in here and obtain every other object from it.
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -152,6 +153,11 @@ private:
     // The answer of a member not built yet.
     template <class... Saida>
     HRESULT pendente(Saida*... saidas) noexcept;
+    // Reads both movement dates from the accounting master into m_movimentacao; the server's
+    // answers other than S_OK come back unchanged (CQV_Inicializa_movimentacao.cpp).
+    HRESULT le_movimentacao(const char* falha_criacao);
+    // One movement date as "dd/mm/yy", read from the server while it is not cached.
+    HRESULT data_movimentacao(bool superior, const char* falha_criacao, BSTR* pVal) noexcept;
 
     // Declared in the reverse of their destruction order.
     CTW_Inicializa m_sessao;
@@ -163,6 +169,12 @@ private:
     com::com_ptr<IUnknown> m_atendimento;      // the attendance connection object
     CControleSaldos m_controle_saldos;
     CDadosTavon m_dados_tavon;
+    // The movement dates as 16-bit day numbers, 0 while not read; emptied by each login and by
+    // Finaliza, so that a new session never sees the dates of an earlier company.
+    struct movimentacao {
+        uint16_t inferior = 0;
+        uint16_t superior = 0;
+    } m_movimentacao;
 };
 
 }  // namespace server

@@ -18,6 +18,7 @@ class CTW_DF_PlanoContasContabil;
 class CTW_DF_ModelosRelatorios;
 class CTW_DF_RelatorioPlanoGerencial;
 class CTW_DF_RelatorioPlanoContabil;
+class CTW_DF_Propriedades;
 }  // namespace masterdata
 
 namespace server {
@@ -89,7 +90,7 @@ HRESULT CQV_Inicializa::TW_DF_Historicos(ITW_DF_Historicos** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_Propriedades(ITW_DF_Propriedades** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_Propriedades>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_Produtos(ITW_DF_Produtos** pp) noexcept {

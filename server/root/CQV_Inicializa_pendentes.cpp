@@ -50,14 +50,6 @@ HRESULT CQV_Inicializa::FN_FluxoCaixaRel(IQVHashTable*, BSTR* pbsRelatorio) noex
     return pendente(pbsRelatorio);
 }
 
-HRESULT CQV_Inicializa::get_DataInferiorMovimentacao(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
-HRESULT CQV_Inicializa::get_DataSuperiorMovimentacao(BSTR* pVal) noexcept {
-    return pendente(pVal);
-}
-
 HRESULT CQV_Inicializa::FT_OperacoesComerciais(IOperacoesComerciais** ppOperacoes) noexcept {
     return pendente(ppOperacoes);
 }

@@ -245,7 +245,7 @@ struct _RegContaPS {
     int32_t posicao_cadastro;         // +8
     uint8_t reservado_12[2];
     char classificacao[32];           // +14
-    uint8_t reservado_46[12];
+    char codigo_proprio[12];          // +46, 11 characters and a NUL
     char nome[52];                    // +58
     char tipo;                        // +110 'A' analytic, 'S' synthetic, 'T' title, 'G' group
     char caractere;                   // +111
@@ -260,6 +260,7 @@ static_assert(offsetof(_RegContaPS, posicao) == 0 &&
               offsetof(_RegContaPS, posicao_2) == 4 &&
               offsetof(_RegContaPS, posicao_cadastro) == 8 &&
               offsetof(_RegContaPS, classificacao) == 14 &&
+              offsetof(_RegContaPS, codigo_proprio) == 46 &&
               offsetof(_RegContaPS, nome) == 58 &&
               offsetof(_RegContaPS, tipo) == 110 &&
               offsetof(_RegContaPS, caractere) == 111 &&

@@ -60,6 +60,9 @@ void conta_de_linha(const sqlite::statement& q, _RegContaPS& c) {
     c.posicao_2 = c.posicao;
     poe_campo(c.classificacao, q.column_text(1));
     poe_campo(c.codigo, q.column_text(2));
+    // With own codes in use the server writes the own code into both fields; the store keeps the
+    // code only, and the own code read back is that code, as far as its field holds.
+    poe_campo(c.codigo_proprio, q.column_text(2));
     poe_campo(c.nome, q.column_text(3));
     poe_campo(c.segundo_nome, q.column_text(4));
     c.tipo = letra(q.column_text(5), 'A');

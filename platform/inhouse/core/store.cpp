@@ -103,6 +103,11 @@ constexpr const char* steps[] = {
     "ALTER TABLE filial ADD COLUMN homepage TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE filial ADD COLUMN logotipo TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE empresa_sistema ADD COLUMN logotipo TEXT NOT NULL DEFAULT '';",
+    // Version 8: the accounting master's periods, dates as "yyyy-mm-dd" ('' for none): the movement
+    // period (entries allowed from..to) and the accounting period.
+    "CREATE TABLE periodo_contabil (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
+    " movimentacao_inicial TEXT NOT NULL DEFAULT '', movimentacao_final TEXT NOT NULL DEFAULT '',"
+    " periodo_inicial TEXT NOT NULL DEFAULT '', periodo_final TEXT NOT NULL DEFAULT '');",
 };
 
 int read_version(sqlite::connection& db) {

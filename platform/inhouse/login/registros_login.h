@@ -67,6 +67,13 @@ struct REG_USUARIO_GERAL {
     uint8_t reservado_1[153];   // +1
 };
 
+// The accounting master's movement period: entries may be made from the lower to the upper date.
+struct REG_PERIODO_MOVIMENTACAO {
+    uint16_t inferior;          // +0, day number (16-bit form), 0: no date
+    uint16_t superior;          // +2
+    uint8_t reservado_4[6];     // +4
+};
+
 // The user's active-branch block (also the user-branch server's rights): the flag of the branch
 // at register position p is filiais[p]; position 0 is never a branch.
 struct FILIAIS_ATIVAS {
@@ -85,6 +92,7 @@ static_assert(sizeof(REG_USUARIO) == 256 && offsetof(REG_USUARIO, bloqueado) == 
 static_assert(sizeof(REG_CHAVE_DIREITO) == 8 && offsetof(REG_CHAVE_DIREITO, modulo) == 2);
 static_assert(sizeof(REG_USUARIO_GERAL) == 154);
 static_assert(sizeof(FILIAIS_ATIVAS) == 1002 && offsetof(FILIAIS_ATIVAS, filiais) == 2);
+static_assert(sizeof(REG_PERIODO_MOVIMENTACAO) == 10 && offsetof(REG_PERIODO_MOVIMENTACAO, superior) == 2);
 
 static_assert(sizeof(QV_EMPRESA_LISTA_24) == sizeof(REG_EMPRESA_LISTA));
 static_assert(sizeof(QV_CREDENCIAIS_36) == sizeof(REG_CREDENCIAIS));
@@ -94,10 +102,13 @@ static_assert(sizeof(QV_USUARIO_256) == sizeof(REG_USUARIO));
 static_assert(sizeof(QV_USUARIO_GERAL_154) == sizeof(REG_USUARIO_GERAL));
 static_assert(sizeof(QV_CHAVE_DIREITO_8) == sizeof(REG_CHAVE_DIREITO));
 static_assert(sizeof(QV_FILIAIS_ATIVAS_1002) == sizeof(FILIAIS_ATIVAS));
+static_assert(sizeof(QV_PERIODO_MOVIMENTACAO_10) == sizeof(REG_PERIODO_MOVIMENTACAO));
 
 // Answers of the login's servers.
 inline constexpr HRESULT QV_E_EMPRESA_DESCONHECIDA = static_cast<HRESULT>(0x80040201u);  // no such company
 inline constexpr HRESULT QV_E_NAO_INICIALIZADO = static_cast<HRESULT>(0x80040202u);      // Inicializa first
+// A stored period date that is no date, or that a 16-bit day number cannot hold.
+inline constexpr HRESULT QV_E_DATA_PERIODO = static_cast<HRESULT>(0x80040210u);
 
 // The longest texts the login's fields take (one byte of each field is the NUL).
 inline constexpr size_t max_chave_empresa = sizeof(REG_EMPRESA_LISTA::chave) - 1;   // 23

@@ -1,7 +1,10 @@
 #include "platform/inhouse/login/servidores_login.h"
 
+#include <cstdio>
 #include <cstring>
+#include <optional>
 
+#include "base/CQVData.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/login/registros_login.h"
 #include "platform/inhouse/login/senha.h"
@@ -56,6 +59,19 @@ REG_USUARIO registro_usuario(const sqlite::statement& row, int first_column) {
 }
 
 constexpr const char* colunas_usuario = "nome, nome_completo, bloqueado, apelido";
+
+// The period tables keep dates as "yyyy-mm-dd" (empty: no date). A date the 16-bit field cannot
+// hold is refused, never wrapped into another day.
+std::optional<WORD> dia_do_periodo(const std::string& texto) {
+    if (texto.empty()) return WORD{0};
+    int ano = 0, mes = 0, dia = 0;
+    char resto = 0;
+    if (std::sscanf(texto.c_str(), "%4d-%2d-%2d%c", &ano, &mes, &dia, &resto) != 3) return std::nullopt;
+    if (mes < 1 || mes > 12 || dia < 1 || dia > qv_dias_no_mes(mes, ano)) return std::nullopt;
+    const uint32_t numero = qv_numero_dia(dia, mes, ano);
+    if (numero == 0 || numero > CQVData::maximo_curto) return std::nullopt;
+    return static_cast<WORD>(numero);
+}
 
 }  // namespace
 
@@ -364,6 +380,54 @@ HRESULT STDMETHODCALLTYPE MestreContabilServer::VersaoBase(BSTR empresa, BSTR ch
     return S_OK;
 } catch (...) {
     return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE MestreContabilServer::LePeriodoMovimentacao(QV_PERIODO_MOVIMENTACAO_10* periodo) noexcept try {
+    if (!periodo) return E_POINTER;
+    if (HRESULT hr = faults().enter("LePeriodoMovimentacao"); FAILED(hr)) return hr;
+    if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
+    auto query = m_store.prepare(
+        "SELECT movimentacao_inicial, movimentacao_final FROM periodo_contabil WHERE empresa = ? COLLATE NOCASE");
+    query.bind_text(1, m_sessao.empresa);
+    REG_PERIODO_MOVIMENTACAO r{};
+    if (query.step()) {
+        const auto inferior = dia_do_periodo(query.column_text(0));
+        const auto superior = dia_do_periodo(query.column_text(1));
+        if (!inferior || !superior) return QV_E_DATA_PERIODO;
+        r.inferior = *inferior;
+        r.superior = *superior;
+    }
+    *periodo = como_bloco<QV_PERIODO_MOVIMENTACAO_10>(r);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT MestreContabilServer::le_data(const char* metodo, const char* coluna, WORD* data) noexcept try {
+    if (!data) return E_POINTER;
+    if (HRESULT hr = faults().enter(metodo); FAILED(hr)) return hr;
+    if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
+    auto query = m_store.prepare(std::string("SELECT ") + coluna +
+                                 " FROM periodo_contabil WHERE empresa = ? COLLATE NOCASE");
+    query.bind_text(1, m_sessao.empresa);
+    WORD numero = 0;
+    if (query.step()) {
+        const auto dia = dia_do_periodo(query.column_text(0));
+        if (!dia) return QV_E_DATA_PERIODO;
+        numero = *dia;
+    }
+    *data = numero;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE MestreContabilServer::PeriodoInicial(WORD* data) noexcept {
+    return le_data("PeriodoInicial", "periodo_inicial", data);
+}
+
+HRESULT STDMETHODCALLTYPE MestreContabilServer::PeriodoFinal(WORD* data) noexcept {
+    return le_data("PeriodoFinal", "periodo_final", data);
 }
 
 HRESULT STDMETHODCALLTYPE MestreContabilServer::Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept try {

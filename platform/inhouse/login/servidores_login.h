@@ -74,10 +74,10 @@ public:
 
     HRESULT STDMETHODCALLTYPE LeEmpresa(QV_SOLICITACAO_EMPRESA_40 solicitacao, QV_EMPRESA_CONTABIL_244* empresa) noexcept override;
     HRESULT STDMETHODCALLTYPE VersaoBase(BSTR empresa, BSTR chave, WORD* resposta) noexcept override;
-    HRESULT STDMETHODCALLTYPE Reservado05() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE LePeriodoMovimentacao(QV_PERIODO_MOVIMENTACAO_10* periodo) noexcept override;
     HRESULT STDMETHODCALLTYPE Reservado06() noexcept override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Reservado07() noexcept override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Reservado08() noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE PeriodoInicial(WORD* data) noexcept override;
+    HRESULT STDMETHODCALLTYPE PeriodoFinal(WORD* data) noexcept override;
     HRESULT STDMETHODCALLTYPE Reservado09() noexcept override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Reservado10() noexcept override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Reservado11() noexcept override { return E_NOTIMPL; }
@@ -93,6 +93,9 @@ public:
     HRESULT STDMETHODCALLTYPE Inicializa(BSTR empresa, WORD usuario, LONG sessao) noexcept override;
 
 private:
+    // One date column of the company's period row as a 16-bit day number (0 when unset).
+    HRESULT le_data(const char* metodo, const char* coluna, WORD* data) noexcept;
+
     sessao_servidor m_sessao;
 
 private:

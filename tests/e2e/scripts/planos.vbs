@@ -182,7 +182,7 @@ ListaBusca q, n
 
 Mostra "-- Sessão do representante"
 raiz.Finaliza
-Entra "REPSUL", "repsul"
+Entra "REGIONAL", "regional1"
 Set pc = raiz.TW_DF_PlanoContas()
 n = pc.BuscaF4Contas(4, "A")
 Mostra " clientes que vê: " & n

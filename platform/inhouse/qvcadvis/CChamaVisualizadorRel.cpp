@@ -112,5 +112,7 @@ HRESULT CChamaVisualizadorRel::Executa() {
         return S_OK;
     } catch (const std::bad_alloc&) {
         return falha(E_OUTOFMEMORY, qvcadvis::msg::nao_iniciou);
+    } catch (...) {
+        return falha(E_UNEXPECTED, qvcadvis::msg::nao_iniciou);
     }
 }

@@ -137,6 +137,23 @@ TEST_F(ChamaVisualizador, UmaExecucaoBemSucedidaLimpaOErroDaAnterior) {
     EXPECT_EQ(v.Erro(), "");
 }
 
+TEST_F(ChamaVisualizador, NomesSemPastaSaoDaPastaDeRelatorios) {
+    registra_impressora("ZidizUvi PDF");
+    ASSERT_TRUE(grava(m_pdf, "%PDF-1.3 antigo"));
+    CChamaVisualizadorRel v;
+    v.SetAcaoEnum(8);
+    v.SetRelatorio("PLANO.qvr");
+    v.SetParametroAcao("PLA1234.pdf");
+    ASSERT_EQ(v.Executa(), S_OK) << v.Erro();
+    FILE* f = std::fopen(m_pdf.c_str(), "rb");
+    ASSERT_TRUE(f);
+    char inicio[16] = {};
+    std::fread(inicio, 1, sizeof inicio - 1, f);
+    std::fclose(f);
+    EXPECT_EQ(std::string(inicio).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(std::string(inicio).find("antigo"), std::string::npos);   // the new PDF, not the old file
+}
+
 TEST_F(ChamaVisualizador, CaminhosComEspacosEAcentos) {
     registra_impressora("ZidizUvi PDF");
     const std::string pasta = m_instalacao.root() + "Relatórios do mês\\";

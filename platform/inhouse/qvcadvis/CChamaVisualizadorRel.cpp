@@ -6,6 +6,7 @@
 #include "base/QVDCOM.h"
 #include "platform/com/registrar.h"
 #include "platform/com/text.h"
+#include "platform/inhouse/qvcadvis/caminho_relatorio.h"
 #include "platform/inhouse/qvcadvis/messages.h"
 #include "platform/inhouse/qvcadvis/saida_visualizador.h"
 
@@ -81,8 +82,9 @@ HRESULT CChamaVisualizadorRel::Executa() {
         if (GetFileAttributesW(programa.c_str()) == INVALID_FILE_ATTRIBUTES)
             return falha(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND),
                          formata(qvcadvis::msg::nao_instalado, com::to_ansi(programa).c_str()));
+        const std::string pdf = caminho_na_pasta_de_relatorios(m_sParametro);
         // An older file of the same name must not pass for the new PDF when the viewer writes none.
-        if (m_iAcao == acao_imprime_pdf && !m_sParametro.empty()) DeleteFileW(com::to_wide(m_sParametro).c_str());
+        if (m_iAcao == acao_imprime_pdf && !pdf.empty()) DeleteFileW(com::to_wide(pdf).c_str());
 
         // The viewer always runs on this machine, so the local flag changes nothing here.
         const std::string linha = argumento(com::to_ansi(programa)) + " " + std::to_string(m_iAcao) + " " +
@@ -105,10 +107,12 @@ HRESULT CChamaVisualizadorRel::Executa() {
             }
             return falha(E_FAIL, formata(qvcadvis::msg::codigo_desconhecido, static_cast<unsigned long>(codigo)));
         }
-        if (m_iAcao == acao_imprime_pdf && !arquivo_com_conteudo(m_sParametro))
+        if (m_iAcao == acao_imprime_pdf && !arquivo_com_conteudo(pdf))
             return falha(E_FAIL, formata(qvcadvis::msg::pdf_ausente, m_sParametro.c_str()));
         return S_OK;
     } catch (const std::bad_alloc&) {
         return falha(E_OUTOFMEMORY, qvcadvis::msg::nao_iniciou);
+    } catch (...) {
+        return falha(E_UNEXPECTED, qvcadvis::msg::nao_iniciou);
     }
 }

@@ -1,8 +1,8 @@
 // QVVisualizador ACTION REPORT PARAMETER [/local]: the report viewer program that the launcher
 // (CChamaVisualizadorRel) runs. Action 8 prints the report file into the PDF file named by the
 // parameter, through the printer last recorded under HKEY_CURRENT_USER "Software\RO Vivavevo"
-// "UltImpressora_QVRel". It shows nothing: a line on the standard error and the exit code
-// (saida_visualizador.h) say what failed.
+// "UltImpressora_QVRel". A bare file name is one of the installation's reports folder. It shows
+// nothing: a line on the standard error and the exit code (saida_visualizador.h) say what failed.
 #include <windows.h>
 #include <shellapi.h>
 #include <winspool.h>
@@ -16,6 +16,7 @@
 #include "base/CQVChaveRegistro.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
+#include "platform/inhouse/qvcadvis/caminho_relatorio.h"
 #include "platform/inhouse/qvcadvis/saida_visualizador.h"
 #include "platform/inhouse/qvcadvis/visualizador/pdf_relatorio.h"
 #include "platform/inhouse/qvcadvis/visualizador/relatorio_texto.h"
@@ -81,6 +82,10 @@ bool impressora_instalada(const std::string& nome) {
     return true;
 }
 
+std::wstring na_pasta_de_relatorios(const std::wstring& arquivo) {
+    return com::to_wide(caminho_na_pasta_de_relatorios(com::to_ansi(arquivo)));
+}
+
 std::wstring nome_do_arquivo(const std::wstring& caminho) {
     const size_t barra = caminho.find_last_of(L"\\/:");
     return barra == std::wstring::npos ? caminho : caminho.substr(barra + 1);
@@ -128,7 +133,7 @@ int main() try {
     if (fim == argv[1] || *fim != L'\0' || acao != acao_imprime_pdf)
         return termina(saida_visualizador::acao_desconhecida, "ação \"" + com::to_ansi(argv[1]) + "\" desconhecida");
     if (!*argv[2] || !*argv[3]) return termina(saida_visualizador::uso_invalido, "relatório ou PDF não informado");
-    return imprime_em_pdf(argv[2], argv[3]);
+    return imprime_em_pdf(na_pasta_de_relatorios(argv[2]), na_pasta_de_relatorios(argv[3]));
 } catch (const std::exception& e) {
     return termina(saida_visualizador::falha_pdf, e.what());
 }

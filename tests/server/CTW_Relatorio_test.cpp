@@ -24,6 +24,7 @@
 #include "server/root/CEmpresarialInicializa.h"
 #include "server/root/relatorio_com.h"
 #include "support/last_error.h"
+#include "support/pdf_texto.h"
 #include "support/stand_in_fixture.h"
 
 using server::CTW_Relatorio;
@@ -299,6 +300,7 @@ TEST_F(Relatorio, ThePdfRoadReportsAFailedPrintAndLeavesNoFileBehind) {
         std::function<void()> roteiro;
         std::string texto;   // how the description begins
         HRESULT hr;          // 0: any failure
+        const wchar_t* impressora_pdf = L"ZidizUvi PDF";   // listed on "CPW2:" unless `impressoras`
     };
     server::impressoras_teste sem_pdf(std::vector<server::impressora>{});
     const std::vector<caso> casos = {
@@ -306,14 +308,14 @@ TEST_F(Relatorio, ThePdfRoadReportsAFailedPrintAndLeavesNoFileBehind) {
         {"no printer", &sem_pdf, [] {}, "Falha ao verificar Drive de PDF", DISP_E_EXCEPTION},
         {"read-back", nullptr, [this] { criacao().answer("CreateInstance", {E_ACCESSDENIED}); },
          "Falha ao transferir conteúdo do relatório.", E_ACCESSDENIED},
-        // TODO: once the report viewer launcher runs beside the test programs this row prints a real
-        // PDF; until then the launcher's failure is the road's failure, never an empty result.
-        {"launcher", nullptr, [] {}, "Falha ao gerar o PDF do relatório.", 0},
+        // A PDF printer the system lists but cannot open: the viewer refuses to print, and the
+        // launcher's failure is the road's failure, never an empty result.
+        {"launcher", nullptr, [] {}, "Falha ao gerar o PDF do relatório.", 0, L"Fantasma PDF"},
     };
     for (const caso& c : casos) {
         SCOPED_TRACE(c.nome);
         std::optional<server::impressoras_teste> com_pdf;
-        if (!c.impressoras) com_pdf.emplace(std::vector<server::impressora>{{L"ZidizUvi PDF", L"CPW2:"}});
+        if (!c.impressoras) com_pdf.emplace(std::vector<server::impressora>{{c.impressora_pdf, L"CPW2:"}});
         criacao().clear();
         c.roteiro();
         auto r = com::make<relatorio_teste>();
@@ -335,6 +337,26 @@ TEST_F(Relatorio, ThePdfRoadReportsAFailedPrintAndLeavesNoFileBehind) {
         EXPECT_FALSE(existe(QVMontaCaminho(pasta.empty() ? QVGetPastaTemporaria() : pasta,
                                            QVGetNomeArquivo(r->ultimo_arquivo))));
     }
+}
+
+TEST_F(Relatorio, ThePdfRoadHandsOverTheBytesOfARealPdfAndDeletesItsFiles) {
+    if (!leitor_pdf_disponivel()) GTEST_SKIP() << "pdftotext (poppler-utils) não instalado";
+    server::impressoras_teste com_pdf(std::vector<server::impressora>{{L"ZidizUvi PDF", L"CPW2:"}});
+    auto r = com::make<relatorio_teste>();
+    r->conteudo = "PLANO DE CONTAS\r\n1.1.01   Caixa   Patrimônio Líquido\r\n";
+    ASSERT_EQ(r->SetTipo(com::to_bstr(std::string("pdf")).get()), S_OK);
+    BSTR bruto = nullptr;
+    ASSERT_EQ(r->GeraRelatorio(&bruto), S_OK) << last_error();
+    const com::unique_bstr resultado(bruto);
+    const std::string bytes(reinterpret_cast<const char*>(resultado.get()), SysStringByteLen(resultado.get()));
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+    std::string erro;
+    const auto texto = texto_dos_bytes_pdf(bytes, &erro);
+    ASSERT_TRUE(texto) << erro;
+    EXPECT_NE(texto->find("PLANO DE CONTAS"), std::string::npos) << *texto;
+    EXPECT_NE(texto->find(com::ansi_to_utf8("Patrimônio Líquido")), std::string::npos) << *texto;
+    ASSERT_FALSE(r->ultimo_arquivo.empty());
+    EXPECT_FALSE(existe(r->ultimo_arquivo));
 }
 
 TEST_F(Relatorio, AReportWhoseTypeWasNeverSetTakesThePdfRoad) {

@@ -123,6 +123,26 @@ Else
 End If
 On Error GoTo 0
 Set relatorio = Nothing
+Mostra "-- Relatório do plano de contas em PDF"
+' The PDF's bytes arrive in a text; a script writes them only as a UTF-16 file, whose bytes after
+' the byte-order mark are the text's. scripts/demo turns it into the PDF file.
+Dim arquivoPdf
+Set relatorio = raiz.TW_DF_RelatorioPlanoContabil()
+relatorio.SetModelo "Plano de contas"
+relatorio.SetTipo "pdf"
+On Error Resume Next
+textoRelatorio = relatorio.GeraRelatorio()
+If Err.Number <> 0 Then
+    MostraErro "GeraRelatorio (pdf)"
+Else
+    On Error GoTo 0
+    Set arquivoPdf = fso.CreateTextFile(fso.GetParentFolderName(WScript.Arguments(0)) & "\plano_de_contas.pdf.utf16", True, True)
+    arquivoPdf.Write textoRelatorio
+    arquivoPdf.Close
+    Mostra "  recebido: " & (Len(textoRelatorio) * 2) & " bytes de PDF"
+End If
+On Error GoTo 0
+Set relatorio = Nothing
 Mostra "-- O que a página pergunta ao objeto raiz"
 Sub MostraRaiz()
     Dim usuarios, i, u, nomes

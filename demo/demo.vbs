@@ -181,7 +181,7 @@ Mostra "  Filtro (ZidizUvi.QVHashTable): FILIAL = " & filtro.GetAt("FILIAL")
 Mostra "-- Planos de contas"
 Dim plano, conta, nConta, iConta
 Set plano = raiz.TW_DF_PlanoGerencial()
-nConta = plano.BuscaPonteiros()
+nConta = CLng(plano.BuscaPonteiros())
 Mostra "  Plano gerencial, " & nConta & " contas:"
 For iConta = 0 To nConta - 1
     plano.LePosicao iConta
@@ -189,7 +189,7 @@ For iConta = 0 To nConta - 1
            plano.GetCodigo() & ")"
 Next
 Set plano = raiz.TW_DF_PlanoContabil()
-nConta = plano.BuscaPonteiros()
+nConta = CLng(plano.BuscaPonteiros())
 Mostra "  Plano contábil, " & nConta & " contas:"
 For iConta = 0 To nConta - 1
     plano.LePosicao iConta
@@ -198,7 +198,7 @@ Next
 Dim cfrt
 Set cfrt = raiz.TW_DF_PlanoCFRT()
 cfrt.SetTipoBusca "C"
-nConta = cfrt.BuscaPonteiros()
+nConta = CLng(cfrt.BuscaPonteiros())
 Mostra "  Clientes no plano: " & nConta
 For iConta = 0 To nConta - 1
     cfrt.LePosicao iConta

@@ -10,27 +10,6 @@
 
 namespace {
 
-bool entra(IDispatch* raiz, const wchar_t* usuario, const wchar_t* senha) {
-    const DISPID inicializa = bench::dispid_of(raiz, L"Inicializa");
-    com::unique_bstr empresa(SysAllocString(L"DEMO")), nome(SysAllocString(usuario)), chave(SysAllocString(senha));
-    VARIANT resultado;
-    VariantInit(&resultado);
-    VARIANT args[4];   // last first, as Invoke wants them
-    V_VT(&args[0]) = VT_BYREF | VT_VARIANT;
-    V_VARIANTREF(&args[0]) = &resultado;
-    V_VT(&args[1]) = VT_BSTR;
-    V_BSTR(&args[1]) = chave.get();
-    V_VT(&args[2]) = VT_BSTR;
-    V_BSTR(&args[2]) = nome.get();
-    V_VT(&args[3]) = VT_BSTR;
-    V_BSTR(&args[3]) = empresa.get();
-    DISPPARAMS params{args, nullptr, 4, 0};
-    const HRESULT hr = raiz->Invoke(inicializa, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-    const bool ok = hr == S_OK && V_VT(&resultado) == VT_I4 && V_I4(&resultado) == 0;
-    VariantClear(&resultado);
-    return ok;
-}
-
 // One PossuiAcesso(modulo, controle) through IDispatch; counts a failure unless it answers
 // S_OK with the expected VARIANT_BOOL.
 struct pergunta {
@@ -62,7 +41,7 @@ void run() {
     }
     // The root objects of one process share one login: the representative's first, then the
     // administrator's on a second root object once the representative's figures are taken.
-    if (!entra(regional.get(), L"REGIONAL", L"regional1")) {
+    if (!bench::login(regional.get(), L"DEMO", L"REGIONAL", L"regional1").ok()) {
         std::printf("  (the representative's login failed)  INVALID\n");
         return;
     }
@@ -86,7 +65,7 @@ void run() {
     bench::ratio("cached PossuiAcesso / empty call", cacheado, chamada_vazia);
 
     auto admin = bench::create(L"ZidizUvi.QV_Inicializa");
-    if (!admin || !entra(admin.get(), L"ADMIN", L"admin123")) {
+    if (!admin || !bench::login(admin.get(), L"DEMO", L"ADMIN", L"admin123").ok()) {
         std::printf("  (the administrator's login failed)  INVALID\n");
         return;
     }

@@ -37,36 +37,6 @@ double private_kb(HANDLE process) {
     return static_cast<double>(bytes) / 1024.0;
 }
 
-// One login through IDispatch; the login's HRESULT and result code.
-struct login_result {
-    HRESULT hr;
-    LONG result;
-};
-login_result login(IDispatch* root, DISPID inicializa, BSTR empresa, BSTR usuario, BSTR senha) {
-    VARIANT result;
-    VariantInit(&result);
-    VARIANT args[4];   // last first, as Invoke wants them
-    V_VT(&args[0]) = VT_BYREF | VT_VARIANT;
-    V_VARIANTREF(&args[0]) = &result;
-    V_VT(&args[1]) = VT_BSTR;
-    V_BSTR(&args[1]) = senha;
-    V_VT(&args[2]) = VT_BSTR;
-    V_BSTR(&args[2]) = usuario;
-    V_VT(&args[3]) = VT_BSTR;
-    V_BSTR(&args[3]) = empresa;
-    DISPPARAMS params{args, nullptr, 4, 0};
-    EXCEPINFO error{};
-    HRESULT hr = root->Invoke(inicializa, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, &error, nullptr);
-    if (hr == DISP_E_EXCEPTION && error.scode) hr = error.scode;
-    SysFreeString(error.bstrSource);
-    SysFreeString(error.bstrDescription);
-    SysFreeString(error.bstrHelpFile);
-    VariantChangeType(&result, &result, 0, VT_I4);
-    const LONG code = V_VT(&result) == VT_I4 ? V_I4(&result) : -1;
-    VariantClear(&result);
-    return {hr, code};
-}
-
 void run() {
     auto root = bench::create(L"ZidizUvi.QV_Inicializa");
     if (!root) {
@@ -94,11 +64,11 @@ void run() {
     };
     struct tally {
         int unexpected = 0;
-        login_result first{};
+        bench::login_result first{};
     };
     auto batch = [&](const series& s, int n, tally& t) {
         for (int i = 0; i < n; ++i) {
-            const auto r = login(root.get(), inicializa, empresa.get(), usuario.get(), s.senha);
+            const auto r = bench::login(root.get(), inicializa, empresa.get(), usuario.get(), s.senha);
             if (r.hr == s.hr && r.result == s.result) continue;
             if (!t.unexpected++) t.first = r;
         }

@@ -95,25 +95,11 @@ VARIANT i4(LONG v) {
     V_I4(&x) = v;
     return x;
 }
-VARIANT bstr(BSTR b) {
-    VARIANT x;
-    V_VT(&x) = VT_BSTR;
-    V_BSTR(&x) = b;
-    return x;
-}
 
 bool entra(IDispatch* raiz, DISPID inicializa, const char* empresa) {
     com::unique_bstr e = com::to_bstr(std::string(empresa)), u(SysAllocString(L"ADMIN")),
                      p(SysAllocString(L"admin123"));
-    VARIANT resultado;
-    VariantInit(&resultado);
-    VARIANT ref;
-    V_VT(&ref) = VT_BYREF | VT_VARIANT;
-    V_VARIANTREF(&ref) = &resultado;
-    const HRESULT hr = chama(raiz, inicializa, DISPATCH_METHOD, {bstr(e.get()), bstr(u.get()), bstr(p.get()), ref}, nullptr);
-    const bool ok = hr == S_OK && V_VT(&resultado) == VT_I4 && V_I4(&resultado) == 0;
-    VariantClear(&resultado);
-    return ok;
+    return bench::login(raiz, inicializa, e.get(), u.get(), p.get()).ok();
 }
 
 struct leitor_plano {

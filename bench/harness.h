@@ -93,6 +93,16 @@ inline void ratio(const char* what, const sample& a, const sample& b) {
 com::com_ptr<IDispatch> create(const wchar_t* progid);
 DISPID dispid_of(IDispatch* object, const wchar_t* name);
 
+// One login (Inicializa) through IDispatch: its HRESULT (the error's own code when the call
+// raised one) and the login's result code (-1 when none came back).
+struct login_result {
+    HRESULT hr;
+    LONG result;
+    bool ok() const { return hr == S_OK && result == 0; }
+};
+login_result login(IDispatch* root, DISPID inicializa, BSTR empresa, BSTR usuario, BSTR senha);
+login_result login(IDispatch* root, const wchar_t* empresa, const wchar_t* usuario, const wchar_t* senha);
+
 // One group of figures; groups register themselves and run in name order.
 struct group {
     const char* name;

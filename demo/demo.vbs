@@ -198,7 +198,7 @@ Next
 Dim cfrt
 Set cfrt = raiz.TW_DF_PlanoCFRT()
 cfrt.SetTipoBusca "C"
-nConta = CLng(cfrt.BuscaPonteiros())
+nConta = CLng(cfrt.BuscaPonteiros())   ' an unsigned long: VBScript computes only with its own types
 Mostra "  Clientes no plano: " & nConta
 For iConta = 0 To nConta - 1
     cfrt.LePosicao iConta

@@ -20,7 +20,10 @@ namespace {
 std::set<std::string> arquivos_pla() {
     std::set<std::string> nomes;
     WIN32_FIND_DATAA d{};
-    HANDLE h = FindFirstFileA(QVMontaCaminho(QVGetPastaTemporaria(), "PLA*.tmp").c_str(), &d);
+    // Only this process's names ("PLA", three drawn characters, the process id, a counter): tests
+    // running beside this one make report files of their own.
+    const std::string nome = "PLA???" + std::to_string(GetCurrentProcessId()) + "??????.tmp";
+    HANDLE h = FindFirstFileA(QVMontaCaminho(QVGetPastaTemporaria(), nome).c_str(), &d);
     if (h == INVALID_HANDLE_VALUE) return nomes;
     do nomes.insert(d.cFileName);
     while (FindNextFileA(h, &d));

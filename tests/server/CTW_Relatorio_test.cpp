@@ -65,6 +65,9 @@ std::wstring texto_bstr(const com::unique_bstr& b) { return std::wstring(b.get()
 class Relatorio : public stand_in_fixture {
 protected:
     Relatorio() { componente().clear(); }
+    // The PDF printer is recorded under HKEY_CURRENT_USER, which tests running beside this one
+    // write too: this test's registry is its own, and the viewer it starts reads the same.
+    qv_registry_redirect m_registro{"relatorio"};
     inhouse::fault_plan& componente() { return factory(inhouse::CLSID_RelatorioComponente).object_faults(); }
     inhouse::fault_plan& criacao() { return factory(inhouse::CLSID_RelatorioComponente).faults(); }
 

@@ -24,7 +24,7 @@ Sub Falha(caso, posicao)
     Dim texto
     texto = nat.m_scodigo(posicao)
     out.WriteLine caso & ": erro " & Hex(Err.Number) & " [" & Visivel(Err.Description) & "] origem do worker: " & _
-                  (Left(Err.Source, 34) = "Arquivo= CDFNatureza.cpp  linha= ")
+                  (Left(Err.Source, 33) = "Arquivo= CDFNatureza.cpp  linha= ")
     On Error GoTo 0
 End Sub
 

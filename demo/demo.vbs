@@ -235,6 +235,27 @@ Mostra "  Período contábil: " & propriedades.GetPeriodoInicial() & " a " & pro
 Mostra "  Movimentação permitida: " & raiz.DataInferiorMovimentacao & " a " & raiz.DataSuperiorMovimentacao
 
 Mostra ""
+Mostra "-- Naturezas de operação (CFOP) para a venda de produtos"
+Dim naturezas, iNatureza
+Set naturezas = CreateObject("ZidizUvi.QVDFNatureza")
+naturezas.m_iFilial = 1
+On Error Resume Next
+naturezas.Inicializa raiz, 13
+If Err.Number <> 0 Then
+    MostraErro "Naturezas de operação"
+Else
+    On Error GoTo 0
+    Mostra "  Filial 1: " & naturezas.m_iQuantidade & " naturezas"
+    For iNatureza = 0 To CLng(naturezas.m_iQuantidade) - 1
+        Mostra "    " & naturezas.m_scodigo(iNatureza) & " - " & naturezas.m_sNome(iNatureza)
+    Next
+    Mostra "  5.102 está na posição " & CLng(naturezas.Existe("5.102")) & "; integra o financeiro: " & _
+           naturezas.TemIntegracaoFinanceiro(naturezas.Existe("5.102"))
+End If
+On Error GoTo 0
+Set naturezas = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

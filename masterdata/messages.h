@@ -49,5 +49,18 @@ inline constexpr char gerar_relatorio[] = "Não foi possível gerar o relatório
 inline constexpr char buscar_configuracoes[] = "Falha ao buscar configurações.";
 inline constexpr char periodo_inicial[] = "Falha ao buscar período inicial.";
 inline constexpr char periodo_final[] = "Falha ao buscar período final.";
+// The operation natures register (numbered messages of its worker: %d the HRESULT in decimal,
+// %s the message library's text for it; the index messages take 0 and the last position).
+inline constexpr char natureza_filial[] = "95\t-\tFalha ao inicializar a filial - HRESULT = %d  - %s";
+inline constexpr char natureza_cfop[] = "96\t-\tFalha ao ler o CFOP - HRESULT = %d  - %s";
+inline constexpr char natureza_cadastro[] = "97\t-\tFalha ao inicializar o cadastro de naturezas - HRESULT = %d  - %s";
+inline constexpr char natureza_quantidade[] = "98 \t-\tFalha ao buscar a quantidade de naturezas - HRESULT = %d  - %s";
+inline constexpr char natureza_registros[] = "99 \t-\tFalha ao buscar os registros de naturezas - HRESULT = %d  - %s";
+inline constexpr char natureza_indice_codigo[] = "100  -\tO índice deve estar entre %d e %d ";
+inline constexpr char natureza_indice_nome[] = "101  -\tO índice deve estar entre %d e %d ";
+inline constexpr char natureza_indice_filial[] = "102  -\tO índice deve estar entre %d e %d ";
+// A nature the server could not read or look up.
+inline constexpr char natureza_ler[] = "Falha ao ler a natureza de operação.";
+inline constexpr char natureza_existe[] = "Falha ao procurar a natureza de operação.";
 
 }  // namespace masterdata::msg

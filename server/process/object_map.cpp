@@ -6,6 +6,7 @@
 #include "masterdata/CQVDF_Conta.h"
 #include "masterdata/CQVDF_PlanoContas.h"
 #include "masterdata/CQVcEditor.h"
+#include "masterdata/CQVDFNatureza.h"
 #include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
@@ -19,6 +20,7 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CQVcEditor>(),
     com::entry<masterdata::CQVDF_Conta>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
+    com::entry<masterdata::CQVDFNatureza>(),
     com::entry<CQVHashTable>(),
 };
 

@@ -137,3 +137,48 @@ HRESULT CConexaoPlano::Le(DWORD ponteiro, _RegContaPS* conta) {
     if (HRESULT hr = Servidor(p); FAILED(hr)) return hr;
     return p->LeConta(static_cast<LONG>(ponteiro), reinterpret_cast<BYTE*>(conta));
 }
+
+const CLSID* CConexaoNatureza::ClasseServidor() const noexcept { return &inhouse::CLSID_NaturezasServer; }
+
+HRESULT CConexaoNatureza::Servidor(IQVDF_Naturezas*& naturezas) {
+    naturezas = static_cast<IQVDF_Naturezas*>(GetInterface());
+    if (naturezas) return S_OK;
+    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
+    IQVDF_Naturezas* s = static_cast<IQVDF_Naturezas*>(GetInterface());
+    if (!s) return E_UNEXPECTED;
+    try {
+        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
+        if (FAILED(hr)) {
+            Finaliza();
+            return hr;
+        }
+    } catch (...) {
+        Finaliza();
+        return E_OUTOFMEMORY;
+    }
+    naturezas = s;
+    return S_OK;
+}
+
+HRESULT CConexaoNatureza::Le(WORD posicao, WORD dia, BYTE modulo, inhouse::REG_NATUREZA* natureza) {
+    if (!natureza) return E_POINTER;
+    IQVDF_Naturezas* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    inhouse::REG_NATUREZA lida{};
+    const HRESULT hr = s->LeNatureza(posicao, dia, modulo, reinterpret_cast<BYTE*>(&lida));
+    if (SUCCEEDED(hr)) *natureza = lida;
+    return hr;
+}
+
+HRESULT CConexaoNatureza::Existe(const char* codigo, WORD dia, WORD filial, BYTE modulo, WORD* resposta,
+                                 inhouse::REG_NATUREZA* natureza) {
+    if (!resposta || !natureza) return E_POINTER;
+    IQVDF_Naturezas* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    try {
+        com::unique_bstr texto = com::to_bstr(codigo ? codigo : "");
+        return s->ExisteNatureza(texto.get(), dia, filial, modulo, resposta, reinterpret_cast<BYTE*>(natureza));
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}

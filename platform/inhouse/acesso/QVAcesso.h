@@ -9,6 +9,8 @@
 #include "platform/inhouse/acesso/CConexaoServidor.h"
 #include "platform/inhouse/cfrt/QVCFRT.h"
 #include "platform/inhouse/login/registros_filial.h"
+#include "inhouse_naturezas.h"
+#include "platform/inhouse/naturezas/registros_natureza.h"
 
 // The kind of register a category connection serves.
 enum TipoCadastro : int {};
@@ -103,6 +105,25 @@ public:
     const char* NomeClasse() const noexcept override { return "CConexaoCategoria"; }
 };
 
+// Operation natures. The reads create the natures server, initialised with the connection's
+// session, when it is missing. `dia` is the day on which the nature must be in force.
+class CConexaoNatureza : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoNatureza"; }
+
+    // The natures server, created when missing; no reference is added.
+    HRESULT Servidor(IQVDF_Naturezas*& naturezas);
+    // The nature at a register position into `natureza` (left as given on a failure).
+    HRESULT Le(WORD posicao, WORD dia, BYTE modulo, inhouse::REG_NATUREZA* natureza);
+    // Looks a nature up by code: *resposta is its register position, 0 when missing.
+    HRESULT Existe(const char* codigo, WORD dia, WORD filial, BYTE modulo, WORD* resposta,
+                   inhouse::REG_NATUREZA* natureza);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_Naturezas); }
+};
+
 // A connection that adds nothing to its base but its class name.
 #define ZU_CONEXAO(Nome, Base)                                                     \
     class Nome : public Base {                                                      \
@@ -110,8 +131,7 @@ public:
         const char* NomeClasse() const noexcept override { return #Nome; }          \
     }
 
-// Operation natures; the commercial natures are a second connection of the same kind.
-ZU_CONEXAO(CConexaoNatureza, CConexaoServidor);
+// The commercial natures are a second connection of the natures' kind.
 ZU_CONEXAO(CConexaoNaturezaComercial, CConexaoNatureza);
 
 // Products (the base of the product connection that the server extends).

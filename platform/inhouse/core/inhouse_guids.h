@@ -68,5 +68,7 @@ inline constexpr GUID CLSID_ModelosRelatorio = inhouse_guid(0x240);
 inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
 // 0x250: the report component, which hands a report server's file back (IQVRelatorio, 0x2D0).
 inline constexpr GUID CLSID_RelatorioComponente = inhouse_guid(0x250);
+// The operation natures server (IQVDF_Naturezas): the company's CFOP natures.
+inline constexpr GUID CLSID_NaturezasServer = inhouse_guid(0x260);
 
 }  // namespace inhouse

@@ -14,6 +14,7 @@
 #include "platform/inhouse/login/servidores_login.h"
 #include "platform/inhouse/editor/EditorServer.h"
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
+#include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"
 
@@ -53,6 +54,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_EditorServer, "EditorServer", &EditorServer::create},
     {&CLSID_RelatorioComponente, "RelatorioComponente", &RelatorioComponente::create},
     {&CLSID_FilialServer, "FilialServer", &FilialServer::create},
+    {&CLSID_NaturezasServer, "NaturezasServer", &NaturezasServer::create},
 };
 
 }  // namespace

@@ -108,6 +108,16 @@ constexpr const char* steps[] = {
     "CREATE TABLE periodo_contabil (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
     " movimentacao_inicial TEXT NOT NULL DEFAULT '', movimentacao_final TEXT NOT NULL DEFAULT '',"
     " periodo_inicial TEXT NOT NULL DEFAULT '', periodo_final TEXT NOT NULL DEFAULT '');",
+    // Tables natureza and natureza_mascara: the operation natures (CFOP code without dots, the
+    // branch they belong to (0: every branch), type (0: none), module (0: every module), 'P'
+    // products, 'S' services or 'A' both, the finance-integration mark and the day from which
+    // they are in force, "yyyy-mm-dd" ('' for always)) and each company's CFOP mask.
+    "CREATE TABLE natureza (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535),"
+    " codigo TEXT NOT NULL, nome TEXT NOT NULL, filial INTEGER NOT NULL DEFAULT 0, tipo INTEGER NOT NULL DEFAULT 0,"
+    " modulo INTEGER NOT NULL DEFAULT 0, letra TEXT NOT NULL DEFAULT 'A' CHECK (letra IN ('P', 'S', 'A')),"
+    " integracao_financeiro INTEGER NOT NULL DEFAULT 0, vigente_desde TEXT NOT NULL DEFAULT '',"
+    " PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE natureza_mascara (empresa TEXT PRIMARY KEY COLLATE NOCASE, mascara_cfop TEXT NOT NULL DEFAULT '');",
 };
 
 int read_version(sqlite::connection& db) {

@@ -57,4 +57,17 @@ HRESULT STDMETHODCALLTYPE FilialServer::LeLogotipo(LONG filial, LONG opcao, BSTR
     return stand_in_failure();
 }
 
+HRESULT STDMETHODCALLTYPE FilialServer::MascaraCFOP(LONG opcao, BSTR* mascara) noexcept try {
+    if (!mascara) return E_POINTER;
+    *mascara = nullptr;
+    if (HRESULT hr = faults().enter("MascaraCFOP", "opcao=" + std::to_string(opcao)); FAILED(hr)) return hr;
+    if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
+    auto query = m_store.prepare("SELECT mascara_cfop FROM natureza_mascara WHERE empresa = ? COLLATE NOCASE");
+    query.bind_text(1, m_empresa);
+    *mascara = com::to_bstr(query.step() ? query.column_text(0) : std::string()).release();
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
 }  // namespace inhouse

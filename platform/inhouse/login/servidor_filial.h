@@ -13,7 +13,7 @@ public:
     HRESULT STDMETHODCALLTYPE LeLogotipo(LONG filial, LONG opcao, BSTR* caminho) noexcept override;
     ZU_RESERVADO(04) ZU_RESERVADO(06) ZU_RESERVADO(08) ZU_RESERVADO(09) ZU_RESERVADO(10) ZU_RESERVADO(11)
     ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15) ZU_RESERVADO(16) ZU_RESERVADO(17)
-    ZU_RESERVADO(18)
+    HRESULT STDMETHODCALLTYPE MascaraCFOP(LONG opcao, BSTR* mascara) noexcept override;
 
 private:
     ~FilialServer() override = default;   // objects come only from com::make

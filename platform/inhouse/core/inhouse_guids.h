@@ -68,5 +68,9 @@ inline constexpr GUID CLSID_ModelosRelatorio = inhouse_guid(0x240);
 inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
 // 0x250: the report component, which hands a report server's file back (IQVRelatorio, 0x2D0).
 inline constexpr GUID CLSID_RelatorioComponente = inhouse_guid(0x250);
+// The standard-history server (IQVCN_Historico, 0x2A0).
+inline constexpr GUID CLSID_HistoricoServer = inhouse_guid(0x220);
+// The document register's server (IQVDF_CadastroDocumento, 0x2A8).
+inline constexpr GUID CLSID_DocumentoServer = inhouse_guid(0x228);
 
 }  // namespace inhouse

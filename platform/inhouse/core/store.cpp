@@ -108,6 +108,14 @@ constexpr const char* steps[] = {
     "CREATE TABLE periodo_contabil (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
     " movimentacao_inicial TEXT NOT NULL DEFAULT '', movimentacao_final TEXT NOT NULL DEFAULT '',"
     " periodo_inicial TEXT NOT NULL DEFAULT '', periodo_final TEXT NOT NULL DEFAULT '');",
+    // Version 9 (historico, documento): the standard histories, each at a register position that
+    // is also its main id; the document types with their branch.
+    "CREATE TABLE historico (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo TEXT NOT NULL,"
+    " classificacao TEXT NOT NULL DEFAULT '', texto TEXT NOT NULL, PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE documento (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " filial INTEGER NOT NULL DEFAULT 0, codigo TEXT NOT NULL, descricao TEXT NOT NULL,"
+    " PRIMARY KEY (empresa, posicao));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -59,7 +59,8 @@ LONG CDFcHistorico::GetQuantidade() {
 
 void CDFcHistorico::Le(LONG lPos) {
     VerificaInicializado();
-    if (lPos == m_lUltimaLida) return;
+    // -1 marks nothing read (or a failed read): never a position to answer from.
+    if (lPos >= 0 && lPos == m_lUltimaLida) return;
     // Only a good read is remembered: a failed one fails again on the next call.
     m_lUltimaLida = -1;
     const LONG quantidade = static_cast<LONG>(m_posicoes.size());

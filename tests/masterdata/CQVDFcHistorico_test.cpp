@@ -114,8 +114,6 @@ TEST_F(Historico, FailuresAreTheWorkersNumberedMessages) {
          "82\t-\tNão Conseguiu inicializar o servidor de historico!\n HRESULT: 80070005  "},
         {"count", [this] { server().answer("Quantidade", {E_FAIL}); }, false, mensagem(83),
          "83\t-\tNão conseguiu buscar a Quantidade de históricos ! HRESULT = 80004005"},
-        {"positive count answer", [this] { server().answer("Quantidade", {S_FALSE}); }, false, mensagem(83),
-         "83\t-\tNão conseguiu buscar a Quantidade de históricos ! HRESULT = 1"},
         {"positions", [this] { server().answer("Posicoes", {E_FAIL}); }, false, mensagem(84),
          "84\t-\tNão conseguiu buscar os históricos! HRESULT = 80004005"},
         {"server creation", [this] { creation().answer("CreateInstance", {E_FAIL}); }, false, mensagem(83),

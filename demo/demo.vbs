@@ -254,6 +254,27 @@ Else
 End If
 On Error GoTo 0
 Set naturezas = Nothing
+Mostra "-- Históricos padrão, por código"
+Dim historicos, nHistoricos, iHistorico
+Set historicos = raiz.TW_DF_Historicos()
+nHistoricos = CLng(historicos.BuscaPonteiros())
+historicos.SetOrdenacao 0
+For iHistorico = 0 To nHistoricos - 1
+    historicos.LePosicao iHistorico
+    Mostra "  " & historicos.GetCodigo() & " [" & historicos.GetClassificacao() & "] " & historicos.GetNome()
+Next
+Set historicos = Nothing
+
+Mostra ""
+Mostra "-- Tipos de documento"
+Dim documentos, iDocumento
+Set documentos = CreateObject("ZidizUvi.QVDFCadDocto")
+documentos.Inicializa raiz, 0
+For iDocumento = 0 To CLng(documentos.m_iQuantidade) - 1
+    Mostra "  Filial " & documentos.m_iFilial(iDocumento) & ": " & documentos.m_scodigo(iDocumento) & " - " & _
+           documentos.m_sDescricao(iDocumento)
+Next
+Set documentos = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

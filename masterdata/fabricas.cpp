@@ -11,6 +11,7 @@
 #include "masterdata/CTW_DF_RelatorioPlanoContabil.h"
 #include "masterdata/CTW_DF_RelatorioPlanoGerencial.h"
 #include "masterdata/CTW_DF_Propriedades.h"
+#include "masterdata/CTW_DF_Historicos.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -37,6 +38,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_RelatorioPlanoGerencial), &cria<CTW_DF_RelatorioPlanoGerencial, ITW_DF_RelatorioPlanoGerencial>},
     {&__uuidof(ITW_DF_RelatorioPlanoContabil), &cria<CTW_DF_RelatorioPlanoContabil, ITW_DF_RelatorioPlanoContabil>},
     {&__uuidof(ITW_DF_Propriedades), &cria<CTW_DF_Propriedades, ITW_DF_Propriedades>},
+    {&__uuidof(ITW_DF_Historicos), &cria<CTW_DF_Historicos, ITW_DF_Historicos>},
 };
 }  // namespace
 

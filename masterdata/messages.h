@@ -62,5 +62,25 @@ inline constexpr char natureza_indice_filial[] = "102  -\tO índice deve estar e
 // A nature the server could not read or look up.
 inline constexpr char natureza_ler[] = "Falha ao ler a natureza de operação.";
 inline constexpr char natureza_existe[] = "Falha ao procurar a natureza de operação.";
+// The standard histories loaded whole.
+inline constexpr char quantidade_historicos[] = "Falha ao buscar quantidade de históricos";
+inline constexpr char indices_historicos[] = "Falha ao buscar índices de históricos";
+inline constexpr char ler_historico[] = "Falha ao ler dados de histórico";
+// The standard histories read one by one (numbered messages of their worker; the %x and %d are
+// filled in by the worker).
+inline constexpr char historico_inicializar[] = "82\t-\tNão Conseguiu inicializar o servidor de historico!\n HRESULT: %x  ";
+inline constexpr char historico_quantidade[] = "83\t-\tNão conseguiu buscar a Quantidade de históricos ! HRESULT = %x";
+inline constexpr char historico_posicoes[] = "84\t-\tNão conseguiu buscar os históricos! HRESULT = %x";
+inline constexpr char historico_ler[] = "85\t-\tNão conseguiu ler do Histórico, Posição %d ! HRESULT = %x";
+inline constexpr char historico_limites[] = "86\t-\tPosicao %d ultrapassou os limites entre 0 e %d ";
+// The document register (numbered messages of its worker; the HRESULT in decimal, then the
+// message library's text for it).
+inline constexpr char documento_inicializar[] = "103\t-\tFalha ao inicializar o Cadastro de documento - HRESULT = %d  - %s";
+inline constexpr char documento_quantidade[] =
+    "104\t-\tFalha ao buscar a quantidade do Cadastro de documento - HRESULT = %d  - %s";
+inline constexpr char documento_ler[] = "107\t-\tFalha ao ler o Cadastro de documento - HRESULT = %d  - %s";
+inline constexpr char documento_indice_codigo[] = "104  -\tO índice deve estar entre %d e %d ";
+inline constexpr char documento_indice_descricao[] = "105  -\tO índice deve estar entre %d e %d ";
+inline constexpr char documento_indice_filial[] = "106  -\tO índice deve estar entre %d e %d ";
 
 }  // namespace masterdata::msg

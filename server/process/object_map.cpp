@@ -7,6 +7,8 @@
 #include "masterdata/CQVDF_PlanoContas.h"
 #include "masterdata/CQVcEditor.h"
 #include "masterdata/CQVDFNatureza.h"
+#include "masterdata/CQVDFcHistorico.h"
+#include "masterdata/CQVDFCadDocto.h"
 #include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
@@ -17,11 +19,13 @@ namespace server {
 namespace {
 constexpr com::class_entry built_classes[] = {
     com::entry<CQV_Inicializa>(),
+    com::entry<masterdata::CQVDFcHistorico>(),
     com::entry<masterdata::CQVcEditor>(),
     com::entry<masterdata::CQVDF_Conta>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
     com::entry<masterdata::CQVDFNatureza>(),
     com::entry<CQVHashTable>(),
+    com::entry<masterdata::CQVDFCadDocto>(),
 };
 
 constexpr bool in_table_order() {

@@ -19,6 +19,7 @@ class CTW_DF_ModelosRelatorios;
 class CTW_DF_RelatorioPlanoGerencial;
 class CTW_DF_RelatorioPlanoContabil;
 class CTW_DF_Propriedades;
+class CTW_DF_Historicos;
 }  // namespace masterdata
 
 namespace server {
@@ -86,7 +87,7 @@ HRESULT CQV_Inicializa::TW_DF_ModelosRelatorios(ITW_DF_ModelosRelatorios** pp) n
 }
 
 HRESULT CQV_Inicializa::TW_DF_Historicos(ITW_DF_Historicos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_Historicos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_Propriedades(ITW_DF_Propriedades** pp) noexcept {

@@ -12,3 +12,14 @@ void QVTrataErro2(HRESULT hr, long mensagem, long flags, const char* empresa, co
                   flags, empresa ? empresa : "", fonte ? fonte : "", linha, data ? data : "");
     QVReportaEvento(GUID_NULL, hr, EVENTLOG_ERROR_TYPE, texto);
 }
+
+std::string CQVBuscaErrosQVMens::BuscaMensagem(HRESULT hr, const char* modulo) const {
+    char texto[512] = {};
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(hr),
+                             MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), texto, sizeof texto, nullptr);
+    // The system's texts end in a line break.
+    while (n > 0 && (texto[n - 1] == '\r' || texto[n - 1] == '\n' || texto[n - 1] == ' ')) texto[--n] = 0;
+    if (n > 0) return texto;
+    std::snprintf(texto, sizeof texto, "Erro %08lX do módulo %s", static_cast<unsigned long>(hr), modulo ? modulo : "");
+    return texto;
+}

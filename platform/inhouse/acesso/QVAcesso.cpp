@@ -182,3 +182,67 @@ HRESULT CConexaoNatureza::Existe(const char* codigo, WORD dia, WORD filial, BYTE
         return E_OUTOFMEMORY;
     }
 }
+
+const CLSID* CConexaoHistorico::ClasseServidor() const noexcept { return &inhouse::CLSID_HistoricoServer; }
+
+HRESULT CConexaoHistorico::CriaServidor() {
+    if (GetServidor()) return S_OK;
+    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
+    IQVCN_Historico* s = GetServidor();
+    if (!s) return E_UNEXPECTED;
+    try {
+        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
+        if (FAILED(hr)) Finaliza();
+        return hr;
+    } catch (...) {
+        Finaliza();
+        return E_OUTOFMEMORY;
+    }
+}
+
+IQVCN_Historico* CConexaoHistorico::GetInterface() {
+    if (!GetServidor() && FAILED(CriaServidor())) return nullptr;
+    return GetServidor();
+}
+
+HRESULT CConexaoHistorico::Le(long posicao, __MIDL___MIDL_itf_CNSHIS_0000_0000_0002* historico) {
+    if (!historico) return E_POINTER;
+    IQVCN_Historico* s = GetInterface();
+    if (!s) return E_UNEXPECTED;
+    __MIDL___MIDL_itf_CNSHIS_0000_0000_0002 lido{};
+    const HRESULT hr = s->Le(static_cast<LONG>(posicao), &lido);
+    if (SUCCEEDED(hr)) *historico = lido;
+    return hr;
+}
+
+const CLSID* CConexaoCadastroDocumento::ClasseServidor() const noexcept { return &inhouse::CLSID_DocumentoServer; }
+
+HRESULT CConexaoCadastroDocumento::CriaServidor() {
+    if (GetServidor()) return S_OK;
+    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
+    IQVDF_CadastroDocumento* s = GetServidor();
+    if (!s) return E_UNEXPECTED;
+    try {
+        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
+        if (FAILED(hr)) Finaliza();
+        return hr;
+    } catch (...) {
+        Finaliza();
+        return E_OUTOFMEMORY;
+    }
+}
+
+IQVDF_CadastroDocumento* CConexaoCadastroDocumento::GetInterface() {
+    if (!GetServidor() && FAILED(CriaServidor())) return nullptr;
+    return GetServidor();
+}
+
+HRESULT CConexaoCadastroDocumento::Le(long posicao, tagREG_CADDOCPS* documento) {
+    if (!documento) return E_POINTER;
+    IQVDF_CadastroDocumento* s = GetInterface();
+    if (!s) return E_UNEXPECTED;
+    QV_CADDOC_250 lido{};
+    const HRESULT hr = s->Le(static_cast<LONG>(posicao), &lido);
+    if (SUCCEEDED(hr)) *documento = inhouse::de_bloco<tagREG_CADDOCPS>(lido);
+    return hr;
+}

@@ -5,9 +5,12 @@
 // destruction); each register's own reads join its class as the objects that use them are built.
 // CConexaoUsuario has its own header.
 #include "inhouse_cfrt.h"
+#include "inhouse_documento.h"
+#include "inhouse_historico.h"
 #include "inhouse_login.h"
 #include "platform/inhouse/acesso/CConexaoServidor.h"
 #include "platform/inhouse/cfrt/QVCFRT.h"
+#include "platform/inhouse/documento/registros_documento.h"
 #include "platform/inhouse/login/registros_filial.h"
 #include "inhouse_naturezas.h"
 #include "platform/inhouse/naturezas/registros_natureza.h"
@@ -122,6 +125,54 @@ public:
 protected:
     const CLSID* ClasseServidor() const noexcept override;
     const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_Naturezas); }
+// Standard histories. CriaServidor creates the history server and initialises it with the
+// connection's session; the reads create it when it is missing.
+class CConexaoHistorico : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoHistorico"; }
+
+    // Hides the base's: a history server handed out is always initialised; a failed
+    // initialisation drops the server again.
+    HRESULT CriaServidor();
+    // The history server, created when missing (null when it cannot be); no reference is added.
+    IQVCN_Historico* GetInterface();
+
+    // The history at a register position into `historico` (left as given on a failure).
+    HRESULT Le(long posicao, __MIDL___MIDL_itf_CNSHIS_0000_0000_0002* historico);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVCN_Historico); }
+
+private:
+    IQVCN_Historico* GetServidor() const noexcept {
+        return static_cast<IQVCN_Historico*>(CConexaoServidor::GetInterface());
+    }
+};
+
+// The document register. CriaServidor creates the document server and initialises it with the
+// connection's session; the reads create it when it is missing.
+class CConexaoCadastroDocumento : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoCadastroDocumento"; }
+
+    // Hides the base's: a document server handed out is always initialised; a failed
+    // initialisation drops the server again.
+    HRESULT CriaServidor();
+    // The document server, created when missing (null when it cannot be); no reference is added.
+    IQVDF_CadastroDocumento* GetInterface();
+
+    // The document type at a register position into `documento` (left as given on a failure).
+    HRESULT Le(long posicao, tagREG_CADDOCPS* documento);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_CadastroDocumento); }
+
+private:
+    IQVDF_CadastroDocumento* GetServidor() const noexcept {
+        return static_cast<IQVDF_CadastroDocumento*>(CConexaoServidor::GetInterface());
+    }
 };
 
 // A connection that adds nothing to its base but its class name.
@@ -149,7 +200,6 @@ ZU_CONEXAO(CConexaoUnidadeMedidaProduto, CConexaoServidor);
 ZU_CONEXAO(CConexaoCondicaoPagamento, CConexaoServidor);
 ZU_CONEXAO(CConexaoFormaPagamento, CConexaoServidor);
 ZU_CONEXAO(CConexaoTipoCobranca, CConexaoServidor);
-ZU_CONEXAO(CConexaoHistorico, CConexaoServidor);
 ZU_CONEXAO(CConexaoOpComerciais, CConexaoServidor);
 ZU_CONEXAO(CConexaoVendedor, CConexaoServidor);
 // equipbase.dll

@@ -13,6 +13,8 @@
 #include "platform/inhouse/login/servidor_filial.h"
 #include "platform/inhouse/login/servidores_login.h"
 #include "platform/inhouse/editor/EditorServer.h"
+#include "platform/inhouse/historico/HistoricoServer.h"
+#include "platform/inhouse/documento/DocumentoServer.h"
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
 #include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
@@ -55,6 +57,8 @@ constexpr stand_in_class classes[] = {
     {&CLSID_RelatorioComponente, "RelatorioComponente", &RelatorioComponente::create},
     {&CLSID_FilialServer, "FilialServer", &FilialServer::create},
     {&CLSID_NaturezasServer, "NaturezasServer", &NaturezasServer::create},
+    {&CLSID_HistoricoServer, "HistoricoServer", &HistoricoServer::create},
+    {&CLSID_DocumentoServer, "DocumentoServer", &DocumentoServer::create},
 };
 
 }  // namespace

@@ -108,7 +108,7 @@ constexpr const char* steps[] = {
     "CREATE TABLE periodo_contabil (empresa TEXT PRIMARY KEY COLLATE NOCASE,"
     " movimentacao_inicial TEXT NOT NULL DEFAULT '', movimentacao_final TEXT NOT NULL DEFAULT '',"
     " periodo_inicial TEXT NOT NULL DEFAULT '', periodo_final TEXT NOT NULL DEFAULT '');",
-    // Tables natureza and natureza_mascara: the operation natures (CFOP code without dots, the
+    // Version 9: tables natureza and natureza_mascara: the operation natures (CFOP code without dots, the
     // branch they belong to (0: every branch), type (0: none), module (0: every module), 'P'
     // products, 'S' services or 'A' both, the finance-integration mark and the day from which
     // they are in force, "yyyy-mm-dd" ('' for always)) and each company's CFOP mask.
@@ -118,6 +118,14 @@ constexpr const char* steps[] = {
     " integracao_financeiro INTEGER NOT NULL DEFAULT 0, vigente_desde TEXT NOT NULL DEFAULT '',"
     " PRIMARY KEY (empresa, posicao));"
     "CREATE TABLE natureza_mascara (empresa TEXT PRIMARY KEY COLLATE NOCASE, mascara_cfop TEXT NOT NULL DEFAULT '');",
+    // Version 10: the standard histories, each at a register position that
+    // is also its main id; the document types with their branch.
+    "CREATE TABLE historico (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo TEXT NOT NULL,"
+    " classificacao TEXT NOT NULL DEFAULT '', texto TEXT NOT NULL, PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE documento (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " filial INTEGER NOT NULL DEFAULT 0, codigo TEXT NOT NULL, descricao TEXT NOT NULL,"
+    " PRIMARY KEY (empresa, posicao));",
 };
 
 int read_version(sqlite::connection& db) {

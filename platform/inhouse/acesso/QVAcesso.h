@@ -125,6 +125,8 @@ public:
 protected:
     const CLSID* ClasseServidor() const noexcept override;
     const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_Naturezas); }
+};
+
 // Standard histories. CriaServidor creates the history server and initialises it with the
 // connection's session; the reads create it when it is missing.
 class CConexaoHistorico : public CConexaoServidor {

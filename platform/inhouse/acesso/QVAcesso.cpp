@@ -138,26 +138,38 @@ HRESULT CConexaoPlano::Le(DWORD ponteiro, _RegContaPS* conta) {
     return p->LeConta(static_cast<LONG>(ponteiro), reinterpret_cast<BYTE*>(conta));
 }
 
-const CLSID* CConexaoNatureza::ClasseServidor() const noexcept { return &inhouse::CLSID_NaturezasServer; }
+namespace {
 
-HRESULT CConexaoNatureza::Servidor(IQVDF_Naturezas*& naturezas) {
-    naturezas = static_cast<IQVDF_Naturezas*>(GetInterface());
-    if (naturezas) return S_OK;
-    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
-    IQVDF_Naturezas* s = static_cast<IQVDF_Naturezas*>(GetInterface());
+// A connection's data server, created when missing and initialised with the connection's session;
+// a failed initialisation drops the server again, so a server handed out is always initialised.
+template <class Itf>
+HRESULT servidor_inicializado(CConexaoServidor& conexao, Itf*& servidor) {
+    servidor = static_cast<Itf*>(conexao.CConexaoServidor::GetInterface());
+    if (servidor) return S_OK;
+    if (HRESULT hr = conexao.CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
+    Itf* s = static_cast<Itf*>(conexao.CConexaoServidor::GetInterface());
     if (!s) return E_UNEXPECTED;
     try {
-        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
+        const HRESULT hr = s->Inicializa(com::to_bstr(conexao.GetEmpresa()).get(), conexao.GetUsuario(),
+                                         static_cast<LONG>(conexao.GetSessao()));
         if (FAILED(hr)) {
-            Finaliza();
+            conexao.Finaliza();
             return hr;
         }
     } catch (...) {
-        Finaliza();
+        conexao.Finaliza();
         return E_OUTOFMEMORY;
     }
-    naturezas = s;
+    servidor = s;
     return S_OK;
+}
+
+}  // namespace
+
+const CLSID* CConexaoNatureza::ClasseServidor() const noexcept { return &inhouse::CLSID_NaturezasServer; }
+
+HRESULT CConexaoNatureza::Servidor(IQVDF_Naturezas*& naturezas) {
+    return servidor_inicializado(*this, naturezas);
 }
 
 HRESULT CConexaoNatureza::Le(WORD posicao, WORD dia, BYTE modulo, inhouse::REG_NATUREZA* natureza) {
@@ -186,18 +198,8 @@ HRESULT CConexaoNatureza::Existe(const char* codigo, WORD dia, WORD filial, BYTE
 const CLSID* CConexaoHistorico::ClasseServidor() const noexcept { return &inhouse::CLSID_HistoricoServer; }
 
 HRESULT CConexaoHistorico::CriaServidor() {
-    if (GetServidor()) return S_OK;
-    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
-    IQVCN_Historico* s = GetServidor();
-    if (!s) return E_UNEXPECTED;
-    try {
-        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
-        if (FAILED(hr)) Finaliza();
-        return hr;
-    } catch (...) {
-        Finaliza();
-        return E_OUTOFMEMORY;
-    }
+    IQVCN_Historico* servidor = nullptr;
+    return servidor_inicializado(*this, servidor);
 }
 
 IQVCN_Historico* CConexaoHistorico::GetInterface() {
@@ -218,18 +220,8 @@ HRESULT CConexaoHistorico::Le(long posicao, __MIDL___MIDL_itf_CNSHIS_0000_0000_0
 const CLSID* CConexaoCadastroDocumento::ClasseServidor() const noexcept { return &inhouse::CLSID_DocumentoServer; }
 
 HRESULT CConexaoCadastroDocumento::CriaServidor() {
-    if (GetServidor()) return S_OK;
-    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
-    IQVDF_CadastroDocumento* s = GetServidor();
-    if (!s) return E_UNEXPECTED;
-    try {
-        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
-        if (FAILED(hr)) Finaliza();
-        return hr;
-    } catch (...) {
-        Finaliza();
-        return E_OUTOFMEMORY;
-    }
+    IQVDF_CadastroDocumento* servidor = nullptr;
+    return servidor_inicializado(*this, servidor);
 }
 
 IQVDF_CadastroDocumento* CConexaoCadastroDocumento::GetInterface() {

@@ -108,41 +108,37 @@ For Each extensao In Array("REL", "FOR")
     On Error GoTo 0
 Next
 Set editor = Nothing
+' The company chart's report of the given type ("qvr" or "pdf"), or Empty after showing the error.
+Function RelatorioPlano(tipo)
+    Dim relatorio
+    Set relatorio = raiz.TW_DF_RelatorioPlanoContabil()
+    relatorio.SetModelo "Plano de contas"
+    relatorio.SetTipo tipo
+    On Error Resume Next
+    RelatorioPlano = relatorio.GeraRelatorio()
+    If Err.Number <> 0 Then
+        MostraErro "GeraRelatorio (" & tipo & ")"
+        RelatorioPlano = Empty
+    End If
+    On Error GoTo 0
+End Function
+Dim textoRelatorio, arquivoPdf
 Mostra "-- Relatório do plano de contas (texto de relatório, tipo qvr)"
-Dim relatorio, textoRelatorio
-Set relatorio = raiz.TW_DF_RelatorioPlanoContabil()
-relatorio.SetModelo "Plano de contas"
-relatorio.SetTipo "qvr"
-On Error Resume Next
-textoRelatorio = relatorio.GeraRelatorio()
-If Err.Number <> 0 Then
-    MostraErro "GeraRelatorio"
-Else
+textoRelatorio = RelatorioPlano("qvr")
+If Not IsEmpty(textoRelatorio) Then
     Mostra "  " & Len(textoRelatorio) & " caracteres; o texto começa com o marcador " & Left(textoRelatorio, 2) & ":"
     out.Write Mid(textoRelatorio, 3)
 End If
-On Error GoTo 0
-Set relatorio = Nothing
 Mostra "-- Relatório do plano de contas em PDF"
 ' The PDF's bytes arrive in a text; a script writes them only as a UTF-16 file, whose bytes after
 ' the byte-order mark are the text's. scripts/demo turns it into the PDF file.
-Dim arquivoPdf
-Set relatorio = raiz.TW_DF_RelatorioPlanoContabil()
-relatorio.SetModelo "Plano de contas"
-relatorio.SetTipo "pdf"
-On Error Resume Next
-textoRelatorio = relatorio.GeraRelatorio()
-If Err.Number <> 0 Then
-    MostraErro "GeraRelatorio (pdf)"
-Else
-    On Error GoTo 0
+textoRelatorio = RelatorioPlano("pdf")
+If Not IsEmpty(textoRelatorio) Then
     Set arquivoPdf = fso.CreateTextFile(fso.GetParentFolderName(WScript.Arguments(0)) & "\plano_de_contas.pdf.utf16", True, True)
     arquivoPdf.Write textoRelatorio
     arquivoPdf.Close
     Mostra "  recebido: " & (Len(textoRelatorio) * 2) & " bytes de PDF"
 End If
-On Error GoTo 0
-Set relatorio = Nothing
 Mostra "-- O que a página pergunta ao objeto raiz"
 Sub MostraRaiz()
     Dim usuarios, i, u, nomes

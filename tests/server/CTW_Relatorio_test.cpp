@@ -50,11 +50,16 @@ private:
 
 bool existe(const std::string& caminho) { return GetFileAttributesA(caminho.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// The test's report file: its name carries the process id, since the tests of this file run beside
+// each other in one temporary folder.
+std::string caminho_arquivo_teste() {
+    return QVMontaCaminho(QVGetPastaTemporaria(), "zu_relatorio_teste_" + std::to_string(GetCurrentProcessId()) + ".txt");
+}
+
 // A report file of the test, deleted at the end.
 struct arquivo_teste {
     std::string caminho;
-    explicit arquivo_teste(const std::string& bytes)
-        : caminho(QVMontaCaminho(QVGetPastaTemporaria(), "zu_relatorio_teste.txt")) {
+    explicit arquivo_teste(const std::string& bytes) : caminho(caminho_arquivo_teste()) {
         std::ofstream(caminho, std::ios::binary) << bytes;
     }
     ~arquivo_teste() { DeleteFileA(caminho.c_str()); }
@@ -140,7 +145,7 @@ TEST_F(Relatorio, SetTipoTakesPdfOrQvrInAnyCaseAndKeepsTheTypeOtherwise) {
 }
 
 TEST_F(Relatorio, EachFailedStepOfTheReadBackHasItsTextOnBothRoads) {
-    const std::string caminho = QVMontaCaminho(QVGetPastaTemporaria(), "zu_relatorio_teste.txt");
+    const std::string caminho = caminho_arquivo_teste();
     struct caso {
         const char* passo;
         std::function<void()> roteiro;

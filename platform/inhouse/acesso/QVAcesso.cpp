@@ -9,6 +9,31 @@
 
 namespace {
 std::string caractere(const char* nome, char c) { return std::string(nome) + "='" + c + "'"; }
+
+// A connection's data server, created when missing and initialised with the connection's session;
+// a failed initialisation drops the server again, so a server handed out is always initialised.
+template <class Itf>
+HRESULT servidor_inicializado(CConexaoServidor& conexao, Itf*& servidor) {
+    servidor = static_cast<Itf*>(conexao.CConexaoServidor::GetInterface());
+    if (servidor) return S_OK;
+    if (HRESULT hr = conexao.CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
+    Itf* s = static_cast<Itf*>(conexao.CConexaoServidor::GetInterface());
+    if (!s) return E_UNEXPECTED;
+    try {
+        const HRESULT hr = s->Inicializa(com::to_bstr(conexao.GetEmpresa()).get(), conexao.GetUsuario(),
+                                         static_cast<LONG>(conexao.GetSessao()));
+        if (FAILED(hr)) {
+            conexao.Finaliza();
+            return hr;
+        }
+    } catch (...) {
+        conexao.Finaliza();
+        return E_OUTOFMEMORY;
+    }
+    servidor = s;
+    return S_OK;
+}
+
 }  // namespace
 
 HRESULT CConexaoFilial::Inicializa(const CQVString& empresa, WORD usuario, long sessao, bool todas) {
@@ -43,27 +68,11 @@ HRESULT CConexaoCategoria::Inicializa(const CQVString& empresa, WORD usuario, lo
 const CLSID* CConexaoFilial::ClasseServidor() const noexcept { return &inhouse::CLSID_FilialServer; }
 
 HRESULT CConexaoFilial::CriaServidor() {
-    if (GetServidor()) return S_OK;
-    if (HRESULT hr = CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
-    IQVCN_Filial* s = GetServidor();
-    if (!s) return E_UNEXPECTED;
-    try {
-        const HRESULT hr = s->Inicializa(com::to_bstr(GetEmpresa()).get(), GetUsuario(), static_cast<LONG>(GetSessao()));
-        if (FAILED(hr)) Finaliza();
-        return hr;
-    } catch (...) {
-        Finaliza();
-        return E_OUTOFMEMORY;
-    }
+    IQVCN_Filial* s = nullptr;
+    return servidor_inicializado(*this, s);
 }
 
-HRESULT CConexaoFilial::servidor(IQVCN_Filial*& s) {
-    s = GetServidor();
-    if (s) return S_OK;
-    if (HRESULT hr = CriaServidor(); FAILED(hr)) return hr;
-    s = GetServidor();
-    return s ? S_OK : E_UNEXPECTED;
-}
+HRESULT CConexaoFilial::servidor(IQVCN_Filial*& s) { return servidor_inicializado(*this, s); }
 
 HRESULT CConexaoFilial::Le(long posicao, inhouse::REG_FILIAL* filial) {
     if (!filial) return E_POINTER;
@@ -137,34 +146,6 @@ HRESULT CConexaoPlano::Le(DWORD ponteiro, _RegContaPS* conta) {
     if (HRESULT hr = Servidor(p); FAILED(hr)) return hr;
     return p->LeConta(static_cast<LONG>(ponteiro), reinterpret_cast<BYTE*>(conta));
 }
-
-namespace {
-
-// A connection's data server, created when missing and initialised with the connection's session;
-// a failed initialisation drops the server again, so a server handed out is always initialised.
-template <class Itf>
-HRESULT servidor_inicializado(CConexaoServidor& conexao, Itf*& servidor) {
-    servidor = static_cast<Itf*>(conexao.CConexaoServidor::GetInterface());
-    if (servidor) return S_OK;
-    if (HRESULT hr = conexao.CConexaoServidor::CriaServidor(); FAILED(hr)) return hr;
-    Itf* s = static_cast<Itf*>(conexao.CConexaoServidor::GetInterface());
-    if (!s) return E_UNEXPECTED;
-    try {
-        const HRESULT hr = s->Inicializa(com::to_bstr(conexao.GetEmpresa()).get(), conexao.GetUsuario(),
-                                         static_cast<LONG>(conexao.GetSessao()));
-        if (FAILED(hr)) {
-            conexao.Finaliza();
-            return hr;
-        }
-    } catch (...) {
-        conexao.Finaliza();
-        return E_OUTOFMEMORY;
-    }
-    servidor = s;
-    return S_OK;
-}
-
-}  // namespace
 
 const CLSID* CConexaoNatureza::ClasseServidor() const noexcept { return &inhouse::CLSID_NaturezasServer; }
 

@@ -16,6 +16,7 @@
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"
+#include "platform/inhouse/localidades/servidores_localidades.h"
 
 namespace inhouse {
 
@@ -53,6 +54,8 @@ constexpr stand_in_class classes[] = {
     {&CLSID_EditorServer, "EditorServer", &EditorServer::create},
     {&CLSID_RelatorioComponente, "RelatorioComponente", &RelatorioComponente::create},
     {&CLSID_FilialServer, "FilialServer", &FilialServer::create},
+    {&CLSID_EstadoServer, "EstadoServer", &EstadoServer::create},
+    {&CLSID_MunicipioServer, "MunicipioServer", &MunicipioServer::create},
 };
 
 }  // namespace

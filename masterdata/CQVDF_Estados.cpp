@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "masterdata/CEstado.h"
+#include "masterdata/compara_sem_caixa.h"
 #include "masterdata/messages.h"
 #include "masterdata/sessao_raiz.h"
 #include "platform/com/failure.h"
@@ -39,7 +40,7 @@ HRESULT CQVDF_Estados::IniciaBusca(LONG* pQuantidade) noexcept try {
     std::vector<inhouse::REG_ESTADO_ENTRADA> estados(quantidade);
     com::check(servidor->LeTodos(quantidade, reinterpret_cast<BYTE*>(estados.data())), msg::ler_estados);
     std::sort(estados.begin(), estados.end(), [](const auto& a, const auto& b) {
-        return _strnicmp(a.sigla, b.sigla, sizeof a.sigla) < 0;
+        return compara_sem_caixa(a.sigla, b.sigla, sizeof a.sigla) < 0;
     });
     m_Estados = std::move(estados);
     *pQuantidade = static_cast<LONG>(m_Estados.size());

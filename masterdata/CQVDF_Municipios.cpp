@@ -5,6 +5,7 @@
 #include <string>
 
 #include "masterdata/CMunicipio.h"
+#include "masterdata/compara_sem_caixa.h"
 #include "masterdata/messages.h"
 #include "masterdata/sessao_raiz.h"
 #include "platform/com/failure.h"
@@ -56,7 +57,7 @@ HRESULT CQVDF_Municipios::Busca(BSTR bsFiltroUF, LONG* pQuantidade) noexcept try
     if (!filtro.empty())
         std::erase_if(municipios, [&](const auto& m) { return texto(m.uf, sizeof m.uf) != filtro; });
     std::sort(municipios.begin(), municipios.end(), [](const auto& a, const auto& b) {
-        return _strnicmp(a.nome, b.nome, sizeof a.nome) < 0;
+        return compara_sem_caixa(a.nome, b.nome, sizeof a.nome) < 0;
     });
     m_Municipios = std::move(municipios);
     *pQuantidade = static_cast<LONG>(m_Municipios.size());

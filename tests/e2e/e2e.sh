@@ -62,7 +62,13 @@ script() {
     if [ ! -s "$out/$name.txt" ]; then
         echo "$file wrote nothing; console:"; cat "$out/console.txt"; return 1
     fi
-    iconv -f UTF-16 -t UTF-8 "$out/$name.txt" | tr -d '\r' >"$out/$name.utf8"
+    iconv -f UTF-16 -t UTF-8 "$out/$name.txt" | tr -d '\r' >"$out/$name.utf8" ||
+        { echo "$file wrote a broken UTF-16 file; console:"; cat "$out/console.txt"; return 1; }
+    # cscript stops silently on a runtime error: only a script that reached its end counts.
+    if [ "$(tail -n 1 "$out/$name.utf8")" != FIM ]; then
+        echo "$file stopped before its end (no FIM); it wrote:"; tail -n 5 "$out/$name.utf8"
+        echo "console:"; cat "$out/console.txt"; return 1
+    fi
     # A PDF the script received is written beside its output as a UTF-16 text file (the only
     # writer a script has: a byte-order mark, then the BSTR's bytes). Its text, read back by a real
     # PDF reader, joins the output.

@@ -22,6 +22,8 @@ public:
     using CQVCurrencyEx8::CQVCurrencyEx8;
     using CQVCurrencyEx8::operator=;
     valor8_item(const valor8_item&) = default;
+    valor8_item(valor8_item&&) = default;
+    valor8_item& operator=(valor8_item&& other) { return *this = static_cast<const valor8_item&>(other); }
     valor8_item& operator=(const valor8_item& other) {
         SetPrecisao(other.GetCasasDecimais(), other.GetModo() == rounding::half_away);
         SetValor(other.GetValor());
@@ -34,7 +36,9 @@ public:
     CItemPedido();
     explicit CItemPedido(const REG_ITEM_PEDIDO& registro);
     CItemPedido(const CItemPedido&) = default;
+    CItemPedido(CItemPedido&&) = default;
     CItemPedido& operator=(const CItemPedido&) = default;
+    CItemPedido& operator=(CItemPedido&&) = default;
     virtual ~CItemPedido() = default;
 
     // Writes the item's fields into a record the caller provides (the fields it does not own are

@@ -1,7 +1,7 @@
 #include "ft/ftlibrary/CPedido.h"
 
 #include <cstring>
-#include <vector>
+#include <utility>
 
 #include "base/CQVChaveOrigem.h"
 #include "base/CQVException.h"
@@ -178,11 +178,12 @@ HRESULT CPedido::SetRegistro(const REG_PEDIDO& r) {
     if (r.QtdItens > 0 && !registros) return E_INVALIDARG;
 
     // Every item is built and looked up first: a failed look-up leaves the order as it was.
-    std::vector<CItemPedido> itens;
-    itens.reserve(r.QtdItens);
+    CQVArray<CItemPedido> itens;
+    itens.SetSize(r.QtdItens);
     for (uint16_t i = 0; i < r.QtdItens; ++i) {
         const REG_ITEM_PEDIDO& registro = registros[i];
-        CItemPedido& item = itens.emplace_back(registro);
+        CItemPedido& item = itens[i];
+        item = CItemPedido(registro);
         passa_filial_cliente(item);
         if (m_info) {
             REG_CHAVE_INFO_ITEM chave{};
@@ -240,8 +241,8 @@ HRESULT CPedido::SetRegistro(const REG_PEDIDO& r) {
     m_PosicaoFilial = r.PosicaoFilial;
     m_PedidoCliente = ft::le_texto(r.PedidoCliente, sizeof r.PedidoCliente);
 
-    m_itens.RemoveAll();
-    for (CItemPedido& item : itens) {
+    m_itens = std::move(itens);
+    for (const CItemPedido& item : m_itens) {
         if (eh_nao_livre(item)) {
             if (!(item.GetFlag4() && m_FilialFlag1)) m_totais_nao_livres[Retencao1] += item.GetRetencao(1);
             m_totais_nao_livres[IPI] += item.GetValorIPI();
@@ -249,7 +250,6 @@ HRESULT CPedido::SetRegistro(const REG_PEDIDO& r) {
             m_totais_nao_livres[ICMSST] += item.GetValorICMSST();
             for (int k = 2; k <= 6; ++k) m_totais_nao_livres[Retencao1 + k - 1] += item.GetRetencao(k);
         }
-        m_itens.Add(item);
     }
     CalculaTotais();
     AtualizaTotaisItens();

@@ -102,6 +102,28 @@ TEST(CPedido, RemovingFromATotalOfZeroDividesNothing) {
     EXPECT_EQ(p.GetDescontoTotal().int64, 0);
 }
 
+TEST(CPedido, RemovingAServiceTakesItsShareOfTheServicesDiscount) {
+    CPedido p;
+    p.AdicionaItem(servico(30.00));
+    p.AdicionaItem(servico(10.00));
+    ASSERT_TRUE(p.SetDescontoServicos(moeda(8.00), 0));
+    EXPECT_TRUE(p.RemoveItem(0));   // 75 % of the services: 6.00 of the discount goes
+    EXPECT_EQ(p.GetDescontoServicos().int64, cy(2.00));
+    EXPECT_EQ(p.GetTotalServicos().int64, cy(10.00));
+}
+
+TEST(CPedido, AmountToPay) {
+    CPedido p;
+    p.AdicionaItem(produto(100.00));
+    p.AdicionaItem(servico(50.00));
+    CItemPedido livre = produto(20.00);
+    livre.SetLivreCobranca(1);
+    p.AdicionaItem(livre);
+    ASSERT_TRUE(p.SetDesconto(moeda(10.00), 0));
+    ASSERT_TRUE(p.SetDescontoServicos(moeda(5.00), 0));
+    EXPECT_EQ(p.CalculaTotalPagar().int64, cy(135.00));
+}
+
 TEST(CPedido, IndexesOutsideTheItems) {
     CPedido p;
     p.AdicionaItem(produto(1.00));

@@ -197,6 +197,9 @@ TEST(CPedido, FormataNumeroPedido) {
 // ---- loading from the order record --------------------------------------------------------
 
 struct registro_pedido {
+    registro_pedido() = default;
+    registro_pedido(const registro_pedido&) = delete;
+    registro_pedido& operator=(const registro_pedido&) = delete;
     bytes_pedido r;
     std::vector<bytes_item> itens;
     std::vector<uint8_t> bloco;
@@ -211,8 +214,7 @@ struct registro_pedido {
     const REG_PEDIDO& registro() const { return r.como<REG_PEDIDO>(); }
 };
 
-registro_pedido pedido_gravado() {
-    registro_pedido p;
+void pedido_gravado(registro_pedido& p) {
     p.r.cy(570, cy(5.00)).cy(578, cy(1.00)).cy(586, cy(3.00)).cy(610, cy(2.00)).cy(618, cy(4.00));
     p.r.cy(316, cy(7)).cy(324, cy(12.5)).cy(332, cy(11.5));
     p.r.poe<int32_t>(340, 11).poe<int32_t>(762, 22).poe<int32_t>(778, 33).poe<uint16_t>(824, 44).poe<uint16_t>(826, 55);
@@ -224,11 +226,11 @@ registro_pedido pedido_gravado() {
     b.poe<int32_t>(72, 7).cy(170, cy(40.00)).cy(194, cy(4)).cy(122, cy(0.60));
     p.itens = {a, b};
     p.pendura();
-    return p;
 }
 
 TEST(CPedido, SetRegistroLoadsHeaderAndItems) {
-    registro_pedido gravado = pedido_gravado();
+    registro_pedido gravado;
+    pedido_gravado(gravado);
     CPedido p;
     ASSERT_EQ(p.SetRegistro(gravado.registro()), S_OK);
     ASSERT_EQ(p.GetQtdItens(), 2);
@@ -263,7 +265,8 @@ TEST(CPedido, SetRegistroLoadsHeaderAndItems) {
 }
 
 TEST(CPedido, SetRegistroAsksTheCachesWithTheItemsKeys) {
-    registro_pedido gravado = pedido_gravado();
+    registro_pedido gravado;
+    pedido_gravado(gravado);
     info_teste info;
     info.resposta.poe<uint8_t>(467, 1);
     naturezas_teste naturezas;
@@ -295,7 +298,8 @@ TEST(CPedido, SetRegistroAsksTheCachesWithTheItemsKeys) {
 }
 
 TEST(CPedido, SetRegistroFailsWhenALookUpFails) {
-    registro_pedido gravado = pedido_gravado();
+    registro_pedido gravado;
+    pedido_gravado(gravado);
     CPedido p;
     p.AdicionaItem(servico(9.00));
     info_teste info;
@@ -334,7 +338,8 @@ TEST(CPedido, SetRegistroRefusesACountWithoutItems) {
 
 TEST(CPedido, ItemsToTheRecordAndBack) {
     const size_t handles = com::wire_pointer_count();
-    registro_pedido gravado = pedido_gravado();
+    registro_pedido gravado;
+    pedido_gravado(gravado);
     CPedido p;
     ASSERT_EQ(p.SetRegistro(gravado.registro()), S_OK);
     bytes_pedido novo;

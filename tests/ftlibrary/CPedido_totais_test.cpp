@@ -100,6 +100,40 @@ TEST(Rateia, OrderWideAmountsEndOnTheLastItemOfEitherKind) {
     EXPECT_EQ(descontos(p), (std::vector<int64_t>{cy(0.02), cy(0.02), cy(0.02), cy(0.04)}));
 }
 
+TEST(Rateia, SharesAlwaysAddUpToTheAmounts) {
+    // Orders of mixed kinds and awkward values: whatever the rounding, nothing is lost or made.
+    for (int n = 1; n <= 12; ++n) {
+        CPedido p;
+        for (int i = 0; i < n; ++i) {
+            const double valor = 0.01 * (1 + (i * 7919) % 9973);
+            p.AdicionaItem(i % 3 == 2 ? servico(valor) : produto(valor, static_cast<uint16_t>((i % 4) * 600)));
+        }
+        p.SetEncargoProduto(1, moeda(10.01));
+        p.SetEncargoProduto(2, moeda(0.07));
+        p.SetEncargoProduto(3, moeda(3.33));
+        p.SetValorDescontoRateio(moeda(1.01));
+        p.SetEncargoRateio(moeda(2.99));
+        p.SetDesconto(moeda(0.05), 0);
+        p.SetDescontoServicos(moeda(0.05), 0);
+        p.CalculaTotais();
+        const bool tem_produto = p.GetTotalProdutos().int64 > 0, tem_servico = p.GetTotalServicos().int64 > 0;
+        int64_t encargos[3] = {}, desconto = 0, encargo = 0;
+        for (const CItemPedido& i : p.GetItens()) {
+            for (int k = 1; k <= 3; ++k) encargos[k - 1] += i.GetRateioEncargo(k).int64;
+            desconto += i.GetRateioDesconto().int64;
+            encargo += i.GetRateioEncargo().int64;
+        }
+        if (tem_produto) {
+            EXPECT_EQ(encargos[0], cy(10.01)) << n;
+            EXPECT_EQ(encargos[1], cy(0.07)) << n;
+            EXPECT_EQ(encargos[2], cy(3.33)) << n;
+        }
+        EXPECT_EQ(desconto, p.GetDescontoTotal().int64 + p.GetDescontoServicos().int64 + cy(1.01)) << n;
+        EXPECT_EQ(encargo, cy(2.99)) << n;
+        EXPECT_TRUE(tem_produto || tem_servico);
+    }
+}
+
 TEST(Rateia, ATotalOfZeroApportionsNothing) {
     CPedido p;
     p.AdicionaItem(produto(0));

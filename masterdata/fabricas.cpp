@@ -12,6 +12,7 @@
 #include "masterdata/CTW_DF_RelatorioPlanoGerencial.h"
 #include "masterdata/CTW_DF_Propriedades.h"
 #include "masterdata/CTW_DF_Historicos.h"
+#include "masterdata/CTW_DF_ListaFiliais.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -39,6 +40,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_RelatorioPlanoContabil), &cria<CTW_DF_RelatorioPlanoContabil, ITW_DF_RelatorioPlanoContabil>},
     {&__uuidof(ITW_DF_Propriedades), &cria<CTW_DF_Propriedades, ITW_DF_Propriedades>},
     {&__uuidof(ITW_DF_Historicos), &cria<CTW_DF_Historicos, ITW_DF_Historicos>},
+    {&__uuidof(ITW_DF_ListaFiliais), &cria<CTW_DF_ListaFiliais, ITW_DF_ListaFiliais>},
 };
 }  // namespace
 

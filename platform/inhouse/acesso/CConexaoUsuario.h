@@ -31,6 +31,9 @@ public:
     // The user's active-branch block.
     HRESULT LeFiliaisAtivas(WORD usuario, inhouse::FILIAIS_ATIVAS& bloco);
     HRESULT GravaFiliaisAtivas(WORD usuario, const inhouse::FILIAIS_ATIVAS& bloco);
+    // Whether the user holds every right (its general record's first byte); `todos` is false on a
+    // failure.
+    HRESULT PossuiTodosDireitos(WORD usuario, bool& todos);
     // Every user of the company. A failure leaves `resultado` as it was.
     HRESULT BuscaQuantidade(CResultadoBusca& resultado);
 

@@ -126,6 +126,10 @@ constexpr const char* steps[] = {
     "CREATE TABLE documento (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
     " filial INTEGER NOT NULL DEFAULT 0, codigo TEXT NOT NULL, descricao TEXT NOT NULL,"
     " PRIMARY KEY (empresa, posicao));",
+    // Table filial: each branch's CNPJ, state registration and state.
+    "ALTER TABLE filial ADD COLUMN cnpj TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE filial ADD COLUMN inscricao_estadual TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE filial ADD COLUMN uf TEXT NOT NULL DEFAULT '';",
 };
 
 int read_version(sqlite::connection& db) {

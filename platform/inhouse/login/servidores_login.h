@@ -7,8 +7,12 @@
 #include <string>
 
 #include "platform/inhouse/core/stand_in.h"
+#include "platform/inhouse/login/registros_login.h"
 
 namespace inhouse {
+
+// A user's active-branch block as the store keeps it (the user server and the branch server read it).
+FILIAIS_ATIVAS le_filiais_ativas(store& data, const std::string& empresa, WORD usuario);
 
 class EmpresaServer final : public stand_in_object<EmpresaServer, IQVEmpresas> {
 public:

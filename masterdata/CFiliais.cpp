@@ -138,7 +138,7 @@ HRESULT CFiliais::GetAtiva(LONG posicao, VARIANT_BOOL* pvbAtiva) noexcept {
 }
 
 HRESULT CFiliais::SetAtiva(LONG posicao, VARIANT_BOOL vbAtiva) noexcept try {
-    grava_filial_ativa(m_conexao_usuario, m_iUsuario, m_filiais, posicao, vbAtiva != 0);
+    grava_filial_ativa(m_conexao_usuario, m_iUsuario, m_lNumeroSessao, m_filiais, posicao, vbAtiva != 0);
     return S_OK;
 } catch (...) {
     return report();

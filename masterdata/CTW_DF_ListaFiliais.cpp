@@ -87,10 +87,11 @@ HRESULT CTW_DF_ListaFiliais::SetAtiva(VARIANT_BOOL vbAtiva) noexcept try {
     _TW_DF_Filial& f = m_filiais[m_atual];
     server::CPoolConexoes& pool = *server::CPoolConexoes::GetInstancia();
     // The flags are those of the user the pool's branch connection serves, the session's user.
-    const WORD usuario = pool.GetConexaoFilial()->GetUsuario();
+    const CConexaoFilial& filiais = *pool.GetConexaoFilial();
+    const WORD usuario = filiais.GetUsuario();
     // Only VARIANT_TRUE sets the flag: 1 clears it, as any other value does.
     const bool ativa = vbAtiva == VARIANT_TRUE;
-    grava_filial_ativa(*pool.GetConexaoUsuario(), usuario, m_bloco, f.posicao, ativa);
+    grava_filial_ativa(*pool.GetConexaoUsuario(), usuario, filiais.GetSessao(), m_bloco, f.posicao, ativa);
     f.ativa = ativa ? 1 : 0;
     return S_OK;
 } catch (...) {

@@ -18,10 +18,10 @@ bool filial_ativa(const inhouse::FILIAIS_ATIVAS& bloco, long posicao) noexcept;
 
 // Sets or clears the flag of the branch at `posicao` and writes the whole block for `usuario`
 // through the user connection; `bloco` changes only when the write succeeded. Throws
-// com::failure: E_ACCESSDENIED when the user lacks every right (nothing is written),
-// E_INVALIDARG for a position outside 1 to 999, the server's HRESULT when a read or the write
-// fails.
-void grava_filial_ativa(CConexaoUsuario& usuarios, WORD usuario, inhouse::FILIAIS_ATIVAS& bloco, long posicao,
-                        bool ativa);
+// com::failure: E_ACCESSDENIED when `sessao` is not an open session of the user or the user
+// lacks every right (nothing is written), E_INVALIDARG for a position outside 1 to 999, the
+// server's HRESULT when a read or the write fails.
+void grava_filial_ativa(CConexaoUsuario& usuarios, WORD usuario, long sessao, inhouse::FILIAIS_ATIVAS& bloco,
+                        long posicao, bool ativa);
 
 }  // namespace masterdata

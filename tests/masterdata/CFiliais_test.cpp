@@ -24,9 +24,10 @@ class Filiais : public filiais_fixture {
 protected:
     Filiais() : filiais(com::make<CFiliais>()) {}
 
-    HRESULT init(uint16_t usuario) {
+    HRESULT init(uint16_t usuario) { return init(usuario, sessao_de(usuario)); }
+    HRESULT init(uint16_t usuario, int32_t sessao) {
         SetErrorInfo(0, nullptr);
-        return filiais->Inicializa2(b("DEMO").get(), usuario, 4242);
+        return filiais->Inicializa2(b("DEMO").get(), usuario, sessao);
     }
     // "code|name|position" of a branch object, or "null".
     static std::string describe(IFilial* f) {
@@ -210,6 +211,22 @@ TEST_F(Filiais, AUserWithoutEveryRightCannotChangeItsActiveBranches) {
     EXPECT_EQ(user_server().count("GravaFiliaisAtivas"), 0u);
 }
 
+TEST_F(Filiais, TheUserCountsOnlyWithAnOpenSessionOfItsOwn) {
+    // A client that names the administrator with another user's session, or with none.
+    for (int32_t sessao : {sessao_regional, 9999}) {
+        SCOPED_TRACE(sessao);
+        filiais = com::make<CFiliais>();
+        ASSERT_EQ(init(admin, sessao), S_OK);
+        auto rio = read(2);
+        SetErrorInfo(0, nullptr);
+        EXPECT_EQ(rio->put_Active(VARIANT_FALSE), E_ACCESSDENIED);
+        EXPECT_EQ(last_error(), sem_permissao);
+        EXPECT_EQ(active(rio.get()), VARIANT_TRUE);
+    }
+    EXPECT_EQ(stored_active(admin), (std::vector<int>{1, 2}));
+    EXPECT_EQ(user_server().count("GravaFiliaisAtivas"), 0u);
+}
+
 TEST_F(Filiais, FlagsOutsideTheBranchPositionsAreNeverWritten) {
     ASSERT_EQ(init(admin), S_OK);
     auto principal = read(0);
@@ -235,7 +252,8 @@ TEST_F(Filiais, AFailedWriteOrRightsReadChangesNothing) {
         const char* texto;
     };
     const caso casos[] = {{"GravaFiliaisAtivas", "Falha ao gravar filiais ativas."},
-                          {"LeRegistroGeral", "Falha ao verificar as permissões do usuário."}};
+                          {"LeRegistroGeral", "Falha ao verificar as permissões do usuário."},
+                          {"SessaoAberta", "Falha ao verificar as permissões do usuário."}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.metodo);
         user_server().answer(c.metodo, {E_FAIL});

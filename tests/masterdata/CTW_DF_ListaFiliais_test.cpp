@@ -15,7 +15,7 @@ namespace {
 
 class ListaFiliais : public filiais_fixture {
 protected:
-    ListaFiliais() : lista(com::make<CTW_DF_ListaFiliais>()) { login("DEMO", admin, 4242); }
+    ListaFiliais() : lista(com::make<CTW_DF_ListaFiliais>()) { login("DEMO", admin, sessao_admin); }
 
     ULONG load(HRESULT expected = S_OK) {
         ULONG n = 12345;
@@ -146,7 +146,7 @@ TEST_F(ListaFiliais, GetFilialLoadsTheListWhenNeeded) {
 }
 
 TEST_F(ListaFiliais, AUserWithoutEveryRightCannotChangeTheFlags) {
-    login("DEMO", regional, 4343);
+    login("DEMO", regional, sessao_regional);
     ASSERT_EQ(load(), 2u);
     ASSERT_EQ(lista->LePosicao(1), S_OK);
     for (VARIANT_BOOL v : {VARIANT_TRUE, VARIANT_FALSE}) {
@@ -157,6 +157,14 @@ TEST_F(ListaFiliais, AUserWithoutEveryRightCannotChangeTheFlags) {
     EXPECT_EQ(current(), "2|Filial Rio de Janeiro|I");
     EXPECT_EQ(stored_active(regional), std::vector<int>{1});
     EXPECT_EQ(user_server().count("GravaFiliaisAtivas"), 0u);
+}
+
+TEST_F(ListaFiliais, ASessionThatIsNotOpenCannotChangeTheFlags) {
+    login("DEMO", admin, 9999);
+    ASSERT_EQ(load(), 2u);
+    ASSERT_EQ(lista->LePosicao(0), S_OK);
+    EXPECT_EQ(lista->SetAtiva(VARIANT_FALSE), E_ACCESSDENIED);
+    EXPECT_EQ(stored_active(admin), (std::vector<int>{1, 2}));
 }
 
 TEST_F(ListaFiliais, TheCursorStaysWhereItWasOnABadIndex) {

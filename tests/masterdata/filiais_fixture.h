@@ -13,10 +13,18 @@ protected:
     static constexpr uint16_t admin = 1;
     static constexpr uint16_t regional = 4;
 
+    // Their open sessions.
+    static constexpr int32_t sessao_admin = 4242;
+    static constexpr int32_t sessao_regional = 4343;
+
     filiais_fixture() {
         branch_server().clear();
         user_server().clear();
+        sql("INSERT INTO sessao (numero, empresa, usuario) VALUES (" + std::to_string(sessao_admin) + ", 'DEMO', " +
+            std::to_string(admin) + "), (" + std::to_string(sessao_regional) + ", 'DEMO', " + std::to_string(regional) +
+            ")");
     }
+    static int32_t sessao_de(uint16_t usuario) { return usuario == admin ? sessao_admin : sessao_regional; }
 
     inhouse::fault_plan& branch_server() { return factory(inhouse::CLSID_FilialServer).object_faults(); }
     inhouse::fault_plan& user_server() { return factory(inhouse::CLSID_UsuarioServer).object_faults(); }

@@ -52,6 +52,16 @@ HRESULT CConexaoUsuario::PossuiTodosDireitos(WORD usuario, bool& todos) {
     return hr;
 }
 
+HRESULT CConexaoUsuario::SessaoAberta(WORD usuario, long sessao, bool& aberta) {
+    aberta = false;
+    IQVUsuarios* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    LONG resposta = 0;
+    const HRESULT hr = s->SessaoAberta(usuario, static_cast<LONG>(sessao), &resposta);
+    if (SUCCEEDED(hr)) aberta = resposta != 0;
+    return hr;
+}
+
 HRESULT CConexaoUsuario::BuscaQuantidade(CResultadoBusca& resultado) {
     IQVUsuarios* s = nullptr;
     if (HRESULT hr = servidor(s); FAILED(hr)) return hr;

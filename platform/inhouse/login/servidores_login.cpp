@@ -319,6 +319,22 @@ HRESULT STDMETHODCALLTYPE UsuarioServer::LeUsuarioPosicao(WORD i, LONG* usuario,
     return stand_in_failure();
 }
 
+HRESULT STDMETHODCALLTYPE UsuarioServer::SessaoAberta(WORD usuario, LONG sessao, LONG* aberta) noexcept try {
+    if (!aberta) return E_POINTER;
+    *aberta = 0;
+    if (HRESULT hr = faults().enter("SessaoAberta", "usuario=" + std::to_string(usuario) + " sessao=" +
+                                                        std::to_string(sessao));
+        FAILED(hr))
+        return hr;
+    if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
+    auto query = m_store.prepare("SELECT 1 FROM sessao WHERE numero = ? AND empresa = ? COLLATE NOCASE AND usuario = ?");
+    query.bind(1, static_cast<int64_t>(sessao)).bind_text(2, m_sessao.empresa).bind(3, static_cast<int>(usuario));
+    *aberta = query.step() ? 1 : 0;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
 // ---- UsuarioFilialServer ----
 
 HRESULT STDMETHODCALLTYPE UsuarioFilialServer::Inicializa(QV_SESSAO_38 sessao) noexcept try {

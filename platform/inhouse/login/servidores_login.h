@@ -50,6 +50,7 @@ public:
     HRESULT STDMETHODCALLTYPE GravaFiliaisAtivas(WORD usuario, const QV_FILIAIS_ATIVAS_1002* filiais) noexcept override;
     HRESULT STDMETHODCALLTYPE QuantidadeUsuarios(WORD* quantidade) noexcept override;
     HRESULT STDMETHODCALLTYPE LeUsuarioPosicao(WORD i, LONG* usuario, QV_USUARIO_256* registro) noexcept override;
+    HRESULT STDMETHODCALLTYPE SessaoAberta(WORD usuario, LONG sessao, LONG* aberta) noexcept override;
 
 private:
     sessao_servidor m_sessao;

@@ -302,6 +302,30 @@ Next
 If listaMunicipios.GetMunicipio("354850") Then Mostra "  Código 354850: " & listaMunicipios.GetNome() & "/" & listaMunicipios.GetUf()
 
 Mostra ""
+Mostra "-- Filiais"
+Entra "Administrador", "DEMO", "ADMIN", "admin123"
+Dim listaFiliais, nFiliais, iFilial
+Set listaFiliais = raiz.TW_DF_ListaFiliais()
+nFiliais = CLng(listaFiliais.BuscaPonteiros())
+listaFiliais.SetOrdenacao 1
+For iFilial = 0 To nFiliais - 1
+    listaFiliais.LePosicao iFilial
+    Mostra "  " & CLng(listaFiliais.GetCodigo()) & " - " & listaFiliais.GetNome()
+Next
+Set listaFiliais = Nothing
+Mostra "-- Filiais ativas do usuário"
+Dim filiaisAtivas, filialAtiva
+Set filiaisAtivas = CreateObject("ZidizUvi.Filiais")
+filiaisAtivas.Inicializa raiz
+filiaisAtivas.BuscaAtivas
+Set filialAtiva = filiaisAtivas.Proxima()
+Do While Not filialAtiva Is Nothing
+    Mostra "  " & CLng(filialAtiva.Codigo) & " - " & filialAtiva.Nome
+    Set filialAtiva = filiaisAtivas.Proxima()
+Loop
+Set filiaisAtivas = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

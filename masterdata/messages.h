@@ -99,5 +99,18 @@ inline constexpr const char* regioes_geo[] = {"Sul", "Sudeste", "Norte", "Nordes
 inline constexpr const char* regioes_fiscais[] = {"Sul/Sudeste, menos Espírito Santo",
                                                   "Norte/Nordeste/Centro Oeste mais Espírito Santo",
                                                   "Zona Franca de Manaus e Exterior"};
+// The branches and the user's active branches.
+inline constexpr char filiais_inicializar[] = "Falha ao inicializar o servidor de Filiais";
+inline constexpr char filiais_inicializar_usuarios[] = "Falha ao inicializar o servidor de usuários";
+inline constexpr char filiais_ler_ativas[] = "Falha ao ler filiais ativas";
+inline constexpr char filiais_ler_filial[] = "Falha ao ler filial";
+inline constexpr char filiais_criar_filial[] = "Falha ao ler uma filial";
+inline constexpr char filiais_nome_vazio[] = "(Nome não cadastrado)";
+inline constexpr char filiais_sem_permissao[] = "Usuário sem permissão para alterar o acesso às filiais.";
+inline constexpr char filiais_ler_permissao[] = "Falha ao verificar as permissões do usuário.";
+inline constexpr char filiais_gravar_ativas[] = "Falha ao gravar filiais ativas.";
+inline constexpr char filiais_posicao_invalida[] = "Posição de filial inválida.";
+inline constexpr char filiais_sem_lista[] = "A filial não pertence a uma lista de filiais.";
+inline constexpr char filiais_sem_atual[] = "Nenhuma filial foi selecionada.";
 
 }  // namespace masterdata::msg

@@ -5,6 +5,8 @@
 #include "server/root/CQV_Inicializa.h"
 #include "masterdata/CQVDF_Conta.h"
 #include "masterdata/CQVDF_PlanoContas.h"
+#include "masterdata/CFiliais.h"
+#include "masterdata/CFilial.h"
 #include "masterdata/CQVcEditor.h"
 #include "masterdata/CQVDFNatureza.h"
 #include "masterdata/CQVDFcHistorico.h"
@@ -29,6 +31,8 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CQVDF_PlanoContas>(),
     com::entry<masterdata::CMunicipio>(),
     com::entry<masterdata::CQVDF_Municipios>(),
+    com::entry<masterdata::CFiliais>(),
+    com::entry<masterdata::CFilial>(),
     com::entry<masterdata::CQVDFNatureza>(),
     com::entry<CQVHashTable>(),
     com::entry<masterdata::CQVDFCadDocto>(),

@@ -22,6 +22,7 @@ class CTW_DF_Propriedades;
 class CTW_DF_Historicos;
 class CTW_DF_ListaEstados;
 class CTW_DF_ListaMunicipios;
+class CTW_DF_ListaFiliais;
 }  // namespace masterdata
 
 namespace server {
@@ -125,7 +126,7 @@ HRESULT CQV_Inicializa::TW_DF_RelatorioPlanoContabil(ITW_DF_RelatorioPlanoContab
 }
 
 HRESULT CQV_Inicializa::TW_DF_ListaFiliais(ITW_DF_ListaFiliais** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_ListaFiliais>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_ListaEstados(ITW_DF_ListaEstados** pp) noexcept {

@@ -74,6 +74,31 @@ TEST_F(RegistrosRaiz, BranchCodeAt4NameAt372AndHomePageAt3592) {
     EXPECT_EQ(texto_em(f, 3592), "https://www.demonstracao.com.br");
 }
 
+TEST_F(RegistrosRaiz, BranchCnpjAt433StateRegistrationAt452AndStateAt686) {
+    auto s = cria<IQVCN_Filial>(inhouse::CLSID_FilialServer);
+    ASSERT_EQ(s->Inicializa(demo().get(), 1, 5), S_OK);
+    QV_FILIAL_4818 f{};
+    LONG posicao = 0;
+    ASSERT_EQ(s->ExisteFilial(com::to_bstr(std::string("2")).get(), &posicao, &f), S_OK);
+    EXPECT_EQ(posicao, 2);
+    EXPECT_EQ(u16_em(f, 4), 2);
+    EXPECT_EQ(texto_em(f, 372), "Filial Rio de Janeiro");
+    EXPECT_EQ(texto_em(f, 433), "45.723.174/0002-00");
+    EXPECT_EQ(texto_em(f, 452), "78.007.34-6");
+    EXPECT_EQ(texto_em(f, 686), "RJ");
+    LONG quantidade = 0;
+    ASSERT_EQ(s->QuantidadeFiliais(&quantidade), S_OK);
+    EXPECT_EQ(quantidade, 2);
+    // The user's block: the flag of position p at byte 2 + p.
+    QV_FILIAIS_ATIVAS_1002 bloco{};
+    ASSERT_EQ(s->LeFiliaisAtivas(1, &bloco), S_OK);
+    EXPECT_EQ(u16_em(bloco, 0), 2);
+    EXPECT_EQ(bloco.dados[2], 0);
+    EXPECT_EQ(bloco.dados[3], 1);
+    EXPECT_EQ(bloco.dados[4], 1);
+    EXPECT_EQ(bloco.dados[5], 0);
+}
+
 TEST_F(RegistrosRaiz, UserShortNameAt145AndTheRightsKeysModuleAt2) {
     auto s = cria<IQVUsuarios>(inhouse::CLSID_UsuarioServer);
     ASSERT_EQ(s->Inicializa(inhouse::bloco_sessao<QV_SESSAO_38>("DEMO", 1, 5)), S_OK);

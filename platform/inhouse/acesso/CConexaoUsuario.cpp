@@ -39,6 +39,29 @@ HRESULT CConexaoUsuario::GravaFiliaisAtivas(WORD usuario, const inhouse::FILIAIS
     return s->GravaFiliaisAtivas(usuario, &gravado);
 }
 
+HRESULT CConexaoUsuario::PossuiTodosDireitos(WORD usuario, bool& todos) {
+    todos = false;
+    IQVUsuarios* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    inhouse::REG_CHAVE_DIREITO chave{};
+    chave.usuario = usuario;
+    inhouse::copia_texto(chave.modulo, sizeof chave.modulo - 1, "DF");
+    QV_USUARIO_GERAL_154 geral{};
+    const HRESULT hr = s->LeRegistroGeral(inhouse::como_bloco<QV_CHAVE_DIREITO_8>(chave), &geral);
+    if (SUCCEEDED(hr)) todos = inhouse::de_bloco<inhouse::REG_USUARIO_GERAL>(geral).todos_direitos != 0;
+    return hr;
+}
+
+HRESULT CConexaoUsuario::SessaoAberta(WORD usuario, long sessao, bool& aberta) {
+    aberta = false;
+    IQVUsuarios* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    LONG resposta = 0;
+    const HRESULT hr = s->SessaoAberta(usuario, static_cast<LONG>(sessao), &resposta);
+    if (SUCCEEDED(hr)) aberta = resposta != 0;
+    return hr;
+}
+
 HRESULT CConexaoUsuario::BuscaQuantidade(CResultadoBusca& resultado) {
     IQVUsuarios* s = nullptr;
     if (HRESULT hr = servidor(s); FAILED(hr)) return hr;

@@ -31,6 +31,12 @@ public:
     // The user's active-branch block.
     HRESULT LeFiliaisAtivas(WORD usuario, inhouse::FILIAIS_ATIVAS& bloco);
     HRESULT GravaFiliaisAtivas(WORD usuario, const inhouse::FILIAIS_ATIVAS& bloco);
+    // Whether the user holds every right (its general record's first byte); `todos` is false on a
+    // failure.
+    HRESULT PossuiTodosDireitos(WORD usuario, bool& todos);
+    // Whether `sessao` is an open session of the user in the connection's company; `aberta` is
+    // false on a failure.
+    HRESULT SessaoAberta(WORD usuario, long sessao, bool& aberta);
     // Every user of the company. A failure leaves `resultado` as it was.
     HRESULT BuscaQuantidade(CResultadoBusca& resultado);
 

@@ -84,6 +84,42 @@ HRESULT CConexaoFilial::Le(long posicao, inhouse::REG_FILIAL* filial) {
     return hr;
 }
 
+unsigned CConexaoFilial::GetQuantidadeFiliais() {
+    IQVCN_Filial* s = nullptr;
+    if (FAILED(servidor(s))) return 0;
+    LONG quantidade = 0;
+    if (FAILED(s->QuantidadeFiliais(&quantidade)) || quantidade < 0) return 0;
+    return static_cast<unsigned>(quantidade);
+}
+
+int CConexaoFilial::Existe(const CQVString& codigo, long* posicao, inhouse::REG_FILIAL* filial) {
+    if (!posicao || !filial) return 0;
+    *posicao = 0;
+    *filial = inhouse::REG_FILIAL{};
+    IQVCN_Filial* s = nullptr;
+    if (FAILED(servidor(s))) return 0;
+    try {
+        com::unique_bstr texto = com::to_bstr(codigo);
+        LONG achada = 0;
+        QV_FILIAL_4818 lido{};
+        if (s->ExisteFilial(texto.get(), &achada, &lido) != S_OK || achada == 0) return 0;
+        *posicao = achada;
+        *filial = inhouse::de_bloco<inhouse::REG_FILIAL>(lido);
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+HRESULT CConexaoFilial::LeFiliaisAtivas(WORD usuario, inhouse::FILIAIS_ATIVAS& bloco) {
+    IQVCN_Filial* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    QV_FILIAIS_ATIVAS_1002 lido{};
+    const HRESULT hr = s->LeFiliaisAtivas(usuario, &lido);
+    if (SUCCEEDED(hr)) bloco = inhouse::de_bloco<inhouse::FILIAIS_ATIVAS>(lido);
+    return hr;
+}
+
 HRESULT CConexaoFilial::LeLogotipo(long filial, int opcao, CQVString& caminho) {
     IQVCN_Filial* s = nullptr;
     if (HRESULT hr = servidor(s); FAILED(hr)) return hr;

@@ -14,6 +14,7 @@
 #include "platform/inhouse/cfrt/QVCFRT.h"
 #include "platform/inhouse/documento/registros_documento.h"
 #include "platform/inhouse/login/registros_filial.h"
+#include "platform/inhouse/login/registros_login.h"
 #include "inhouse_naturezas.h"
 #include "platform/inhouse/naturezas/registros_natureza.h"
 
@@ -34,8 +35,15 @@ public:
     // The branch server, or null before CriaServidor; no reference is added.
     IQVCN_Filial* GetServidor() const noexcept { return static_cast<IQVCN_Filial*>(GetInterface()); }
 
+    // The size of the branch register (its highest position); 0 when it cannot be read.
+    unsigned GetQuantidadeFiliais();
     // The branch at a register position into `filial` (left as given on a failure).
     HRESULT Le(long posicao, inhouse::REG_FILIAL* filial);
+    // Looks a branch up by its code: 1 when found, and then its position and record are filled;
+    // 0 otherwise (a failed look-up too), with both left zeroed.
+    int Existe(const CQVString& codigo, long* posicao, inhouse::REG_FILIAL* filial);
+    // A user's active-branch block (left as given on a failure).
+    HRESULT LeFiliaisAtivas(WORD usuario, inhouse::FILIAIS_ATIVAS& bloco);
     // The logo of a branch (-1: the company's); `opcao` 1 asks for the full path.
     HRESULT LeLogotipo(long filial, int opcao, CQVString& caminho);
 

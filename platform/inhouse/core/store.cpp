@@ -136,6 +136,10 @@ constexpr const char* steps[] = {
     " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo_fiscal INTEGER NOT NULL,"
     " codigo_ibge INTEGER NOT NULL, nome TEXT NOT NULL, uf TEXT NOT NULL,"
     " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, codigo_fiscal));",
+    // Version 12: table filial gets each branch's CNPJ, state registration and state.
+    "ALTER TABLE filial ADD COLUMN cnpj TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE filial ADD COLUMN inscricao_estadual TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE filial ADD COLUMN uf TEXT NOT NULL DEFAULT '';",
 };
 
 int read_version(sqlite::connection& db) {

@@ -33,21 +33,6 @@ std::string descreve(const QV_SESSAO_38& bloco) {
     return descreve_sessao(empresa_sessao(bloco), r.usuario, r.sessao);
 }
 
-FILIAIS_ATIVAS le_filiais(store& data, const std::string& empresa, WORD usuario) {
-    FILIAIS_ATIVAS bloco{};
-    auto query = data.prepare(
-        "SELECT filial FROM usuario_filial WHERE empresa = ? COLLATE NOCASE AND usuario = ? AND ativa <> 0");
-    query.bind_text(1, empresa).bind(2, static_cast<int>(usuario));
-    while (query.step()) {
-        const int64_t p = query.column_int64(0);
-        if (p >= 0 && p < static_cast<int64_t>(sizeof bloco.filiais) && !bloco.filiais[p]) {
-            bloco.filiais[p] = 1;
-            ++bloco.quantidade;
-        }
-    }
-    return bloco;
-}
-
 REG_USUARIO registro_usuario(const sqlite::statement& row, int first_column) {
     // Columns: nome, nome_completo, bloqueado, apelido.
     REG_USUARIO r{};
@@ -74,6 +59,21 @@ std::optional<WORD> dia_do_periodo(const std::string& texto) {
 }
 
 }  // namespace
+
+FILIAIS_ATIVAS le_filiais_ativas(store& data, const std::string& empresa, WORD usuario) {
+    FILIAIS_ATIVAS bloco{};
+    auto query = data.prepare(
+        "SELECT filial FROM usuario_filial WHERE empresa = ? COLLATE NOCASE AND usuario = ? AND ativa <> 0");
+    query.bind_text(1, empresa).bind(2, static_cast<int>(usuario));
+    while (query.step()) {
+        const int64_t p = query.column_int64(0);
+        if (p >= 0 && p < static_cast<int64_t>(sizeof bloco.filiais) && !bloco.filiais[p]) {
+            bloco.filiais[p] = 1;
+            ++bloco.quantidade;
+        }
+    }
+    return bloco;
+}
 
 // ---- EmpresaServer ----
 
@@ -263,7 +263,7 @@ HRESULT STDMETHODCALLTYPE UsuarioServer::LeFiliaisAtivas(WORD usuario, QV_FILIAI
     if (!filiais) return E_POINTER;
     if (HRESULT hr = faults().enter("LeFiliaisAtivas", "usuario=" + std::to_string(usuario)); FAILED(hr)) return hr;
     if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
-    *filiais = como_bloco<QV_FILIAIS_ATIVAS_1002>(le_filiais(m_store, m_sessao.empresa, usuario));
+    *filiais = como_bloco<QV_FILIAIS_ATIVAS_1002>(le_filiais_ativas(m_store, m_sessao.empresa, usuario));
     return S_OK;
 } catch (...) {
     return stand_in_failure();
@@ -319,6 +319,22 @@ HRESULT STDMETHODCALLTYPE UsuarioServer::LeUsuarioPosicao(WORD i, LONG* usuario,
     return stand_in_failure();
 }
 
+HRESULT STDMETHODCALLTYPE UsuarioServer::SessaoAberta(WORD usuario, LONG sessao, LONG* aberta) noexcept try {
+    if (!aberta) return E_POINTER;
+    *aberta = 0;
+    if (HRESULT hr = faults().enter("SessaoAberta", "usuario=" + std::to_string(usuario) + " sessao=" +
+                                                        std::to_string(sessao));
+        FAILED(hr))
+        return hr;
+    if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
+    auto query = m_store.prepare("SELECT 1 FROM sessao WHERE numero = ? AND empresa = ? COLLATE NOCASE AND usuario = ?");
+    query.bind(1, static_cast<int64_t>(sessao)).bind_text(2, m_sessao.empresa).bind(3, static_cast<int>(usuario));
+    *aberta = query.step() ? 1 : 0;
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
 // ---- UsuarioFilialServer ----
 
 HRESULT STDMETHODCALLTYPE UsuarioFilialServer::Inicializa(QV_SESSAO_38 sessao) noexcept try {
@@ -333,7 +349,7 @@ HRESULT STDMETHODCALLTYPE UsuarioFilialServer::LeDireitosFiliais(WORD usuario, Q
     if (HRESULT hr = faults().enter("LeDireitosFiliais", "usuario=" + std::to_string(usuario)); FAILED(hr))
         return hr;
     if (!m_sessao.inicializado) return QV_E_NAO_INICIALIZADO;
-    *direitos = como_bloco<QV_FILIAIS_ATIVAS_1002>(le_filiais(m_store, m_sessao.empresa, usuario));
+    *direitos = como_bloco<QV_FILIAIS_ATIVAS_1002>(le_filiais_ativas(m_store, m_sessao.empresa, usuario));
     return S_OK;
 } catch (...) {
     return stand_in_failure();

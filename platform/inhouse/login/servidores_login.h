@@ -7,8 +7,12 @@
 #include <string>
 
 #include "platform/inhouse/core/stand_in.h"
+#include "platform/inhouse/login/registros_login.h"
 
 namespace inhouse {
+
+// A user's active-branch block as the store keeps it (the user server and the branch server read it).
+FILIAIS_ATIVAS le_filiais_ativas(store& data, const std::string& empresa, WORD usuario);
 
 class EmpresaServer final : public stand_in_object<EmpresaServer, IQVEmpresas> {
 public:
@@ -46,6 +50,7 @@ public:
     HRESULT STDMETHODCALLTYPE GravaFiliaisAtivas(WORD usuario, const QV_FILIAIS_ATIVAS_1002* filiais) noexcept override;
     HRESULT STDMETHODCALLTYPE QuantidadeUsuarios(WORD* quantidade) noexcept override;
     HRESULT STDMETHODCALLTYPE LeUsuarioPosicao(WORD i, LONG* usuario, QV_USUARIO_256* registro) noexcept override;
+    HRESULT STDMETHODCALLTYPE SessaoAberta(WORD usuario, LONG sessao, LONG* aberta) noexcept override;
 
 private:
     sessao_servidor m_sessao;

@@ -88,7 +88,9 @@ HRESULT CFiliais::Le(LONG Posicao, IFilial** ppFilial) noexcept try {
 HRESULT CFiliais::BuscaTodas(LONG* Quantidade) noexcept try {
     if (!Quantidade) return E_POINTER;
     *Quantidade = 0;
-    const unsigned n = m_conexao_filial.GetQuantidadeFiliais();
+    // A register that cannot be counted is no empty register.
+    unsigned n = 0;
+    com::check(m_conexao_filial.LeQuantidadeFiliais(n), msg::filiais_quantidade);
     std::list<LONG> todas;
     for (unsigned p = 1; p <= n && p <= static_cast<unsigned>(ultima_posicao_filial); ++p)
         todas.push_back(static_cast<LONG>(p));

@@ -29,8 +29,11 @@ bool ativa_antes(const _TW_DF_Filial& a, const _TW_DF_Filial& b) { return a.ativ
 ULONG CTW_DF_ListaFiliais::carrega() {
     if (!m_filiais.empty()) return static_cast<ULONG>(m_filiais.size());
     CConexaoFilial& conexao = *server::CPoolConexoes::GetInstancia()->GetConexaoFilial();
+    // A register that cannot be counted is no empty register.
+    unsigned n = 0;
+    com::check(conexao.LeQuantidadeFiliais(n), msg::filiais_quantidade);
     // Flags beyond the block's last position cannot be kept: no branch there is listed.
-    const unsigned n = std::min<unsigned>(conexao.GetQuantidadeFiliais(), ultima_posicao_filial);
+    n = std::min<unsigned>(n, ultima_posicao_filial);
     if (n == 0) return 0;
     // Without the user's flags every branch would show inactive, and a later SetAtiva would
     // write that back for every branch: a failed read loads nothing.

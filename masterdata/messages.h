@@ -104,6 +104,7 @@ inline constexpr char filiais_inicializar[] = "Falha ao inicializar o servidor d
 inline constexpr char filiais_inicializar_usuarios[] = "Falha ao inicializar o servidor de usuários";
 inline constexpr char filiais_ler_ativas[] = "Falha ao ler filiais ativas";
 inline constexpr char filiais_ler_filial[] = "Falha ao ler filial";
+inline constexpr char filiais_quantidade[] = "Falha ao buscar a quantidade de filiais.";
 inline constexpr char filiais_criar_filial[] = "Falha ao ler uma filial";
 inline constexpr char filiais_nome_vazio[] = "(Nome não cadastrado)";
 inline constexpr char filiais_sem_permissao[] = "Usuário sem permissão para alterar o acesso às filiais.";

@@ -82,6 +82,19 @@ TEST_F(Filiais, ListsTheUsersActiveBranchesThenEveryBranch) {
     EXPECT_FALSE(f);
 }
 
+TEST_F(Filiais, ARegisterThatCannotBeCountedIsNoEmptyRegister) {
+    ASSERT_EQ(init(admin), S_OK);
+    LONG n = -1;
+    ASSERT_EQ(filiais->BuscaAtivas(&n), S_OK);
+    branch_server().answer("QuantidadeFiliais", {E_FAIL});
+    SetErrorInfo(0, nullptr);
+    EXPECT_EQ(filiais->BuscaTodas(&n), E_FAIL);
+    EXPECT_EQ(n, 0);
+    EXPECT_EQ(last_error(), "Falha ao buscar a quantidade de filiais.");
+    // The walk of the earlier search goes on.
+    EXPECT_EQ(walk().size(), 2u);
+}
+
 TEST_F(Filiais, PositionZeroOfTheBlockCountsAsTheUsersOwnFlagsSay) {
     // The block's first flag stands for no branch, yet a set flag there is counted and listed.
     active_only(admin, {0, 5});

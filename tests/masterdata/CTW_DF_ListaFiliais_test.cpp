@@ -183,12 +183,22 @@ TEST_F(ListaFiliais, SetAtivaWithoutACurrentEntryWritesNothing) {
     EXPECT_EQ(user_server().count("GravaFiliaisAtivas"), 0u);
 }
 
-TEST_F(ListaFiliais, AFailedFlagReadLoadsNothingAndTheNextCallTriesAgain) {
-    branch_server().answer("LeFiliaisAtivas", {E_FAIL});
-    EXPECT_EQ(load(E_FAIL), 0u);
-    EXPECT_EQ(last_error(), "Falha ao ler filiais ativas");
-    EXPECT_EQ(lista->LePosicao(0), E_INVALIDARG);
-    EXPECT_EQ(load(), 2u);
+TEST_F(ListaFiliais, AFailedLoadLoadsNothingAndTheNextCallTriesAgain) {
+    struct caso {
+        const char* metodo;
+        const char* texto;
+    };
+    const caso casos[] = {{"QuantidadeFiliais", "Falha ao buscar a quantidade de filiais."},
+                          {"LeFiliaisAtivas", "Falha ao ler filiais ativas"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.metodo);
+        lista = com::make<CTW_DF_ListaFiliais>();
+        branch_server().answer(c.metodo, {E_FAIL});
+        EXPECT_EQ(load(E_FAIL), 0u);
+        EXPECT_EQ(last_error(), c.texto);
+        EXPECT_EQ(lista->LePosicao(0), E_INVALIDARG);
+        EXPECT_EQ(load(), 2u);
+    }
 }
 
 TEST_F(ListaFiliais, AnEmptyRegisterIsAskedAgainOnEveryCall) {

@@ -85,11 +85,19 @@ HRESULT CConexaoFilial::Le(long posicao, inhouse::REG_FILIAL* filial) {
 }
 
 unsigned CConexaoFilial::GetQuantidadeFiliais() {
+    unsigned quantidade = 0;
+    (void)LeQuantidadeFiliais(quantidade);
+    return quantidade;
+}
+
+HRESULT CConexaoFilial::LeQuantidadeFiliais(unsigned& quantidade) {
+    quantidade = 0;
     IQVCN_Filial* s = nullptr;
-    if (FAILED(servidor(s))) return 0;
-    LONG quantidade = 0;
-    if (FAILED(s->QuantidadeFiliais(&quantidade)) || quantidade < 0) return 0;
-    return static_cast<unsigned>(quantidade);
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    LONG lida = 0;
+    if (HRESULT hr = s->QuantidadeFiliais(&lida); FAILED(hr)) return hr;
+    quantidade = lida > 0 ? static_cast<unsigned>(lida) : 0;
+    return S_OK;
 }
 
 int CConexaoFilial::Existe(const CQVString& codigo, long* posicao, inhouse::REG_FILIAL* filial) {

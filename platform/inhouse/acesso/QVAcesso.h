@@ -37,6 +37,8 @@ public:
 
     // The size of the branch register (its highest position); 0 when it cannot be read.
     unsigned GetQuantidadeFiliais();
+    // The same, with the failure told (`quantidade` is 0 then).
+    HRESULT LeQuantidadeFiliais(unsigned& quantidade);
     // The branch at a register position into `filial` (left as given on a failure).
     HRESULT Le(long posicao, inhouse::REG_FILIAL* filial);
     // Looks a branch up by its code: 1 when found, and then its position and record are filled;

@@ -271,6 +271,34 @@ For iDocumento = 0 To CLng(documentos.m_iQuantidade) - 1
            documentos.m_sDescricao(iDocumento)
 Next
 Set documentos = Nothing
+Mostra "-- Estados e municípios"
+Dim listaEstados, listaMunicipios, ufs, iUf, nMunicipios, iMun, enumEstados, estado, nEstados
+Set listaEstados = raiz.TW_DF_ListaEstados()
+nEstados = CLng(listaEstados.BuscaPonteiros())
+ufs = ""
+For iUf = 0 To nEstados - 1
+    ufs = ufs & listaEstados.LeUf(iUf) & " "
+Next
+Mostra "  Estados (" & nEstados & "): " & ufs
+Set enumEstados = CreateObject("ZidizUvi.QVDF_Estados.1")
+enumEstados.Inicializa raiz
+enumEstados.IniciaBusca
+Set estado = enumEstados.Proximo()
+Do While Not estado Is Nothing
+    If estado.Sigla = "SP" Or estado.Sigla = "EX" Then
+        Mostra "  " & estado.Sigla & ": " & estado.Nome & ", região " & estado.RegiaoGeo & ", região fiscal " & estado.RegiaoFiscal
+    End If
+    Set estado = enumEstados.Proximo()
+Loop
+Set listaMunicipios = raiz.TW_DF_ListaMunicipios()
+listaMunicipios.SetUf "SP"
+nMunicipios = CLng(listaMunicipios.BuscaPonteiros())
+Mostra "  Municípios de SP (" & nMunicipios & "):"
+For iMun = 0 To nMunicipios - 1
+    listaMunicipios.LePosicao iMun
+    Mostra "    " & listaMunicipios.GetCodigo() & " " & listaMunicipios.GetNome()
+Next
+If listaMunicipios.GetMunicipio("354850") Then Mostra "  Código 354850: " & listaMunicipios.GetNome() & "/" & listaMunicipios.GetUf()
 
 Mostra ""
 Mostra "-- Fim da sessão"

@@ -12,6 +12,8 @@
 #include "masterdata/CTW_DF_RelatorioPlanoGerencial.h"
 #include "masterdata/CTW_DF_Propriedades.h"
 #include "masterdata/CTW_DF_Historicos.h"
+#include "masterdata/CTW_DF_ListaEstados.h"
+#include "masterdata/CTW_DF_ListaMunicipios.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -39,6 +41,8 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_RelatorioPlanoContabil), &cria<CTW_DF_RelatorioPlanoContabil, ITW_DF_RelatorioPlanoContabil>},
     {&__uuidof(ITW_DF_Propriedades), &cria<CTW_DF_Propriedades, ITW_DF_Propriedades>},
     {&__uuidof(ITW_DF_Historicos), &cria<CTW_DF_Historicos, ITW_DF_Historicos>},
+    {&__uuidof(ITW_DF_ListaEstados), &cria<CTW_DF_ListaEstados, ITW_DF_ListaEstados>},
+    {&__uuidof(ITW_DF_ListaMunicipios), &cria<CTW_DF_ListaMunicipios, ITW_DF_ListaMunicipios>},
 };
 }  // namespace
 

@@ -83,4 +83,21 @@ inline constexpr char documento_indice_codigo[] = "104  -\tO índice deve estar 
 inline constexpr char documento_indice_descricao[] = "105  -\tO índice deve estar entre %d e %d ";
 inline constexpr char documento_indice_filial[] = "106  -\tO índice deve estar entre %d e %d ";
 
+// States and municipalities ("incializado" as clients have always read it).
+inline constexpr char inicializar_estados[] = "Falha ao inicializar estados";
+inline constexpr char inicializar_servidor_estado[] = "Falha ao inicializar servidor de estado";
+inline constexpr char criar_servidor_estado[] = "Falha ao criar servidor de estado";
+inline constexpr char objeto_nao_inicializado[] = "Objeto não foi incializado";
+inline constexpr char ler_estados[] = "Falha ao ler estados";
+inline constexpr char instanciar_estado[] = "Falha ao instanciar estado";
+inline constexpr char inicializar_municipios[] = "Falha ao inicializar os municípios";
+inline constexpr char ler_municipios[] = "Falha ao ler os municípios";
+inline constexpr char ler_municipio[] = "Falha ao ler município";
+inline constexpr char pesquisar_municipio[] = "Falha ao pesquisar município";
+// A state's regions, by the register's codes.
+inline constexpr const char* regioes_geo[] = {"Sul", "Sudeste", "Norte", "Nordeste", "Centro Oeste"};
+inline constexpr const char* regioes_fiscais[] = {"Sul/Sudeste, menos Espírito Santo",
+                                                  "Norte/Nordeste/Centro Oeste mais Espírito Santo",
+                                                  "Zona Franca de Manaus e Exterior"};
+
 }  // namespace masterdata::msg

@@ -9,6 +9,10 @@
 #include "masterdata/CQVDFNatureza.h"
 #include "masterdata/CQVDFcHistorico.h"
 #include "masterdata/CQVDFCadDocto.h"
+#include "masterdata/CEstado.h"
+#include "masterdata/CMunicipio.h"
+#include "masterdata/CQVDF_Estados.h"
+#include "masterdata/CQVDF_Municipios.h"
 #include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
@@ -23,9 +27,13 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CQVcEditor>(),
     com::entry<masterdata::CQVDF_Conta>(),
     com::entry<masterdata::CQVDF_PlanoContas>(),
+    com::entry<masterdata::CMunicipio>(),
+    com::entry<masterdata::CQVDF_Municipios>(),
     com::entry<masterdata::CQVDFNatureza>(),
     com::entry<CQVHashTable>(),
     com::entry<masterdata::CQVDFCadDocto>(),
+    com::entry<masterdata::CEstado>(),
+    com::entry<masterdata::CQVDF_Estados>(),
 };
 
 constexpr bool in_table_order() {

@@ -20,6 +20,8 @@ class CTW_DF_RelatorioPlanoGerencial;
 class CTW_DF_RelatorioPlanoContabil;
 class CTW_DF_Propriedades;
 class CTW_DF_Historicos;
+class CTW_DF_ListaEstados;
+class CTW_DF_ListaMunicipios;
 }  // namespace masterdata
 
 namespace server {
@@ -127,11 +129,11 @@ HRESULT CQV_Inicializa::TW_DF_ListaFiliais(ITW_DF_ListaFiliais** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_ListaEstados(ITW_DF_ListaEstados** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_ListaEstados>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_ListaMunicipios(ITW_DF_ListaMunicipios** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_ListaMunicipios>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_Servicos(ITW_DF_Servicos** pp) noexcept {

@@ -57,6 +57,9 @@ inline constexpr GUID CLSID_CFRTServer = inhouse_guid(0x114);
 inline constexpr GUID CLSID_BancoServer = inhouse_guid(0x115);
 // The managerial chart's server (IQVDF_Plano over the managerial chart).
 inline constexpr GUID CLSID_PlanoGerencialServer = inhouse_guid(0x116);
+// The state and municipality servers (IQVEstados, IQVMunicipios).
+inline constexpr GUID CLSID_EstadoServer = inhouse_guid(0x130);
+inline constexpr GUID CLSID_MunicipioServer = inhouse_guid(0x131);
 
 // The XML reader component (IQVXmlLeitor, 0x2B0; its handler and attributes 0x2B1, 0x2B2).
 inline constexpr GUID CLSID_LeitorXml = inhouse_guid(0x230);

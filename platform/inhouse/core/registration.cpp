@@ -19,6 +19,7 @@
 #include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"
+#include "platform/inhouse/localidades/servidores_localidades.h"
 
 namespace inhouse {
 
@@ -59,6 +60,8 @@ constexpr stand_in_class classes[] = {
     {&CLSID_NaturezasServer, "NaturezasServer", &NaturezasServer::create},
     {&CLSID_HistoricoServer, "HistoricoServer", &HistoricoServer::create},
     {&CLSID_DocumentoServer, "DocumentoServer", &DocumentoServer::create},
+    {&CLSID_EstadoServer, "EstadoServer", &EstadoServer::create},
+    {&CLSID_MunicipioServer, "MunicipioServer", &MunicipioServer::create},
 };
 
 }  // namespace

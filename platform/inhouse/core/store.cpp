@@ -126,6 +126,16 @@ constexpr const char* steps[] = {
     "CREATE TABLE documento (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
     " filial INTEGER NOT NULL DEFAULT 0, codigo TEXT NOT NULL, descricao TEXT NOT NULL,"
     " PRIMARY KEY (empresa, posicao));",
+    // Next version: the states (estado) and municipalities (municipio) of the company's register.
+    // Regions as the servers' codes: geographic 0 south ... 4 centre-west, fiscal 0 to 2.
+    "CREATE TABLE estado (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " sigla TEXT NOT NULL, nome TEXT NOT NULL, exterior INTEGER NOT NULL DEFAULT 0,"
+    " regiao_geo INTEGER NOT NULL DEFAULT 0, regiao_fiscal INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE municipio (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo_fiscal INTEGER NOT NULL,"
+    " codigo_ibge INTEGER NOT NULL, nome TEXT NOT NULL, uf TEXT NOT NULL,"
+    " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, codigo_fiscal));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -14,6 +14,7 @@
 #include "masterdata/CTW_DF_Historicos.h"
 #include "masterdata/CTW_DF_ListaEstados.h"
 #include "masterdata/CTW_DF_ListaMunicipios.h"
+#include "masterdata/CTW_DF_InfoCliente.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -43,6 +44,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_Historicos), &cria<CTW_DF_Historicos, ITW_DF_Historicos>},
     {&__uuidof(ITW_DF_ListaEstados), &cria<CTW_DF_ListaEstados, ITW_DF_ListaEstados>},
     {&__uuidof(ITW_DF_ListaMunicipios), &cria<CTW_DF_ListaMunicipios, ITW_DF_ListaMunicipios>},
+    {&__uuidof(ITW_DF_InfoCliente), &cria<CTW_DF_InfoCliente, ITW_DF_InfoCliente>},
 };
 }  // namespace
 

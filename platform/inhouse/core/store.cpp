@@ -136,6 +136,19 @@ constexpr const char* steps[] = {
     " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo_fiscal INTEGER NOT NULL,"
     " codigo_ibge INTEGER NOT NULL, nome TEXT NOT NULL, uf TEXT NOT NULL,"
     " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, codigo_fiscal));",
+    // Next version: table cfrt gains what the register's rows give when their parts were never
+    // written: the municipality's and the carrier's register positions, the three category codes
+    // (size, type, region), the sales block, the customer-since and status days (16-bit day
+    // numbers) and the freight letter ('D', 'E', 'T' or '').
+    "ALTER TABLE cfrt ADD COLUMN posicao_municipio INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN posicao_transportadora INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN categoria_porte INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN categoria_tipo INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN categoria_regiao INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN venda_bloqueada INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN cliente_desde INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN data_situacao INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN frete TEXT NOT NULL DEFAULT '';",
 };
 
 int read_version(sqlite::connection& db) {

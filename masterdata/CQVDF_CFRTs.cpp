@@ -110,6 +110,10 @@ bool CQVDF_CFRTs::UsaCodigoProprio() {
     return m_iCodigoProprio == 1;
 }
 
+void CQVDF_CFRTs::RetomaServidores() {
+    if (m_raiz && !m_buffer.GetServidorCadastro()) m_buffer.Inicializa(m_sEmpresa, m_wUsuario, m_lSessao);
+}
+
 IQVDF_Plano& CQVDF_CFRTs::Plano(const char* texto) {
     IQVDF_Plano* plano = m_buffer.GetServidorPlano();
     if (!plano) com::fail(texto, E_POINTER);
@@ -239,6 +243,7 @@ long CQVDF_CFRTs::Grava(ICFRT_Pessoa* pessoa, char tipo, long controle, const ch
     VARIANT_BOOL acesso = VARIANT_FALSE;
     m_raiz->PossuiAcesso(com::to_bstr(std::string("DF")).get(), controle, &acesso);
     if (acesso == VARIANT_FALSE) com::fail(msg::sem_acesso_recurso, E_ACCESSDENIED);
+    RetomaServidores();
     if (!m_buffer.GetServidorCadastro()) com::fail(texto_falha, E_POINTER);
     if (!pessoa) com::fail(texto_falha, E_POINTER);
 
@@ -282,6 +287,7 @@ HRESULT CQVDF_CFRTs::GravaFornecedor(ICFRT_Fornecedor* fornecedor, LONG* resulta
 HRESULT CQVDF_CFRTs::GetProximaClassificacao(BSTR tipoCadastro, BSTR* proximaClassificacao) noexcept try {
     if (!proximaClassificacao) return E_POINTER;
     *proximaClassificacao = nullptr;
+    RetomaServidores();
     IQVDF_Plano& plano = Plano(msg::proxima_classificacao);
     std::array<uint8_t, QV_CFRT_TAMANHO_CONFIGURACAO> configuracao{};
     com::check(plano.LeConfiguracao(configuracao.data()), msg::ler_configuracoes_cfrt);
@@ -305,6 +311,7 @@ HRESULT CQVDF_CFRTs::GetProximaClassificacao(BSTR tipoCadastro, BSTR* proximaCla
 }
 
 QVCFRT CQVDF_CFRTs::LeRegistro(long posicao) {
+    RetomaServidores();
     QVCFRT r{};
     r.posicao_plano = posicao;
     confere(m_buffer.Le(&r, 0), msg::ler_cfrt);

@@ -59,6 +59,9 @@ private:
     bool ClassificacaoAceita(const std::string& classificacao);
     bool UsaCodigoProprio();
     IQVDF_Plano& Plano(const char* texto);
+    // The accessor drops its servers after a failed call: an initialised object starts it again
+    // with its session, so that one failure does not leave the object as if never initialised.
+    void RetomaServidores();
     QVCFRT LeRegistro(long posicao);
 
     CBufferCFRT m_buffer;

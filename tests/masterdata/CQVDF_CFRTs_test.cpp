@@ -329,6 +329,17 @@ TEST_F(CFRTs, ServerFailuresOfTheChecksAndTheWrite) {
     servidor(inhouse::CLSID_CFRTServer).answer("GravaPrincipal", {E_FAIL});
     EXPECT_EQ(cfrts->GravaCliente(c.get(), &resultado), E_FAIL);
     EXPECT_EQ(last_error(), "Falha ao gravar cliente");
+    // The object goes on working after the failure: the chart account written on the way keeps
+    // its classification, so the next try takes another one.
+    c->put_Classificacao(b("1.901").get());
+    c->put_CodigoProprio(b("C901").get());
+    ASSERT_EQ(cfrts->GravaCliente(c.get(), &resultado), S_OK);
+    EXPECT_GT(resultado, 0);
+    servidor(inhouse::CLSID_CFRTServer).answer("LePrincipal", {E_FAIL});
+    com::com_ptr<ICFRT_Cliente> lido;
+    EXPECT_EQ(cfrts->LeCliente(resultado, lido.put()), E_FAIL);
+    ASSERT_EQ(cfrts->LeCliente(resultado, lido.put()), S_OK);
+    EXPECT_EQ(le([&](BSTR* p) { return lido->get_CodigoProprio(p); }), "C901");
 }
 
 TEST_F(CFRTs, OwnCodesAreAskedOncePerInicializa) {

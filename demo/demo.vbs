@@ -324,6 +324,40 @@ Do While Not filialAtiva Is Nothing
     Set filialAtiva = filiaisAtivas.Proxima()
 Loop
 Set filiaisAtivas = Nothing
+Mostra "-- Cadastro de um cliente novo (pelo representante regional)"
+Entra "Representante regional", "DEMO", "REGIONAL", "regional1"
+Dim cfrts, novoCliente, posCliente, clienteLido
+Set cfrts = CreateObject("ZidizUvi.QVDF_CFRTs")
+cfrts.Inicializa raiz
+Set novoCliente = cfrts.NovoCliente()
+novoCliente.CodigoProprio = "C003"
+novoCliente.Classificacao = cfrts.GetProximaClassificacao("Cliente")
+novoCliente.Nome = "Padaria Pão Quente Ltda"
+novoCliente.TipoPessoa = "J"
+novoCliente.CNPJ_CPF = "04.252.011/0001-10"
+novoCliente.InscricaoEstadual = "111.222.333.444"
+novoCliente.Representante = 9001
+novoCliente.Endereco.Rua = "Rua Augusta"
+novoCliente.Endereco.Numero = 1500
+novoCliente.Endereco.Bairro = "Consolação"
+novoCliente.Endereco.CEP = "01305-100"
+novoCliente.Endereco.CodigoMunicipio = 355030
+posCliente = CLng(cfrts.GravaCliente(novoCliente))
+Mostra "  Gravado na posição " & posCliente & " com a classificação " & novoCliente.Classificacao
+Set clienteLido = cfrts.LeCliente(posCliente)
+Mostra "  Lido: " & clienteLido.CodigoProprio & " " & clienteLido.Nome & ", " & clienteLido.CNPJ_CPF & ", " & _
+       clienteLido.Endereco.Rua & ", " & clienteLido.Endereco.Numero & ", situação " & clienteLido.Situacao
+novoCliente.CodigoProprio = "C004"
+novoCliente.Classificacao = "1.004"
+Mostra "  O mesmo CNPJ outra vez: código de resultado " & CLng(cfrts.GravaCliente(novoCliente))
+Set clienteLido = cfrts.LeCliente(2)
+Mostra "  Cliente C001: porte " & clienteLido.Porte & ", tipo " & clienteLido.Tipo & ", região " & clienteLido.Regiao & _
+       ", cliente desde " & clienteLido.ClienteDesde & ", transportadora " & clienteLido.Transportadora
+Dim infoCliente
+Set infoCliente = raiz.TW_DF_InfoCliente()
+If infoCliente.SetDados("C003") Then Mostra "  Para o pedido: " & infoCliente.GetNome() & " - " & infoCliente.GetEndereco() & _
+       " - " & infoCliente.GetMunicipio()
+Set cfrts = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

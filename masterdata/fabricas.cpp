@@ -15,6 +15,7 @@
 #include "masterdata/CTW_DF_ListaEstados.h"
 #include "masterdata/CTW_DF_ListaMunicipios.h"
 #include "masterdata/CTW_DF_ListaFiliais.h"
+#include "masterdata/CTW_DF_InfoCliente.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -45,6 +46,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_ListaEstados), &cria<CTW_DF_ListaEstados, ITW_DF_ListaEstados>},
     {&__uuidof(ITW_DF_ListaMunicipios), &cria<CTW_DF_ListaMunicipios, ITW_DF_ListaMunicipios>},
     {&__uuidof(ITW_DF_ListaFiliais), &cria<CTW_DF_ListaFiliais, ITW_DF_ListaFiliais>},
+    {&__uuidof(ITW_DF_InfoCliente), &cria<CTW_DF_InfoCliente, ITW_DF_InfoCliente>},
 };
 }  // namespace
 

@@ -114,4 +114,22 @@ inline constexpr char filiais_posicao_invalida[] = "Posição de filial inválid
 inline constexpr char filiais_sem_lista[] = "A filial não pertence a uma lista de filiais.";
 inline constexpr char filiais_sem_atual[] = "Nenhuma filial foi selecionada.";
 
+// The customer and supplier register.
+inline constexpr char inicializar_cfrt[] = "Falha ao inicializar o CFRT";
+inline constexpr char sem_acesso_recurso[] = "Usuário não possui acesso para utilizar este recurso";
+inline constexpr char gravar_cliente[] = "Falha ao gravar cliente";
+inline constexpr char gravar_fornecedor[] = "Falha ao gravar fornecedor";
+inline constexpr char consultar_municipio[] = "Erro ao consultar município";
+inline constexpr char proxima_classificacao[] = "Falha ao pegar a próxima classificação do CFRT";
+inline constexpr char ler_configuracoes_cfrt[] = "Falha ao ler as configurações do CFRT";
+inline constexpr char parametro_proxima_classificacao[] =
+    "Parâmetro inválido no método IQVDF_CFRTs::GetProximaClassificacao";
+inline constexpr char tipo_cadastro_desconhecido[] =
+    "Tipo de cadastro desconhecido (IQVDF_CFRTs::GetProximaClassificacao)";
+inline constexpr char criar_cliente[] = "Falha ao criar um cliente";
+inline constexpr char criar_fornecedor[] = "Falha ao criar um fornecedor";
+inline constexpr char ler_cfrt[] = "Erro ao ler CFRT";
+inline constexpr char ler_cliente[] = "Falha ao ler um cliente";
+inline constexpr char ler_fornecedor[] = "Falha ao ler um fornecedor";
+
 }  // namespace masterdata::msg

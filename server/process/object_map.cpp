@@ -15,6 +15,10 @@
 #include "masterdata/CMunicipio.h"
 #include "masterdata/CQVDF_Estados.h"
 #include "masterdata/CQVDF_Municipios.h"
+#include "masterdata/CCFRT_Cliente.h"
+#include "masterdata/CCFRT_Fornecedor.h"
+#include "masterdata/CCFRT_Representante.h"
+#include "masterdata/CQVDF_CFRTs.h"
 #include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
 #include "server/process/class_table.h"
@@ -31,9 +35,14 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CQVDF_PlanoContas>(),
     com::entry<masterdata::CMunicipio>(),
     com::entry<masterdata::CQVDF_Municipios>(),
+    com::entry<masterdata::CCFRT_Cliente>(),
+    com::entry<masterdata::CCFRT_Fornecedor>(),
+    com::entry<masterdata::CQVDF_CFRTs>(),
+    com::entry<masterdata::CCFRT_Endereco>(),
     com::entry<masterdata::CFiliais>(),
     com::entry<masterdata::CFilial>(),
     com::entry<masterdata::CQVDFNatureza>(),
+    com::entry<masterdata::CCFRT_Representante>(),
     com::entry<CQVHashTable>(),
     com::entry<masterdata::CQVDFCadDocto>(),
     com::entry<masterdata::CEstado>(),

@@ -23,6 +23,7 @@ class CTW_DF_Historicos;
 class CTW_DF_ListaEstados;
 class CTW_DF_ListaMunicipios;
 class CTW_DF_ListaFiliais;
+class CTW_DF_InfoCliente;
 }  // namespace masterdata
 
 namespace server {
@@ -150,7 +151,7 @@ HRESULT CQV_Inicializa::TW_DF_InfoProduto(ITW_DF_InfoProduto** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_InfoCliente(ITW_DF_InfoCliente** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_InfoCliente>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_InfoNatureza(ITW_DF_InfoNatureza** pp) noexcept {

@@ -3,11 +3,12 @@
 // ATENDBASE.dll and qvarmazem.dll), one per register. This header gives what every caller relies
 // on (construction, the switches, the initialisation with its fixed extra arguments, virtual
 // destruction); each register's own reads join its class as the objects that use them are built.
-// CConexaoUsuario, CConexaoEstado and CConexaoMunicipio have their own headers.
+// CConexaoUsuario, CConexaoEstado, CConexaoMunicipio and CConexaoCliente have their own headers.
 #include "inhouse_cfrt.h"
 #include "inhouse_documento.h"
 #include "inhouse_historico.h"
 #include "inhouse_login.h"
+#include "platform/inhouse/acesso/CConexaoCliente.h"
 #include "platform/inhouse/acesso/CConexaoEstado.h"
 #include "platform/inhouse/acesso/CConexaoMunicipio.h"
 #include "platform/inhouse/acesso/CConexaoServidor.h"
@@ -205,7 +206,6 @@ ZU_CONEXAO(CMyConexaoProduto, CConexaoServidor);
 
 // The connections initialised with company, user and session only.
 ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
-ZU_CONEXAO(CConexaoCliente, CConexaoServidor);
 ZU_CONEXAO(CConexaoServico, CConexaoServidor);
 ZU_CONEXAO(CConexaoGradesProduto, CConexaoServidor);
 ZU_CONEXAO(CConexaoUnidadeMedidaProduto, CConexaoServidor);

@@ -49,7 +49,9 @@ class CategoriasServer final : public servidor_registro_sessao<CategoriasServer,
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
     HRESULT STDMETHODCALLTYPE LeCategoria(LONG posicao, QV_CATEGORIA_80* categoria) noexcept override;
-    ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
+    HRESULT STDMETHODCALLTYPE BuscaCategorias(BSTR nome, BSTR tipo, LONG codigo, LONG* quantidade, BYTE** nomes,
+                                              BYTE** codigos) noexcept override;
+    ZU_RESERVADO(05) ZU_RESERVADO(06)
 
 private:
     ~CategoriasServer() override = default;   // objects come only from com::make

@@ -145,6 +145,32 @@ HRESULT STDMETHODCALLTYPE PlanoServer::GravaConta(LONG posicao, const BYTE* cont
     return stand_in_failure();
 }
 
+HRESULT STDMETHODCALLTYPE PlanoServer::BuscaCpfCnpj(BSTR cpf_cnpj, BYTE tipo, BYTE* conta) noexcept try {
+    if (!conta) return E_POINTER;
+    const std::string numero = com::from_bstr(cpf_cnpj);
+    const std::string letra_tipo(1, static_cast<char>(tipo));
+    if (HRESULT hr = faults().enter("BuscaCpfCnpj", "cpf_cnpj=" + numero + " tipo=" + letra_tipo); hr != S_OK)
+        return hr;
+    if (!m_inicializado) return E_UNEXPECTED;
+    _RegContaPS c{};
+    // The register's CFRT of that kind, through the chart account that points at it. Numbers
+    // typed long ago keep whatever mask they were typed with: only their digits are compared.
+    std::string digitos;
+    for (char ch : numero)
+        if (ch >= '0' && ch <= '9') digitos += ch;
+    auto q = m_store.prepare(sql(std::string("SELECT ") + colunas_conta +
+                                 " FROM plano_conta WHERE empresa = ? AND posicao_cadastro > 0 AND posicao_cadastro IN"
+                                 " (SELECT posicao FROM cfrt WHERE empresa = ? AND tipo = ? AND"
+                                 "  replace(replace(replace(replace(cnpj_cpf, '.', ''), '-', ''), '/', ''), ' ', '') = ?)"
+                                 " ORDER BY posicao LIMIT 1"));
+    q.bind_text(1, m_empresa).bind_text(2, m_empresa).bind_text(3, letra_tipo).bind_text(4, digitos);
+    if (!digitos.empty() && q.step()) conta_de_linha(q, c);
+    std::memcpy(conta, &c, sizeof c);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
 HRESULT STDMETHODCALLTYPE PlanoServer::LeConfiguracao(BYTE* configuracao) noexcept try {
     if (!configuracao) return E_POINTER;
     if (HRESULT hr = faults().enter("LeConfiguracao"); hr != S_OK) return hr;
@@ -406,12 +432,17 @@ namespace {
 constexpr const char* colunas_cfrt =
     "posicao, posicao_plano, tipo, situacao, pessoa, codigo, nome, cnpj_cpf, contato, inscricao_estadual, rua,"
     " numero, complemento, bairro, municipio, uf, cep, ddd, telefone, email, condicao_pagamento, forma_pagamento,"
-    " tipo_cobranca, tabela_preco_produtos, representante, texto1, texto2";
+    " tipo_cobranca, tabela_preco_produtos, representante, texto1, texto2, posicao_municipio, posicao_transportadora,"
+    " categoria_porte, categoria_tipo, categoria_regiao, venda_bloqueada, cliente_desde, data_situacao, frete";
 enum coluna : int {
     c_posicao, c_posicao_plano, c_tipo, c_situacao, c_pessoa, c_codigo, c_nome, c_cnpj_cpf, c_contato, c_ie, c_rua,
     c_numero, c_complemento, c_bairro, c_municipio, c_uf, c_cep, c_ddd, c_telefone, c_email, c_condicao, c_forma,
-    c_cobranca, c_tabela, c_representante, c_texto1, c_texto2, c_blob   // the part's blob follows
+    c_cobranca, c_tabela, c_representante, c_texto1, c_texto2, c_posicao_municipio, c_posicao_transportadora,
+    c_categoria_porte, c_categoria_tipo, c_categoria_regiao, c_venda_bloqueada, c_cliente_desde, c_data_situacao,
+    c_frete, c_blob   // the part's blob follows
 };
+// The byte of the extra information that holds the freight letter.
+constexpr size_t info_extras_frete = 248;
 
 QV_CFRT_PRINCIPAL principal_de_colunas(const sqlite::statement& q) {
     QV_CFRT_PRINCIPAL p{};
@@ -427,6 +458,13 @@ QV_CFRT_PRINCIPAL principal_de_colunas(const sqlite::statement& q) {
     p.pagamento[1] = static_cast<uint16_t>(q.column_int(c_forma));
     p.pagamento[2] = static_cast<uint16_t>(q.column_int(c_cobranca));
     p.tabelas_preco[0] = static_cast<uint16_t>(q.column_int(c_tabela));
+    p.categorias[0] = static_cast<uint16_t>(q.column_int(c_categoria_porte));
+    p.categorias[1] = static_cast<uint16_t>(q.column_int(c_categoria_tipo));
+    p.categorias[2] = static_cast<uint16_t>(q.column_int(c_categoria_regiao));
+    const auto data_situacao = static_cast<uint16_t>(q.column_int(c_data_situacao));
+    (p.tipo & 64 ? p.datas[1] : p.datas[0]) = data_situacao;
+    p.datas[2] = static_cast<uint16_t>(q.column_int(c_cliente_desde));
+    if (q.column_int(c_venda_bloqueada) != 0) p.flags3 |= 4;
     p.mascara = -1;
     p.chave_info_extras = p.posicao_cadastro;
     return p;
@@ -441,6 +479,8 @@ QV_CFRT_JURIDICA juridica_de_colunas(const sqlite::statement& q) {
 QV_CFRT_ENDERECO endereco_de_colunas(const sqlite::statement& q) {
     QV_CFRT_ENDERECO e{};
     e.numero = q.column_int(c_numero);
+    e.posicao_municipio = static_cast<uint16_t>(q.column_int(c_posicao_municipio));
+    e.posicao_transportadora = q.column_int(c_posicao_transportadora);
     poe_campo(e.rua, q.column_text(c_rua));
     poe_campo(e.complemento, q.column_text(c_complemento));
     poe_campo(e.bairro, q.column_text(c_bairro));
@@ -464,6 +504,8 @@ std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS> info_de_colunas(const sqlite::s
     std::array<uint8_t, QV_CFRT_TAMANHO_INFO_EXTRAS> info{};
     const std::string email = q.column_text(c_email).substr(0, 251);
     std::memcpy(info.data(), email.data(), email.size());
+    const std::string frete = q.column_text(c_frete);
+    if (!frete.empty()) info[info_extras_frete] = static_cast<uint8_t>(frete[0]);
     return info;
 }
 

@@ -23,7 +23,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE LeConta(LONG posicao, BYTE* conta) noexcept override;
     HRESULT STDMETHODCALLTYPE GravaConta(LONG posicao, const BYTE* conta, LONG* nova_posicao) noexcept override;
-    ZU_RESERVADO(06)
+    HRESULT STDMETHODCALLTYPE BuscaCpfCnpj(BSTR cpf_cnpj, BYTE tipo, BYTE* conta) noexcept override;
     HRESULT STDMETHODCALLTYPE LeConfiguracao(BYTE* configuracao) noexcept override;
     ZU_RESERVADO(08)
     HRESULT STDMETHODCALLTYPE RegistraClassificacao(BSTR classificacao, LONG* posicao) noexcept override;

@@ -140,6 +140,19 @@ constexpr const char* steps[] = {
     "ALTER TABLE filial ADD COLUMN cnpj TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE filial ADD COLUMN inscricao_estadual TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE filial ADD COLUMN uf TEXT NOT NULL DEFAULT '';",
+    // Version 13: table cfrt gains what the register's rows give when their parts were never
+    // written: the municipality's and the carrier's register positions, the three category codes
+    // (size, type, region), the sales block, the customer-since and status days (16-bit day
+    // numbers) and the freight letter ('D', 'E', 'T' or '').
+    "ALTER TABLE cfrt ADD COLUMN posicao_municipio INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN posicao_transportadora INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN categoria_porte INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN categoria_tipo INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN categoria_regiao INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN venda_bloqueada INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN cliente_desde INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN data_situacao INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE cfrt ADD COLUMN frete TEXT NOT NULL DEFAULT '';",
 };
 
 int read_version(sqlite::connection& db) {

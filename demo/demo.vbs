@@ -273,6 +273,41 @@ Next
 Set documentos = Nothing
 
 Mostra ""
+Mostra "-- Venda: naturezas de operação oferecidas, na filial 1 (SP)"
+Dim oferta, iOferta, nOferta, infoNatureza, cliente
+Set oferta = raiz.TW_DF_NaturezasOperacao()
+oferta.SetCodFilial "1"
+For Each cliente In Array("C001", "C900")
+    oferta.SetCodCliente cliente
+    nOferta = CLng(oferta.BuscaPonteiros())
+    Mostra "  Cliente " & cliente & ": " & nOferta & " naturezas"
+    For iOferta = 0 To nOferta - 1
+        oferta.LePosicao iOferta
+        Mostra "    " & oferta.GetCodigo() & " - " & oferta.GetNome()
+    Next
+Next
+Set infoNatureza = raiz.TW_DF_InfoNatureza()
+If infoNatureza.SetDados("5.102", "1") Then
+    Mostra "  5.102: ponteiro " & CLng(infoNatureza.GetPonteiro()) & ", " & infoNatureza.GetNome() & _
+           ", integra o financeiro: " & infoNatureza.GetIntegraFinanceiro()
+End If
+Mostra "-- Operações comerciais abertas à web (filial 1, cliente C002 no RJ)"
+Dim operacoes, iOperacao, nOperacoes
+Set operacoes = raiz.TW_DF_OperacoesComerciais()
+operacoes.SetFilial 1
+operacoes.SetCliente "C002"
+nOperacoes = CLng(operacoes.BuscaPonteiros())
+For iOperacao = 0 To nOperacoes - 1
+    operacoes.LePosicao iOperacao
+    operacoes.SetOpComercial CLng(operacoes.Existe(operacoes.GetCodigo()))
+    Mostra "  " & operacoes.GetCodigo() & " - " & operacoes.GetDescricao() & ": CFOP " & _
+           CLng(operacoes.GetCfopSugerida()) & ", ICMS " & operacoes.GetIcmsSugerido() & "%"
+Next
+Set oferta = Nothing
+Set infoNatureza = Nothing
+Set operacoes = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

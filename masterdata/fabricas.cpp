@@ -12,6 +12,10 @@
 #include "masterdata/CTW_DF_RelatorioPlanoGerencial.h"
 #include "masterdata/CTW_DF_Propriedades.h"
 #include "masterdata/CTW_DF_Historicos.h"
+#include "masterdata/CTW_DF_InfoNatureza.h"
+#include "masterdata/CTW_DF_NaturezasOperacao.h"
+#include "masterdata/COperacoesComerciais.h"
+#include "masterdata/CTW_DF_OperacoesComerciais.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -39,11 +43,21 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_RelatorioPlanoContabil), &cria<CTW_DF_RelatorioPlanoContabil, ITW_DF_RelatorioPlanoContabil>},
     {&__uuidof(ITW_DF_Propriedades), &cria<CTW_DF_Propriedades, ITW_DF_Propriedades>},
     {&__uuidof(ITW_DF_Historicos), &cria<CTW_DF_Historicos, ITW_DF_Historicos>},
+    {&__uuidof(ITW_DF_NaturezasOperacao), &cria<CTW_DF_NaturezasOperacao, ITW_DF_NaturezasOperacao>},
+    {&__uuidof(ITW_DF_InfoNatureza), &cria<CTW_DF_InfoNatureza, ITW_DF_InfoNatureza>},
+    {&__uuidof(ITW_DF_OperacoesComerciais), &cria<CTW_DF_OperacoesComerciais, ITW_DF_OperacoesComerciais>},
 };
+
+IUnknown* cria_operacoes_comerciais(const char* empresa, WORD usuario, long sessao) {
+    auto objeto = com::make<COperacoesComerciais>();
+    objeto->Inicializa(empresa, usuario, sessao);
+    return static_cast<IOperacoesComerciais*>(objeto.detach());
+}
 }  // namespace
 
 void registra_fabricas() {
     for (const auto& f : fabricas) server::registra_fabrica(*f.iid, f.cria);
+    server::registra_fabrica_operacoes_comerciais(&cria_operacoes_comerciais);
 }
 
 }  // namespace masterdata

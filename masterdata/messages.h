@@ -83,4 +83,15 @@ inline constexpr char documento_indice_codigo[] = "104  -\tO índice deve estar 
 inline constexpr char documento_indice_descricao[] = "105  -\tO índice deve estar entre %d e %d ";
 inline constexpr char documento_indice_filial[] = "106  -\tO índice deve estar entre %d e %d ";
 
+// The operation natures offered for a sale.
+inline constexpr char natureza_mascara[] = "Falha ao ler máscara de naturezas.";
+inline constexpr char natureza_quantidade_oferta[] = "Falha ao buscar quantidade de naturezas.";
+inline constexpr char natureza_buscar[] = "Falha ao buscar naturezas.";
+inline constexpr char natureza_buscar_todas[] = "Falha ao buscar os as Naturezas de Operação.";
+inline constexpr char cfop_nao_encontrada[] = "CFOP não encontrada.";
+// The commercial operations' filters.
+inline constexpr char carregar_filial[] = "Falha ao carregar Filial.";
+inline constexpr char carregar_produto[] = "Falha ao carregar Produto.";
+inline constexpr char carregar_cliente[] = "Falha ao carregar Cliente.";
+
 }  // namespace masterdata::msg

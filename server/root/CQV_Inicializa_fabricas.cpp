@@ -20,6 +20,9 @@ class CTW_DF_RelatorioPlanoGerencial;
 class CTW_DF_RelatorioPlanoContabil;
 class CTW_DF_Propriedades;
 class CTW_DF_Historicos;
+class CTW_DF_NaturezasOperacao;
+class CTW_DF_InfoNatureza;
+class CTW_DF_OperacoesComerciais;
 }  // namespace masterdata
 
 namespace server {
@@ -103,11 +106,11 @@ HRESULT CQV_Inicializa::TW_DF_PlanoCFRT(ITW_DF_PlanoCFRT** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_NaturezasOperacao(ITW_DF_NaturezasOperacao** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_NaturezasOperacao>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_OperacoesComerciais(ITW_DF_OperacoesComerciais** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_OperacoesComerciais>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_TabelasPreco(ITW_DF_TabelasPreco** pp) noexcept {
@@ -151,7 +154,7 @@ HRESULT CQV_Inicializa::TW_DF_InfoCliente(ITW_DF_InfoCliente** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_InfoNatureza(ITW_DF_InfoNatureza** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_InfoNatureza>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_ES_SaldoTotal(ITW_ES_SaldoTotal** pp) noexcept {

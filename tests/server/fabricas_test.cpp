@@ -84,9 +84,9 @@ TEST(Fabricas, MembersNotBuiltAnswerNotImplementedWithTheirOutValuesEmptied) {
     auto root = com::make<CQV_Inicializa>();
     const std::string nao_disponivel = "Função ainda não disponível.";
 
-    auto* operacoes = reinterpret_cast<IOperacoesComerciais*>(0x1234);
-    EXPECT_EQ(root->FT_OperacoesComerciais(&operacoes), E_NOTIMPL);
-    EXPECT_EQ(operacoes, nullptr);
+    auto* agendamentos = reinterpret_cast<IAgendamentoVisitas*>(0x1234);
+    EXPECT_EQ(root->FT_AgendamentoVisitas(&agendamentos), E_NOTIMPL);
+    EXPECT_EQ(agendamentos, nullptr);
     EXPECT_EQ(last_error(), nao_disponivel);
 
     BSTR relatorio = SysAllocString(L"antes");

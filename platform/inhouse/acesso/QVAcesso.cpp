@@ -4,6 +4,7 @@
 
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
+#include "platform/com/wire_pointer.h"
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/core/registros_sessao.h"
 
@@ -32,6 +33,18 @@ HRESULT servidor_inicializado(CConexaoServidor& conexao, Itf*& servidor) {
     }
     servidor = s;
     return S_OK;
+}
+
+// A branch number written in decimal digits only (1 to 65535); 0 for anything else.
+LONG numero_filial(const char* codigo) {
+    if (!codigo || !*codigo) return 0;
+    LONG n = 0;
+    for (const char* c = codigo; *c; ++c) {
+        if (*c < '0' || *c > '9') return 0;
+        n = n * 10 + (*c - '0');
+        if (n > 0xFFFF) return 0;
+    }
+    return n;
 }
 
 }  // namespace
@@ -82,6 +95,22 @@ HRESULT CConexaoFilial::Le(long posicao, inhouse::REG_FILIAL* filial) {
     const HRESULT hr = s->LeFilial(static_cast<LONG>(posicao), &lido);
     if (SUCCEEDED(hr)) *filial = inhouse::de_bloco<inhouse::REG_FILIAL>(lido);
     return hr;
+}
+
+int CConexaoFilial::Existe(const char* codigo, long* posicao, inhouse::REG_FILIAL* filial) {
+    if (!posicao || !filial) return 0;
+    *posicao = 0;
+    *filial = inhouse::REG_FILIAL{};
+    const LONG numero = numero_filial(codigo);
+    if (numero <= 0) return 0;
+    IQVCN_Filial* s = nullptr;
+    if (FAILED(servidor(s))) return 0;
+    LONG achada = 0;
+    QV_FILIAL_4818 lido{};
+    if (s->ExisteFilial(numero, &achada, &lido) != S_OK || achada <= 0) return 0;
+    *posicao = achada;
+    *filial = inhouse::de_bloco<inhouse::REG_FILIAL>(lido);
+    return 1;
 }
 
 HRESULT CConexaoFilial::LeLogotipo(long filial, int opcao, CQVString& caminho) {
@@ -176,6 +205,46 @@ HRESULT CConexaoNatureza::Existe(const char* codigo, WORD dia, WORD filial, BYTE
     }
 }
 
+const CLSID* CConexaoCliente::ClasseServidor() const noexcept { return &inhouse::CLSID_CFRTServer; }
+
+int CConexaoCliente::Existe(const char* codigo, long* posicao, QVCFRT* cliente, int /*opcao*/) {
+    if (!posicao || !cliente) return 0;
+    *posicao = 0;
+    std::memset(cliente, 0, sizeof *cliente);
+    if (!codigo || !*codigo) return 0;
+    // The chart connection follows this one's session.
+    if (!m_plano.IsInicializada() || m_plano.GetEmpresa() != GetEmpresa() || m_plano.GetUsuario() != GetUsuario() ||
+        m_plano.GetSessao() != GetSessao()) {
+        m_plano.Finaliza();
+        if (FAILED(m_plano.Inicializa(GetEmpresa(), GetUsuario(), GetSessao(), 'C', '0', '0'))) return 0;
+    }
+    DWORD ponteiro = 0;
+    _RegContaPS conta{};
+    // Only an account marked as a customer ('S' at its first kind mark) is a customer.
+    if (!m_plano.Existe(codigo, &ponteiro, &conta) || conta.marcas[2] != 'S') return 0;
+
+    QVCFRT r{};
+    r.posicao_plano = conta.posicao;
+    r.posicao_cadastro = conta.posicao_cadastro;
+    inhouse::poe_campo(r.codigo, inhouse::texto_campo(conta.codigo));
+    inhouse::poe_campo(r.nome, inhouse::texto_campo(conta.nome));
+    r.tipo = 'C';
+    if (conta.posicao_cadastro != 0) {
+        IQVDF_CFRT* s = nullptr;
+        if (FAILED(servidor_inicializado(*this, s))) return 0;
+        QV_CFRT_PRINCIPAL p{};
+        if (s->LePrincipal(conta.posicao_cadastro, reinterpret_cast<BYTE*>(&p), 0) != S_OK) return 0;
+        r.pessoa = (p.tipo & 128) ? 'F' : 'J';
+        QV_CFRT_ENDERECO e{};
+        if (s->LeEndereco(0, reinterpret_cast<BYTE*>(&e)) != S_OK) return 0;
+        inhouse::poe_campo(r.pais, inhouse::texto_campo(e.pais));
+        inhouse::poe_campo(r.uf, inhouse::texto_campo(e.uf));
+    }
+    *posicao = static_cast<long>(ponteiro);
+    *cliente = r;
+    return 1;
+}
+
 const CLSID* CConexaoHistorico::ClasseServidor() const noexcept { return &inhouse::CLSID_HistoricoServer; }
 
 HRESULT CConexaoHistorico::CriaServidor() {
@@ -218,4 +287,83 @@ HRESULT CConexaoCadastroDocumento::Le(long posicao, tagREG_CADDOCPS* documento) 
     const HRESULT hr = s->Le(static_cast<LONG>(posicao), &lido);
     if (SUCCEEDED(hr)) *documento = inhouse::de_bloco<tagREG_CADDOCPS>(lido);
     return hr;
+}
+
+const CLSID* CConexaoOpComerciais::ClasseServidor() const noexcept { return &inhouse::CLSID_OpComerciaisServer; }
+
+HRESULT CConexaoOpComerciais::servidor(IQVDF_OperacoesComerciais*& s) { return servidor_inicializado(*this, s); }
+
+void CConexaoOpComerciais::SetFilial(WORD filial, const inhouse::REG_FILIAL& registro) {
+    m_wFilial = filial;
+    m_sUfFilial = inhouse::texto_campo(registro.uf);
+}
+
+void CConexaoOpComerciais::SetCliente(const QVCFRT& cliente) {
+    m_sUfCliente = inhouse::texto_campo(cliente.uf);
+    m_sPaisCliente = inhouse::texto_campo(cliente.pais);
+}
+
+HRESULT CConexaoOpComerciais::BuscaPonteirosOpComerciais(tagREG_DFSNTF_PONTEIROS_OPCPS* lista) {
+    if (!lista) return E_POINTER;
+    *lista = {};
+    IQVDF_OperacoesComerciais* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    LONG quantidade = 0;
+    DWORD* posicoes = nullptr;
+    const HRESULT hr = s->Posicoes(m_cTipoNF, &quantidade, &posicoes);
+    if (FAILED(hr) || !posicoes || quantidade <= 0) {
+        CoTaskMemFree(posicoes);
+        return hr;
+    }
+    try {
+        lista->ponteiros = com::wire_pointer_put(posicoes);
+    } catch (...) {
+        CoTaskMemFree(posicoes);
+        return E_OUTOFMEMORY;
+    }
+    lista->quantidade = static_cast<uint32_t>(quantidade);
+    return hr;
+}
+
+void CConexaoOpComerciais::LiberaPonteiros(tagREG_DFSNTF_PONTEIROS_OPCPS& lista) noexcept {
+    CoTaskMemFree(com::wire_pointer_take(lista.ponteiros));
+    lista = {};
+}
+
+HRESULT CConexaoOpComerciais::Le(WORD posicao, long opcao, _REG_DFSNTF_OPERACOES_COMERCIAIS_PS* registro) {
+    if (!registro) return E_POINTER;
+    *registro = {};
+    IQVDF_OperacoesComerciais* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    return s->Le(posicao, static_cast<LONG>(opcao), reinterpret_cast<BYTE*>(registro));
+}
+
+HRESULT CConexaoOpComerciais::Existe(const char* codigo, DWORD* valor, _REG_DFSNTF_OPERACOES_COMERCIAIS_PS* registro) {
+    if (!valor || !registro) return E_POINTER;
+    *valor = 0;
+    *registro = {};
+    IQVDF_OperacoesComerciais* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    try {
+        LONG posicao = 0;
+        const HRESULT hr = s->Existe(com::to_bstr(codigo ? codigo : "").get(), &posicao, reinterpret_cast<BYTE*>(registro));
+        *valor = static_cast<DWORD>(posicao);
+        return hr;
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CConexaoOpComerciais::BuscaTipoOperacao(_REG_DFSNTF_TIPOS_OPERACOES_PS* resposta) {
+    if (!resposta) return E_POINTER;
+    *resposta = {};
+    IQVDF_OperacoesComerciais* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    try {
+        return s->TipoOperacao(static_cast<LONG>(m_lOpComercial), com::to_bstr(m_sUfFilial).get(),
+                               com::to_bstr(m_sUfCliente).get(), com::to_bstr(m_sPaisCliente).get(),
+                               com::to_bstr(m_sProduto).get(), reinterpret_cast<BYTE*>(resposta));
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
 }

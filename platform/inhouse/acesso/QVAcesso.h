@@ -8,6 +8,7 @@
 #include "inhouse_documento.h"
 #include "inhouse_historico.h"
 #include "inhouse_login.h"
+#include "platform/inhouse/acesso/CConexaoOpComerciais.h"
 #include "platform/inhouse/acesso/CConexaoServidor.h"
 #include "platform/inhouse/cfrt/QVCFRT.h"
 #include "platform/inhouse/documento/registros_documento.h"
@@ -34,6 +35,10 @@ public:
 
     // The branch at a register position into `filial` (left as given on a failure).
     HRESULT Le(long posicao, inhouse::REG_FILIAL* filial);
+    // Looks a branch up by its number as text: 1 when it exists, and then its register position
+    // and its record are filled; 0 otherwise (an empty or non-numeric code, a failed server call),
+    // with both left zeroed.
+    int Existe(const char* codigo, long* posicao, inhouse::REG_FILIAL* filial);
     // The logo of a branch (-1: the company's); `opcao` 1 asks for the full path.
     HRESULT LeLogotipo(long filial, int opcao, CQVString& caminho);
 
@@ -127,6 +132,26 @@ protected:
     const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_Naturezas); }
 };
 
+// Customers: the customer accounts of the CFRT chart with their register records. The chart
+// and the register servers are created, initialised with the connection's session, when missing.
+class CConexaoCliente : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoCliente"; }
+
+    // Looks a customer up by the code of its chart account: 1 when a customer account has that
+    // code, and then its chart position and the record's chart position, register position,
+    // code, name, kind ('C'), person kind, country and state are filled; 0 otherwise (also after a
+    // failed server call), with both left zeroed. `opcao` is kept for the callers; 0 reads all.
+    int Existe(const char* codigo, long* posicao, QVCFRT* cliente, int opcao);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_CFRT); }
+
+private:
+    CConexaoPlano m_plano;   // the CFRT chart
+};
+
 // Standard histories. CriaServidor creates the history server and initialises it with the
 // connection's session; the reads create it when it is missing.
 class CConexaoHistorico : public CConexaoServidor {
@@ -195,14 +220,12 @@ ZU_CONEXAO(CMyConexaoProduto, CConexaoServidor);
 ZU_CONEXAO(CConexaoEstado, CConexaoServidor);
 ZU_CONEXAO(CConexaoMunicipio, CConexaoServidor);
 ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
-ZU_CONEXAO(CConexaoCliente, CConexaoServidor);
 ZU_CONEXAO(CConexaoServico, CConexaoServidor);
 ZU_CONEXAO(CConexaoGradesProduto, CConexaoServidor);
 ZU_CONEXAO(CConexaoUnidadeMedidaProduto, CConexaoServidor);
 ZU_CONEXAO(CConexaoCondicaoPagamento, CConexaoServidor);
 ZU_CONEXAO(CConexaoFormaPagamento, CConexaoServidor);
 ZU_CONEXAO(CConexaoTipoCobranca, CConexaoServidor);
-ZU_CONEXAO(CConexaoOpComerciais, CConexaoServidor);
 ZU_CONEXAO(CConexaoVendedor, CConexaoServidor);
 // equipbase.dll
 ZU_CONEXAO(CConexaoCadEquipamento, CConexaoServidor);

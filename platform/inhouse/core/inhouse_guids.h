@@ -70,6 +70,8 @@ inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
 inline constexpr GUID CLSID_RelatorioComponente = inhouse_guid(0x250);
 // The operation natures server (IQVDF_Naturezas): the company's CFOP natures.
 inline constexpr GUID CLSID_NaturezasServer = inhouse_guid(0x260);
+// The commercial operations server (IQVDF_OperacoesComerciais, 0x2E8).
+inline constexpr GUID CLSID_OpComerciaisServer = inhouse_guid(0x268);
 // The standard-history server (IQVCN_Historico, 0x2A0).
 inline constexpr GUID CLSID_HistoricoServer = inhouse_guid(0x220);
 // The document register's server (IQVDF_CadastroDocumento, 0x2A8).

@@ -17,6 +17,7 @@
 #include "platform/inhouse/documento/DocumentoServer.h"
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
 #include "platform/inhouse/naturezas/NaturezasServer.h"
+#include "platform/inhouse/opcomerciais/OpComerciaisServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"
 
@@ -57,6 +58,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_RelatorioComponente, "RelatorioComponente", &RelatorioComponente::create},
     {&CLSID_FilialServer, "FilialServer", &FilialServer::create},
     {&CLSID_NaturezasServer, "NaturezasServer", &NaturezasServer::create},
+    {&CLSID_OpComerciaisServer, "OpComerciaisServer", &OpComerciaisServer::create},
     {&CLSID_HistoricoServer, "HistoricoServer", &HistoricoServer::create},
     {&CLSID_DocumentoServer, "DocumentoServer", &DocumentoServer::create},
 };

@@ -126,6 +126,18 @@ constexpr const char* steps[] = {
     "CREATE TABLE documento (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
     " filial INTEGER NOT NULL DEFAULT 0, codigo TEXT NOT NULL, descricao TEXT NOT NULL,"
     " PRIMARY KEY (empresa, posicao));",
+    // Tables filial (column uf) and operacao_comercial: each branch's state; the commercial
+    // operations of a note type (2: sale) with their web mark and what they suggest: the CFOP's
+    // last three digits (the first follows where the customer is: 5 or 1 in the branch's state, 6
+    // or 2 in another, 7 or 3 abroad; the second of each pair for an incoming operation) and the
+    // ICMS rate in hundredths of a percent point, in the branch's state and to another state.
+    "ALTER TABLE filial ADD COLUMN uf TEXT NOT NULL DEFAULT '';"
+    "CREATE TABLE operacao_comercial (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo TEXT NOT NULL, descricao TEXT NOT NULL,"
+    " tipo_nf INTEGER NOT NULL DEFAULT 2, indisponivel_web INTEGER NOT NULL DEFAULT 0,"
+    " entrada INTEGER NOT NULL DEFAULT 0 CHECK (entrada IN (0, 1)), cfop INTEGER NOT NULL DEFAULT 0 CHECK (cfop BETWEEN 0 AND 999),"
+    " icms_interno INTEGER NOT NULL DEFAULT 0, icms_interestadual INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, posicao));",
 };
 
 int read_version(sqlite::connection& db) {

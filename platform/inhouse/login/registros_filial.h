@@ -17,12 +17,15 @@ struct REG_FILIAL {
     uint16_t codigo;            // +4, the branch's number
     uint8_t reservado_6[366];   // +6
     char nome[61];              // +372
-    uint8_t reservado_433[3159];  // +433
+    uint8_t reservado_433[253];   // +433
+    char uf[3];                 // +686, the branch's state
+    uint8_t reservado_689[2903];  // +689
     char homepage[121];         // +3592, the branch's web address
     uint8_t reservado_3713[1105];  // +3713
 };
 #pragma pack(pop)
 static_assert(sizeof(REG_FILIAL) == 4818 && offsetof(REG_FILIAL, codigo) == 4 && offsetof(REG_FILIAL, nome) == 372 &&
+              offsetof(REG_FILIAL, uf) == 686 &&
               offsetof(REG_FILIAL, homepage) == 3592);
 static_assert(sizeof(QV_FILIAL_4818) == sizeof(REG_FILIAL));
 

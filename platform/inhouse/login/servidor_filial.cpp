@@ -17,6 +17,16 @@ std::string caminho_completo(const std::string& arquivo) {
     return QVMontaCaminho(QVGetPastaImagens(), arquivo);
 }
 
+// A branch from the columns codigo, nome, homepage and uf, in that order.
+REG_FILIAL filial_de(sqlite::statement& query) {
+    REG_FILIAL r{};
+    r.codigo = static_cast<uint16_t>(query.column_int(0));
+    poe_campo(r.nome, query.column_text(1));
+    poe_campo(r.homepage, query.column_text(2));
+    poe_campo(r.uf, query.column_text(3));
+    return r;
+}
+
 }  // namespace
 
 HRESULT STDMETHODCALLTYPE FilialServer::LeFilial(LONG posicao, QV_FILIAL_4818* filial) noexcept try {
@@ -24,14 +34,27 @@ HRESULT STDMETHODCALLTYPE FilialServer::LeFilial(LONG posicao, QV_FILIAL_4818* f
     if (HRESULT hr = faults().enter("LeFilial", "posicao=" + std::to_string(posicao)); FAILED(hr)) return hr;
     if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
     auto query = m_store.prepare(
-        "SELECT codigo, nome, homepage FROM filial WHERE empresa = ? COLLATE NOCASE AND posicao = ?");
+        "SELECT codigo, nome, homepage, uf FROM filial WHERE empresa = ? COLLATE NOCASE AND posicao = ?");
     query.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(posicao));
     if (!query.step()) return QV_E_FILIAL_DESCONHECIDA;
-    REG_FILIAL r{};
-    r.codigo = static_cast<uint16_t>(query.column_int(0));
-    poe_campo(r.nome, query.column_text(1));
-    poe_campo(r.homepage, query.column_text(2));
-    *filial = como_bloco<QV_FILIAL_4818>(r);
+    *filial = como_bloco<QV_FILIAL_4818>(filial_de(query));
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
+HRESULT STDMETHODCALLTYPE FilialServer::ExisteFilial(LONG codigo, LONG* posicao, QV_FILIAL_4818* filial) noexcept try {
+    if (!posicao || !filial) return E_POINTER;
+    *posicao = 0;
+    *filial = como_bloco<QV_FILIAL_4818>(REG_FILIAL{});
+    if (HRESULT hr = faults().enter("ExisteFilial", "codigo=" + std::to_string(codigo)); FAILED(hr)) return hr;
+    if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
+    auto query = m_store.prepare("SELECT codigo, nome, homepage, uf, posicao FROM filial"
+                                 " WHERE empresa = ? COLLATE NOCASE AND codigo = ? ORDER BY posicao");
+    query.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(codigo));
+    if (!query.step()) return S_OK;
+    *filial = como_bloco<QV_FILIAL_4818>(filial_de(query));
+    *posicao = query.column_int(4);
     return S_OK;
 } catch (...) {
     return stand_in_failure();

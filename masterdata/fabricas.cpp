@@ -12,6 +12,9 @@
 #include "masterdata/CTW_DF_RelatorioPlanoGerencial.h"
 #include "masterdata/CTW_DF_Propriedades.h"
 #include "masterdata/CTW_DF_Historicos.h"
+#include "masterdata/CTW_DF_Produtos.h"
+#include "masterdata/CTW_DF_Servicos.h"
+#include "masterdata/CTW_DF_TabelasPreco.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -39,6 +42,9 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_RelatorioPlanoContabil), &cria<CTW_DF_RelatorioPlanoContabil, ITW_DF_RelatorioPlanoContabil>},
     {&__uuidof(ITW_DF_Propriedades), &cria<CTW_DF_Propriedades, ITW_DF_Propriedades>},
     {&__uuidof(ITW_DF_Historicos), &cria<CTW_DF_Historicos, ITW_DF_Historicos>},
+    {&__uuidof(ITW_DF_Produtos), &cria<CTW_DF_Produtos, ITW_DF_Produtos>},
+    {&__uuidof(ITW_DF_TabelasPreco), &cria<CTW_DF_TabelasPreco, ITW_DF_TabelasPreco>},
+    {&__uuidof(ITW_DF_Servicos), &cria<CTW_DF_Servicos, ITW_DF_Servicos>},
 };
 }  // namespace
 

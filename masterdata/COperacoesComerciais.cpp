@@ -168,7 +168,16 @@ HRESULT COperacoesComerciais::SetCliente(BSTR sCliente) noexcept try {
     return report();
 }
 
-HRESULT COperacoesComerciais::SetProduto(BSTR) noexcept try {
+HRESULT COperacoesComerciais::SetProduto(BSTR sProduto) noexcept try {
+    CMyConexaoProduto produtos;
+    produtos.SetTrataErros(false);
+    produtos.SetTratarMensagens(false);
+    if (FAILED(produtos.CConexaoDFSPRO::Inicializa(m_sEmpresa, m_wUsuario, m_lSessao))) return S_OK;
+    long posicao = 0;
+    _REG_PRODUTOPS produto{};
+    // Only a product found becomes the filter; otherwise the filter stays as it was.
+    if (produtos.ExisteProduto(com::from_bstr(sProduto).c_str(), 'A', 1, &posicao, &produto) == 1)
+        m_conexao.SetProduto(produto);
     return S_OK;
 } catch (...) {
     return report();

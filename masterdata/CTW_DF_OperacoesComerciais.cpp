@@ -159,8 +159,16 @@ HRESULT CTW_DF_OperacoesComerciais::SetCliente(BSTR sCliente) noexcept try {
     return report();
 }
 
-HRESULT CTW_DF_OperacoesComerciais::SetProduto(BSTR) noexcept try {
-    com::fail(msg::carregar_produto, E_NOTIMPL);
+HRESULT CTW_DF_OperacoesComerciais::SetProduto(BSTR sProduto) noexcept try {
+    long posicao = 0;
+    _REG_PRODUTOPS produto{};
+    const int achado = server::CPoolConexoes::GetInstancia()->GetMyConexaoProduto()->ExisteProduto(
+        com::from_bstr(sProduto).c_str(), 'A', 1, &posicao, &produto);
+    if (achado < 0) com::fail(msg::carregar_produto, static_cast<HRESULT>(achado));
+    // A product that is not found is no filter: a zeroed record would pass as a product.
+    if (achado != 1) com::fail(msg::carregar_produto);
+    conexao().SetProduto(produto);
+    return S_OK;
 } catch (...) {
     return report();
 }

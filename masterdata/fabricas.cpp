@@ -16,6 +16,9 @@
 #include "masterdata/CTW_DF_NaturezasOperacao.h"
 #include "masterdata/COperacoesComerciais.h"
 #include "masterdata/CTW_DF_OperacoesComerciais.h"
+#include "masterdata/CTW_DF_Produtos.h"
+#include "masterdata/CTW_DF_Servicos.h"
+#include "masterdata/CTW_DF_TabelasPreco.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -46,6 +49,9 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_NaturezasOperacao), &cria<CTW_DF_NaturezasOperacao, ITW_DF_NaturezasOperacao>},
     {&__uuidof(ITW_DF_InfoNatureza), &cria<CTW_DF_InfoNatureza, ITW_DF_InfoNatureza>},
     {&__uuidof(ITW_DF_OperacoesComerciais), &cria<CTW_DF_OperacoesComerciais, ITW_DF_OperacoesComerciais>},
+    {&__uuidof(ITW_DF_Produtos), &cria<CTW_DF_Produtos, ITW_DF_Produtos>},
+    {&__uuidof(ITW_DF_TabelasPreco), &cria<CTW_DF_TabelasPreco, ITW_DF_TabelasPreco>},
+    {&__uuidof(ITW_DF_Servicos), &cria<CTW_DF_Servicos, ITW_DF_Servicos>},
 };
 
 IUnknown* cria_operacoes_comerciais(const char* empresa, WORD usuario, long sessao) {

@@ -30,6 +30,7 @@ protected:
 
     inhouse::fault_plan& server() { return factory(inhouse::CLSID_OpComerciaisServer).object_faults(); }
     inhouse::fault_plan& branch() { return factory(inhouse::CLSID_FilialServer).object_faults(); }
+    inhouse::fault_plan& products() { return factory(inhouse::CLSID_ProdutoServer).object_faults(); }
 
     ULONG load() {
         ULONG n = 12345;
@@ -147,8 +148,12 @@ TEST_F(OperacoesWeb, TheSuggestionFollowsOperationBranchAndCustomer) {
         server::CPoolConexoes::Destroi();
         lista = fresh;
         EXPECT_EQ(lista->SetOpComercial(c.operacao), S_OK);
-        if (c.filial) EXPECT_EQ(lista->SetFilial(c.filial), S_OK);
-        if (c.cliente) EXPECT_EQ(lista->SetCliente(b(c.cliente).get()), S_OK);
+        if (c.filial) {
+            EXPECT_EQ(lista->SetFilial(c.filial), S_OK);
+        }
+        if (c.cliente) {
+            EXPECT_EQ(lista->SetCliente(b(c.cliente).get()), S_OK);
+        }
         EXPECT_EQ(suggestion(), c.sugestao);
     }
 }
@@ -169,6 +174,24 @@ TEST_F(OperacoesWeb, FilterFailuresAreReportedAndLeaveTheFilterAsItWas) {
     EXPECT_EQ(lista->SetCliente(b("C001").get()), E_ACCESSDENIED);
     EXPECT_EQ(last_error(), "Falha ao carregar Cliente.");
     EXPECT_EQ(suggestion(), "6102 12,00");
+}
+
+TEST_F(OperacoesWeb, AProductFilterNeedsAProductFound) {
+    ASSERT_EQ(lista->SetOpComercial(1), S_OK);
+    EXPECT_EQ(lista->SetProduto(b("101").get()), S_OK);
+    suggestion();
+    SetErrorInfo(0, nullptr);
+    EXPECT_EQ(lista->SetProduto(b("999").get()), DISP_E_EXCEPTION);
+    EXPECT_EQ(last_error(), "Falha ao carregar Produto.");
+    products().answer("ExisteProduto", {E_ACCESSDENIED});
+    SetErrorInfo(0, nullptr);
+    EXPECT_EQ(lista->SetProduto(b("102").get()), E_ACCESSDENIED);
+    EXPECT_EQ(last_error(), "Falha ao carregar Produto.");
+    suggestion();
+    // Neither the missing product nor the failed look-up replaced the product of the filter.
+    const auto calls = server().calls("TipoOperacao");
+    ASSERT_EQ(calls.size(), 4u);
+    for (const std::string& c : calls) EXPECT_NE(c.find(" produto=101"), std::string::npos) << c;
 }
 
 class OperacoesAntigas : public OperacoesWeb {
@@ -242,6 +265,18 @@ TEST_F(OperacoesAntigas, FiltersThroughConnectionsOfTheirOwnAndTheSuggestion) {
     LONG valor = -1;
     EXPECT_EQ(antigas->Existe(b("BONIF").get(), &valor), S_OK);
     EXPECT_EQ(valor, 4);
+}
+
+TEST_F(OperacoesAntigas, OnlyAProductFoundBecomesTheFilter) {
+    EXPECT_EQ(antigas->SetOpComercial(1), S_OK);
+    EXPECT_EQ(antigas->SetProduto(b("101").get()), S_OK);
+    EXPECT_EQ(antigas->SetProduto(b("999").get()), S_OK);
+    products().answer("ExisteProduto", {E_ACCESSDENIED});
+    EXPECT_EQ(antigas->SetProduto(b("102").get()), S_OK);
+    suggestion();
+    const auto calls = server().calls("TipoOperacao");
+    ASSERT_EQ(calls.size(), 2u);
+    for (const std::string& c : calls) EXPECT_NE(c.find(" produto=101"), std::string::npos) << c;
 }
 
 TEST_F(OperacoesAntigas, AFailedConnectionAnswersOkWithNothing) {

@@ -10,8 +10,7 @@
 #include "platform/inhouse/cfrt/QVCFRT.h"
 #include "platform/inhouse/login/registros_filial.h"
 #include "platform/inhouse/opcomerciais/registros_opcomerciais.h"
-
-struct _REG_PRODUTOPS;
+#include "platform/inhouse/produtos/registros_produto.h"
 
 class CConexaoOpComerciais : public CConexaoServidor {
 public:

@@ -18,6 +18,7 @@
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
 #include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/opcomerciais/OpComerciaisServer.h"
+#include "platform/inhouse/produtos/ProdutoServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"
 
@@ -61,6 +62,8 @@ constexpr stand_in_class classes[] = {
     {&CLSID_OpComerciaisServer, "OpComerciaisServer", &OpComerciaisServer::create},
     {&CLSID_HistoricoServer, "HistoricoServer", &HistoricoServer::create},
     {&CLSID_DocumentoServer, "DocumentoServer", &DocumentoServer::create},
+    {&CLSID_ProdutoServer, "ProdutoServer", &ProdutoServer::create},
+    {&CLSID_ServicoServer, "ServicoServer", &ProdutoServer::create_servicos},
 };
 
 }  // namespace

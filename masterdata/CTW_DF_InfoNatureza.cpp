@@ -18,6 +18,8 @@ constexpr BYTE modulo_natureza = 13;
 HRESULT CTW_DF_InfoNatureza::SetDados(BSTR bsCodigo, BSTR bsFilial, VARIANT_BOOL* pvbSucesso) noexcept try {
     if (!pvbSucesso) return E_POINTER;
     *pvbSucesso = VARIANT_FALSE;
+    // A look-up that finds nothing leaves nothing of an earlier one to read.
+    m_natureza = {};
     server::CPoolConexoes& pool = *server::CPoolConexoes::GetInstancia();
     long posicao_filial = 0;
     inhouse::REG_FILIAL filial{};

@@ -33,6 +33,17 @@ CConexaoOpComerciais& CTW_DF_OperacoesComerciais::conexao() {
     return *server::CPoolConexoes::GetInstancia()->GetConexaoOpComerciais();
 }
 
+CConexaoOpComerciais& CTW_DF_OperacoesComerciais::conexao_filtrada() {
+    CConexaoOpComerciais& c = conexao();
+    c.LimpaFiltros();
+    c.SetTipoNF(m_cTipoNF);
+    c.SetOpComercial(m_lOpComercial);
+    if (m_filial) c.SetFilial(m_wFilial, *m_filial);
+    if (m_produto) c.SetProduto(*m_produto);
+    if (m_cliente) c.SetCliente(*m_cliente);
+    return c;
+}
+
 HRESULT CTW_DF_OperacoesComerciais::BuscaPonteiros(ULONG* pulQuantidade) noexcept try {
     if (!pulQuantidade) return E_POINTER;
     *pulQuantidade = 0;
@@ -108,20 +119,20 @@ HRESULT CTW_DF_OperacoesComerciais::Existe(BSTR bsCodigo, LONG* lValue) noexcept
 HRESULT CTW_DF_OperacoesComerciais::GetCfopSugerida(LONG* lValue) noexcept try {
     if (!lValue) return E_POINTER;
     HRESULT hr = S_OK;
-    return com::put_number(lValue, CfopSugerida(conexao(), &hr));
+    return com::put_number(lValue, CfopSugerida(conexao_filtrada(), &hr));
 } catch (...) {
     return report();
 }
 
 HRESULT CTW_DF_OperacoesComerciais::GetIcmsSugerido(BSTR* bsValue) noexcept try {
     HRESULT hr = S_OK;
-    return com::put_text(bsValue, IcmsSugerido(conexao(), &hr));
+    return com::put_text(bsValue, IcmsSugerido(conexao_filtrada(), &hr));
 } catch (...) {
     return report();
 }
 
 HRESULT CTW_DF_OperacoesComerciais::SetOpComercial(LONG lPonteiro) noexcept try {
-    conexao().SetOpComercial(static_cast<DWORD>(lPonteiro));
+    m_lOpComercial = static_cast<DWORD>(lPonteiro);
     return S_OK;
 } catch (...) {
     return report();
@@ -131,7 +142,8 @@ HRESULT CTW_DF_OperacoesComerciais::SetFilial(LONG lFilial) noexcept try {
     inhouse::REG_FILIAL filial{};
     const HRESULT hr = server::CPoolConexoes::GetInstancia()->GetConexaoFilial()->Le(lFilial, &filial);
     if (FAILED(hr)) com::fail(msg::carregar_filial, hr);
-    conexao().SetFilial(static_cast<WORD>(lFilial), filial);
+    m_filial = std::make_unique<inhouse::REG_FILIAL>(filial);
+    m_wFilial = static_cast<WORD>(lFilial);
     return S_OK;
 } catch (...) {
     return report();
@@ -153,7 +165,7 @@ HRESULT CTW_DF_OperacoesComerciais::SetCliente(BSTR sCliente) noexcept try {
     CBufferCFRT* buffer = server::CCacheServidores::GetInstancia()->GetBufferCFRT();
     hr = chave == 0 || !buffer ? QVCFRT_NAO_ENCONTRADO : buffer->Le(&cliente, 0);
     if (hr != S_OK) com::fail(msg::carregar_cliente, FAILED(hr) ? hr : 0);
-    conexao().SetCliente(cliente);
+    m_cliente = std::make_unique<QVCFRT>(cliente);
     return S_OK;
 } catch (...) {
     return report();
@@ -167,7 +179,7 @@ HRESULT CTW_DF_OperacoesComerciais::SetProduto(BSTR sProduto) noexcept try {
     if (achado < 0) com::fail(msg::carregar_produto, static_cast<HRESULT>(achado));
     // A product that is not found is no filter: a zeroed record would pass as a product.
     if (achado != 1) com::fail(msg::carregar_produto);
-    conexao().SetProduto(produto);
+    m_produto = std::make_unique<_REG_PRODUTOPS>(produto);
     return S_OK;
 } catch (...) {
     return report();

@@ -2,15 +2,16 @@
 // The commercial operations open to web clients, through the process-wide pool's commercial
 // operations connection: the first BuscaPonteiros lists the operations of the note type (sale)
 // that are not closed to the web and keeps them; the filters (branch, product, customer, the
-// chosen operation) go to the connection, which answers the suggested CFOP and ICMS.
+// chosen operation) are the object's own: the pool's connection serves every page of the
+// process, so each suggestion hands it this object's filters first.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "VAVEDERAZur.h"
 #include "platform/com/object.h"
-
-class CConexaoOpComerciais;
+#include "platform/inhouse/acesso/CConexaoOpComerciais.h"
 
 namespace masterdata {
 
@@ -34,6 +35,8 @@ private:
     ~CTW_DF_OperacoesComerciais() override = default;   // objects come only from com::make
 
     static CConexaoOpComerciais& conexao();
+    // The pool's connection with this object's filters.
+    CConexaoOpComerciais& conexao_filtrada();
 
     struct m_Operacao {
         std::string codigo;
@@ -43,6 +46,12 @@ private:
     std::string m_sDescricao;
     uint8_t m_cTipoNF = 2;
     std::vector<m_Operacao> m_operacoes;
+    // The filters set on this object (null: not set).
+    DWORD m_lOpComercial = 0;
+    WORD m_wFilial = 0;
+    std::unique_ptr<inhouse::REG_FILIAL> m_filial;
+    std::unique_ptr<_REG_PRODUTOPS> m_produto;
+    std::unique_ptr<QVCFRT> m_cliente;
 };
 
 }  // namespace masterdata

@@ -268,9 +268,12 @@ TEST_F(InfoNatureza, OnlyAnIntegrationMarkOfOneIntegrates) {
 }
 
 TEST_F(InfoNatureza, AnUnknownBranchGivesFalseWithoutLookingTheNatureUp) {
+    ASSERT_EQ(set("5.102", "1"), VARIANT_TRUE);
     EXPECT_EQ(set("5.102", "9"), VARIANT_FALSE);
+    // Nothing of the earlier nature is left to read.
+    EXPECT_EQ(current(), "0||0");
     EXPECT_EQ(set("5.102", ""), VARIANT_FALSE);
-    EXPECT_EQ(natures().count("ExisteNatureza"), 0u);
+    EXPECT_EQ(natures().count("ExisteNatureza"), 1u);
 }
 
 TEST_F(InfoNatureza, AFailedLookUpGivesFalse) {

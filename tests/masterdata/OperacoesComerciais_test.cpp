@@ -144,9 +144,7 @@ TEST_F(OperacoesWeb, TheSuggestionFollowsOperationBranchAndCustomer) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.operacao) + " " + std::to_string(c.filial) + " " + (c.cliente ? c.cliente : "-"));
-        auto fresh = com::make<CTW_DF_OperacoesComerciais>();
-        server::CPoolConexoes::Destroi();
-        lista = fresh;
+        lista = com::make<CTW_DF_OperacoesComerciais>();
         EXPECT_EQ(lista->SetOpComercial(c.operacao), S_OK);
         if (c.filial) {
             EXPECT_EQ(lista->SetFilial(c.filial), S_OK);
@@ -156,6 +154,20 @@ TEST_F(OperacoesWeb, TheSuggestionFollowsOperationBranchAndCustomer) {
         }
         EXPECT_EQ(suggestion(), c.sugestao);
     }
+}
+
+TEST_F(OperacoesWeb, EachObjectKeepsItsOwnFiltersOverTheSharedConnection) {
+    auto outra = com::make<CTW_DF_OperacoesComerciais>();
+    ASSERT_EQ(lista->SetOpComercial(1), S_OK);
+    ASSERT_EQ(lista->SetFilial(1), S_OK);
+    ASSERT_EQ(lista->SetCliente(b("C002").get()), S_OK);
+    ASSERT_EQ(outra->SetOpComercial(2), S_OK);
+    ASSERT_EQ(outra->SetCliente(b("C900").get()), S_OK);
+    EXPECT_EQ(suggestion(), "6102 12,00");
+    LONG cfop = -1;
+    EXPECT_EQ(outra->GetCfopSugerida(&cfop), S_OK);
+    EXPECT_EQ(cfop, 7405);
+    EXPECT_EQ(suggestion(), "6102 12,00");
 }
 
 TEST_F(OperacoesWeb, FilterFailuresAreReportedAndLeaveTheFilterAsItWas) {

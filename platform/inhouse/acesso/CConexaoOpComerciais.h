@@ -22,6 +22,8 @@ public:
     void SetFilial(WORD filial, const inhouse::REG_FILIAL& registro);
     void SetProduto(const _REG_PRODUTOPS& produto);
     void SetCliente(const QVCFRT& cliente);
+    // Back to no operation, branch, product or customer (the note type stays).
+    void LimpaFiltros() noexcept;
 
     // The positions of the note type's operations. The list's pointer field then holds a
     // task-memory array that LiberaPonteiros frees; on a failure the list is left empty.

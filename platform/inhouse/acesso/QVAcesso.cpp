@@ -303,6 +303,15 @@ void CConexaoOpComerciais::SetFilial(WORD filial, const inhouse::REG_FILIAL& reg
 
 void CConexaoOpComerciais::SetProduto(const _REG_PRODUTOPS& produto) { m_sProduto = inhouse::texto_campo(produto.codigo); }
 
+void CConexaoOpComerciais::LimpaFiltros() noexcept {
+    m_lOpComercial = 0;
+    m_wFilial = 0;
+    m_sUfFilial.clear();
+    m_sUfCliente.clear();
+    m_sPaisCliente.clear();
+    m_sProduto.clear();
+}
+
 void CConexaoOpComerciais::SetCliente(const QVCFRT& cliente) {
     m_sUfCliente = inhouse::texto_campo(cliente.uf);
     m_sPaisCliente = inhouse::texto_campo(cliente.pais);

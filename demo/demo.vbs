@@ -360,6 +360,78 @@ If infoCliente.SetDados("C003") Then Mostra "  Para o pedido: " & infoCliente.Ge
 Set cfrts = Nothing
 
 Mostra ""
+Mostra "-- Venda: naturezas de operação oferecidas, na filial 1 (SP)"
+Dim oferta, iOferta, nOferta, infoNatureza, cliente
+Set oferta = raiz.TW_DF_NaturezasOperacao()
+oferta.SetCodFilial "1"
+For Each cliente In Array("C001", "C900")
+    oferta.SetCodCliente cliente
+    nOferta = CLng(oferta.BuscaPonteiros())
+    Mostra "  Cliente " & cliente & ": " & nOferta & " naturezas"
+    For iOferta = 0 To nOferta - 1
+        oferta.LePosicao iOferta
+        Mostra "    " & oferta.GetCodigo() & " - " & oferta.GetNome()
+    Next
+Next
+Set infoNatureza = raiz.TW_DF_InfoNatureza()
+If infoNatureza.SetDados("5.102", "1") Then
+    Mostra "  5.102: ponteiro " & CLng(infoNatureza.GetPonteiro()) & ", " & infoNatureza.GetNome() & _
+           ", integra o financeiro: " & infoNatureza.GetIntegraFinanceiro()
+End If
+Mostra "-- Operações comerciais abertas à web (filial 1, cliente C002 no RJ)"
+Dim operacoes, iOperacao, nOperacoes
+Set operacoes = raiz.TW_DF_OperacoesComerciais()
+operacoes.SetFilial 1
+operacoes.SetCliente "C002"
+nOperacoes = CLng(operacoes.BuscaPonteiros())
+For iOperacao = 0 To nOperacoes - 1
+    operacoes.LePosicao iOperacao
+    operacoes.SetOpComercial CLng(operacoes.Existe(operacoes.GetCodigo()))
+    Mostra "  " & operacoes.GetCodigo() & " - " & operacoes.GetDescricao() & ": CFOP " & _
+           CLng(operacoes.GetCfopSugerida()) & ", ICMS " & operacoes.GetIcmsSugerido() & "%"
+Next
+Set oferta = Nothing
+Set infoNatureza = Nothing
+Set operacoes = Nothing
+Mostra "-- Catálogo da tabela de preços VAREJO, por nome, com grades"
+Dim tabelas, produtos, itensGrade, nProdutos, iProduto, iGrade, iItem, grade, textoGrade
+Set tabelas = raiz.TW_DF_TabelasPreco()
+For iProduto = 0 To CLng(tabelas.BuscaPonteiros()) - 1
+    tabelas.LePosicao iProduto
+    Mostra "  Tabela " & tabelas.GetCodigo() & " - " & tabelas.GetNome()
+Next
+Set tabelas = Nothing
+Set produtos = raiz.TW_DF_Produtos()
+produtos.SetTabelaPrecos "VAREJO"
+nProdutos = CLng(produtos.BuscaPonteiros("A"))
+produtos.SetOrdenacao 1
+For iProduto = 0 To nProdutos - 1
+    produtos.LePosicao iProduto
+    textoGrade = ""
+    For iGrade = 1 To 2
+        If iGrade = 1 Then grade = CLng(produtos.LePonteiroGrade1()) Else grade = CLng(produtos.LePonteiroGrade2())
+        If grade <> 0 Then
+            Set itensGrade = produtos.GetPonteirosGradeProdutos(grade)
+            For iItem = 0 To CLng(itensGrade.Size) - 1
+                textoGrade = textoGrade & " " & produtos.LeItemGradeProduto(grade, itensGrade.GetItem(iItem)).Codigo
+            Next
+            textoGrade = textoGrade & " /"
+        End If
+    Next
+    Mostra "  " & produtos.GetCodigo() & " " & produtos.GetNome() & " (" & produtos.GetClassificacao() & ") R$ " & _
+           produtos.GetPreco() & "/" & produtos.GetUnidade() & textoGrade
+Next
+Set produtos = Nothing
+Mostra "-- Serviços"
+Dim servicos, iServico
+Set servicos = raiz.TW_DF_Servicos()
+For iServico = 0 To CLng(servicos.BuscaPonteiros()) - 1
+    servicos.LePosicao iServico
+    Mostra "  " & servicos.GetCodigo() & " " & servicos.GetNome() & " R$ " & servicos.GetPrecoVenda() & "/" & servicos.GetUnidade()
+Next
+Set servicos = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

@@ -16,6 +16,13 @@
 #include "masterdata/CTW_DF_ListaMunicipios.h"
 #include "masterdata/CTW_DF_ListaFiliais.h"
 #include "masterdata/CTW_DF_InfoCliente.h"
+#include "masterdata/CTW_DF_InfoNatureza.h"
+#include "masterdata/CTW_DF_NaturezasOperacao.h"
+#include "masterdata/COperacoesComerciais.h"
+#include "masterdata/CTW_DF_OperacoesComerciais.h"
+#include "masterdata/CTW_DF_Produtos.h"
+#include "masterdata/CTW_DF_Servicos.h"
+#include "masterdata/CTW_DF_TabelasPreco.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -47,11 +54,24 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_ListaMunicipios), &cria<CTW_DF_ListaMunicipios, ITW_DF_ListaMunicipios>},
     {&__uuidof(ITW_DF_ListaFiliais), &cria<CTW_DF_ListaFiliais, ITW_DF_ListaFiliais>},
     {&__uuidof(ITW_DF_InfoCliente), &cria<CTW_DF_InfoCliente, ITW_DF_InfoCliente>},
+    {&__uuidof(ITW_DF_NaturezasOperacao), &cria<CTW_DF_NaturezasOperacao, ITW_DF_NaturezasOperacao>},
+    {&__uuidof(ITW_DF_InfoNatureza), &cria<CTW_DF_InfoNatureza, ITW_DF_InfoNatureza>},
+    {&__uuidof(ITW_DF_OperacoesComerciais), &cria<CTW_DF_OperacoesComerciais, ITW_DF_OperacoesComerciais>},
+    {&__uuidof(ITW_DF_Produtos), &cria<CTW_DF_Produtos, ITW_DF_Produtos>},
+    {&__uuidof(ITW_DF_TabelasPreco), &cria<CTW_DF_TabelasPreco, ITW_DF_TabelasPreco>},
+    {&__uuidof(ITW_DF_Servicos), &cria<CTW_DF_Servicos, ITW_DF_Servicos>},
 };
+
+IUnknown* cria_operacoes_comerciais(const char* empresa, WORD usuario, long sessao) {
+    auto objeto = com::make<COperacoesComerciais>();
+    objeto->Inicializa(empresa, usuario, sessao);
+    return static_cast<IOperacoesComerciais*>(objeto.detach());
+}
 }  // namespace
 
 void registra_fabricas() {
     for (const auto& f : fabricas) server::registra_fabrica(*f.iid, f.cria);
+    server::registra_fabrica_operacoes_comerciais(&cria_operacoes_comerciais);
 }
 
 }  // namespace masterdata

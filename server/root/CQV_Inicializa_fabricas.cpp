@@ -24,6 +24,12 @@ class CTW_DF_ListaEstados;
 class CTW_DF_ListaMunicipios;
 class CTW_DF_ListaFiliais;
 class CTW_DF_InfoCliente;
+class CTW_DF_NaturezasOperacao;
+class CTW_DF_InfoNatureza;
+class CTW_DF_OperacoesComerciais;
+class CTW_DF_Produtos;
+class CTW_DF_TabelasPreco;
+class CTW_DF_Servicos;
 }  // namespace masterdata
 
 namespace server {
@@ -99,7 +105,7 @@ HRESULT CQV_Inicializa::TW_DF_Propriedades(ITW_DF_Propriedades** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_Produtos(ITW_DF_Produtos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_Produtos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoCFRT(ITW_DF_PlanoCFRT** pp) noexcept {
@@ -107,15 +113,15 @@ HRESULT CQV_Inicializa::TW_DF_PlanoCFRT(ITW_DF_PlanoCFRT** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_NaturezasOperacao(ITW_DF_NaturezasOperacao** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_NaturezasOperacao>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_OperacoesComerciais(ITW_DF_OperacoesComerciais** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_OperacoesComerciais>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_TabelasPreco(ITW_DF_TabelasPreco** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_TabelasPreco>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_RelatorioPlanoGerencial(ITW_DF_RelatorioPlanoGerencial** pp) noexcept {
@@ -139,7 +145,7 @@ HRESULT CQV_Inicializa::TW_DF_ListaMunicipios(ITW_DF_ListaMunicipios** pp) noexc
 }
 
 HRESULT CQV_Inicializa::TW_DF_Servicos(ITW_DF_Servicos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_Servicos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoContas(ITW_DF_PlanoContas** pp) noexcept {
@@ -155,7 +161,7 @@ HRESULT CQV_Inicializa::TW_DF_InfoCliente(ITW_DF_InfoCliente** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_InfoNatureza(ITW_DF_InfoNatureza** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_InfoNatureza>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_ES_SaldoTotal(ITW_ES_SaldoTotal** pp) noexcept {

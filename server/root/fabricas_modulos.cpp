@@ -21,4 +21,14 @@ fabrica_modulo fabrica_registrada(REFIID iid) noexcept {
     return it == fabricas().end() ? nullptr : it->second;
 }
 
+namespace {
+fabrica_operacoes_comerciais operacoes_comerciais = nullptr;
+}  // namespace
+
+void registra_fabrica_operacoes_comerciais(fabrica_operacoes_comerciais fabrica) noexcept {
+    operacoes_comerciais = fabrica;
+}
+
+fabrica_operacoes_comerciais fabrica_operacoes_comerciais_registrada() noexcept { return operacoes_comerciais; }
+
 }  // namespace server

@@ -15,6 +15,12 @@ void registra_fabrica(REFIID iid, fabrica_modulo fabrica);
 // The maker registered for an interface, or null.
 fabrica_modulo fabrica_registrada(REFIID iid) noexcept;
 
+// The commercial operations object of FT_OperacoesComerciais: new, with one reference, and
+// initialised with the root's company, user and session; throws com::failure.
+using fabrica_operacoes_comerciais = IUnknown* (*)(const char* empresa, WORD usuario, long sessao);
+void registra_fabrica_operacoes_comerciais(fabrica_operacoes_comerciais fabrica) noexcept;
+fabrica_operacoes_comerciais fabrica_operacoes_comerciais_registrada() noexcept;
+
 // A factory line's class, made by the subsystem that builds it.
 template <class Classe>
 struct modulo {};

@@ -80,7 +80,7 @@ TEST_F(PlanoCFRT, LeCodigoStopsOnTheAccountOrStaysOnTheLast) {
     EXPECT_EQ(text([&](BSTR* p) { return plano->GetNome(p); }), "Maria da Silva");
     ASSERT_EQ(plano->LeCodigo(b("c002").get(), &existe), S_OK);
     EXPECT_EQ(existe, VARIANT_FALSE);
-    EXPECT_EQ(text([&](BSTR* p) { return plano->GetCodigo(p); }), "C103");   // the last entry
+    EXPECT_EQ(text([&](BSTR* p) { return plano->GetCodigo(p); }), "C900");   // the last entry
 }
 
 TEST_F(PlanoCFRT, OnlyARepresentativeAccountIsAValidRepresentative) {

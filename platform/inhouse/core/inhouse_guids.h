@@ -73,9 +73,15 @@ inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
 inline constexpr GUID CLSID_RelatorioComponente = inhouse_guid(0x250);
 // The operation natures server (IQVDF_Naturezas): the company's CFOP natures.
 inline constexpr GUID CLSID_NaturezasServer = inhouse_guid(0x260);
+// The commercial operations server (IQVDF_OperacoesComerciais, 0x2E8).
+inline constexpr GUID CLSID_OpComerciaisServer = inhouse_guid(0x268);
 // The standard-history server (IQVCN_Historico, 0x2A0).
 inline constexpr GUID CLSID_HistoricoServer = inhouse_guid(0x220);
 // The document register's server (IQVDF_CadastroDocumento, 0x2A8).
 inline constexpr GUID CLSID_DocumentoServer = inhouse_guid(0x228);
+// The product server (IQVDF_Produto, 0x2EA): products, price tables, units, grids and services;
+// the services connection's server answers the same interface with the service count.
+inline constexpr GUID CLSID_ProdutoServer = inhouse_guid(0x26A);
+inline constexpr GUID CLSID_ServicoServer = inhouse_guid(0x26B);
 
 }  // namespace inhouse

@@ -33,7 +33,8 @@ REG_NATUREZA natureza_de(sqlite::statement& q) {
     poe_campo(r.codigo, q.column_text(1));
     poe_campo(r.nome, q.column_text(2));
     r.filial = static_cast<uint16_t>(q.column_int(3));
-    r.integracao_financeiro = q.column_int(4) == 1 ? 1 : 0;
+    // The mark as kept: 1 integrates; any other value does not.
+    r.integracao_financeiro = static_cast<uint8_t>(q.column_int(4));
     return r;
 }
 

@@ -302,6 +302,45 @@ Next
 If listaMunicipios.GetMunicipio("354850") Then Mostra "  Código 354850: " & listaMunicipios.GetNome() & "/" & listaMunicipios.GetUf()
 
 Mostra ""
+Mostra "-- Catálogo da tabela de preços VAREJO, por nome, com grades"
+Dim tabelas, produtos, itensGrade, nProdutos, iProduto, iGrade, iItem, grade, textoGrade
+Set tabelas = raiz.TW_DF_TabelasPreco()
+For iProduto = 0 To CLng(tabelas.BuscaPonteiros()) - 1
+    tabelas.LePosicao iProduto
+    Mostra "  Tabela " & tabelas.GetCodigo() & " - " & tabelas.GetNome()
+Next
+Set tabelas = Nothing
+Set produtos = raiz.TW_DF_Produtos()
+produtos.SetTabelaPrecos "VAREJO"
+nProdutos = CLng(produtos.BuscaPonteiros("A"))
+produtos.SetOrdenacao 1
+For iProduto = 0 To nProdutos - 1
+    produtos.LePosicao iProduto
+    textoGrade = ""
+    For iGrade = 1 To 2
+        If iGrade = 1 Then grade = CLng(produtos.LePonteiroGrade1()) Else grade = CLng(produtos.LePonteiroGrade2())
+        If grade <> 0 Then
+            Set itensGrade = produtos.GetPonteirosGradeProdutos(grade)
+            For iItem = 0 To CLng(itensGrade.Size) - 1
+                textoGrade = textoGrade & " " & produtos.LeItemGradeProduto(grade, itensGrade.GetItem(iItem)).Codigo
+            Next
+            textoGrade = textoGrade & " /"
+        End If
+    Next
+    Mostra "  " & produtos.GetCodigo() & " " & produtos.GetNome() & " (" & produtos.GetClassificacao() & ") R$ " & _
+           produtos.GetPreco() & "/" & produtos.GetUnidade() & textoGrade
+Next
+Set produtos = Nothing
+Mostra "-- Serviços"
+Dim servicos, iServico
+Set servicos = raiz.TW_DF_Servicos()
+For iServico = 0 To CLng(servicos.BuscaPonteiros()) - 1
+    servicos.LePosicao iServico
+    Mostra "  " & servicos.GetCodigo() & " " & servicos.GetNome() & " R$ " & servicos.GetPrecoVenda() & "/" & servicos.GetUnidade()
+Next
+Set servicos = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

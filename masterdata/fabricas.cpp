@@ -14,6 +14,9 @@
 #include "masterdata/CTW_DF_Historicos.h"
 #include "masterdata/CTW_DF_ListaEstados.h"
 #include "masterdata/CTW_DF_ListaMunicipios.h"
+#include "masterdata/CTW_DF_Produtos.h"
+#include "masterdata/CTW_DF_Servicos.h"
+#include "masterdata/CTW_DF_TabelasPreco.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace masterdata {
@@ -43,6 +46,9 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_Historicos), &cria<CTW_DF_Historicos, ITW_DF_Historicos>},
     {&__uuidof(ITW_DF_ListaEstados), &cria<CTW_DF_ListaEstados, ITW_DF_ListaEstados>},
     {&__uuidof(ITW_DF_ListaMunicipios), &cria<CTW_DF_ListaMunicipios, ITW_DF_ListaMunicipios>},
+    {&__uuidof(ITW_DF_Produtos), &cria<CTW_DF_Produtos, ITW_DF_Produtos>},
+    {&__uuidof(ITW_DF_TabelasPreco), &cria<CTW_DF_TabelasPreco, ITW_DF_TabelasPreco>},
+    {&__uuidof(ITW_DF_Servicos), &cria<CTW_DF_Servicos, ITW_DF_Servicos>},
 };
 }  // namespace
 

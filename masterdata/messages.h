@@ -99,5 +99,22 @@ inline constexpr const char* regioes_geo[] = {"Sul", "Sudeste", "Norte", "Nordes
 inline constexpr const char* regioes_fiscais[] = {"Sul/Sudeste, menos Espírito Santo",
                                                   "Norte/Nordeste/Centro Oeste mais Espírito Santo",
                                                   "Zona Franca de Manaus e Exterior"};
+// The product list, its grids, the price tables and the services.
+inline constexpr char criar_item_grade[] = "Falha ao criar item de grade de produtos";
+inline constexpr char ler_item_grade[] = "Falha ao ler item de grade";
+inline constexpr char item_grade_inexistente[] = "Não há nenhum item de grade com o código informado";
+inline constexpr char instanciar_grades[] = "Falha ao instanciar grades produtos.";
+// A product, price table or service server call that failed (not one that found nothing).
+inline constexpr char quantidade_produtos[] = "Falha ao buscar quantidade de produtos";
+inline constexpr char ponteiros_produtos[] = "Falha ao buscar ponteiros de produtos";
+inline constexpr char ler_produto[] = "Falha ao ler produto";
+inline constexpr char procurar_produto[] = "Falha ao procurar produto";
+inline constexpr char procurar_tabela_precos[] = "Falha ao procurar tabela de preços";
+inline constexpr char ler_unidade[] = "Falha ao ler unidade de medida";
+inline constexpr char quantidade_tabelas_precos[] = "Falha ao buscar quantidade de tabelas de preços";
+inline constexpr char ler_tabela_precos[] = "Falha ao ler tabela de preços";
+inline constexpr char quantidade_servicos[] = "Falha ao buscar quantidade de serviços";
+inline constexpr char ler_servico[] = "Falha ao ler serviço";
+inline constexpr char procurar_servico[] = "Falha ao procurar serviço";
 
 }  // namespace masterdata::msg

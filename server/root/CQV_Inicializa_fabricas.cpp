@@ -22,6 +22,9 @@ class CTW_DF_Propriedades;
 class CTW_DF_Historicos;
 class CTW_DF_ListaEstados;
 class CTW_DF_ListaMunicipios;
+class CTW_DF_Produtos;
+class CTW_DF_TabelasPreco;
+class CTW_DF_Servicos;
 }  // namespace masterdata
 
 namespace server {
@@ -97,7 +100,7 @@ HRESULT CQV_Inicializa::TW_DF_Propriedades(ITW_DF_Propriedades** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_Produtos(ITW_DF_Produtos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_Produtos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoCFRT(ITW_DF_PlanoCFRT** pp) noexcept {
@@ -113,7 +116,7 @@ HRESULT CQV_Inicializa::TW_DF_OperacoesComerciais(ITW_DF_OperacoesComerciais** p
 }
 
 HRESULT CQV_Inicializa::TW_DF_TabelasPreco(ITW_DF_TabelasPreco** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_TabelasPreco>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_RelatorioPlanoGerencial(ITW_DF_RelatorioPlanoGerencial** pp) noexcept {
@@ -137,7 +140,7 @@ HRESULT CQV_Inicializa::TW_DF_ListaMunicipios(ITW_DF_ListaMunicipios** pp) noexc
 }
 
 HRESULT CQV_Inicializa::TW_DF_Servicos(ITW_DF_Servicos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_Servicos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoContas(ITW_DF_PlanoContas** pp) noexcept {

@@ -49,7 +49,7 @@ resposta_invoke chama(IDispatch* object, const wchar_t* name) {
 TEST(Fabricas, EveryFactoryAnswersAFailedCreationToScriptClients) {
     // Factories of classes not built: one of the first ones, the last one, the ones around the
     // product position's slot, and one between them.
-    const wchar_t* fabricas[] = {L"TW_DF_Produtos", L"TW_FT_Pedido", L"TW_FT_HistoricoCliente",
+    const wchar_t* fabricas[] = {L"TW_DF_InfoProduto", L"TW_FT_Pedido", L"TW_FT_HistoricoCliente",
                                  L"TW_FT_FornecedorCliente", L"TW_CN_FiltroLancamentos", L"TW_GE_Atendimento"};
     auto root = com::make<CQV_Inicializa>();
     com::com_ptr<IDispatch> dispatch;
@@ -66,10 +66,10 @@ TEST(Fabricas, EveryFactoryAnswersAFailedCreationToScriptClients) {
 
 TEST(Fabricas, TheVtableGivesANullObjectAndTheTextOfTheFailedCreation) {
     auto root = com::make<CQV_Inicializa>();
-    auto* lixo = reinterpret_cast<ITW_DF_Produtos*>(0x1234);
-    ITW_DF_Produtos* produtos = lixo;
+    auto* lixo = reinterpret_cast<ITW_DF_InfoProduto*>(0x1234);
+    ITW_DF_InfoProduto* produtos = lixo;
     SetErrorInfo(0, nullptr);
-    EXPECT_EQ(root->TW_DF_Produtos(&produtos), E_NOTIMPL);
+    EXPECT_EQ(root->TW_DF_InfoProduto(&produtos), E_NOTIMPL);
     EXPECT_EQ(produtos, nullptr);
     EXPECT_EQ(last_error(), falha_criar);
 

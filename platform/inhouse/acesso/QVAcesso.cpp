@@ -2,7 +2,10 @@
 
 #include <cstring>
 
+#include <objbase.h>
+
 #include "platform/com/failure.h"
+#include "platform/com/wire_pointer.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/core/registros_sessao.h"
@@ -217,5 +220,303 @@ HRESULT CConexaoCadastroDocumento::Le(long posicao, tagREG_CADDOCPS* documento) 
     QV_CADDOC_250 lido{};
     const HRESULT hr = s->Le(static_cast<LONG>(posicao), &lido);
     if (SUCCEEDED(hr)) *documento = inhouse::de_bloco<tagREG_CADDOCPS>(lido);
+    return hr;
+}
+
+// The product server's connections.
+
+namespace {
+
+// A look-up's answer: 1 found, 0 missing, or the failed call's HRESULT.
+int resposta_busca(HRESULT hr, bool encontrado) { return FAILED(hr) ? static_cast<int>(hr) : encontrado ? 1 : 0; }
+
+}  // namespace
+
+const CLSID* CConexaoDFSPRO::ClasseServidor() const noexcept { return &inhouse::CLSID_ProdutoServer; }
+const CLSID* CConexaoServico::ClasseServidor() const noexcept { return &inhouse::CLSID_ServicoServer; }
+
+HRESULT CConexaoDFSPRO::CriaServidor() {
+    IQVDF_Produto* servidor = nullptr;
+    return servidor_inicializado(*this, servidor);
+}
+
+IQVDF_Produto* CConexaoDFSPRO::GetInterface() {
+    if (!GetServidor() && FAILED(CriaServidor())) return nullptr;
+    return GetServidor();
+}
+
+HRESULT CConexaoDFSPRO::Servidor(IQVDF_Produto*& servidor) { return servidor_inicializado(*this, servidor); }
+
+int CMyConexaoProduto::ExisteTabelaPreco(const char* codigo, BYTE tipo, long* ponteiro, _REG_TABELA_PRECOSPS* tabela) {
+    if (!ponteiro || !tabela) return E_POINTER;
+    *ponteiro = 0;
+    *tabela = {};
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    try {
+        WORD p = 0;
+        QV_TABELA_PRECO_102 lida{};
+        const HRESULT hr = s->ExisteTabelaPreco(com::to_bstr(codigo ? codigo : "").get(), tipo, &p, &lida);
+        if (SUCCEEDED(hr) && p != 0) {
+            *ponteiro = p;
+            *tabela = inhouse::de_bloco<_REG_TABELA_PRECOSPS>(lida);
+        }
+        return resposta_busca(hr, p != 0);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+long CMyConexaoProduto::BuscaQuantidadeProdutos(const char* tipos, long opcao) {
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    try {
+        LONG n = 0;
+        const HRESULT hr = s->Quantidade(com::to_bstr(tipos ? tipos : "").get(), opcao, &n);
+        return FAILED(hr) ? hr : n;
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CMyConexaoProduto::BuscaApenasPonteirosProdutosF4(long quantidade, WORD tabela, BYTE opcao, long* encontrados,
+                                                          long* ponteiros) {
+    if (!encontrados) return E_POINTER;
+    *encontrados = 0;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    LONG n = 0;
+    const HRESULT hr = s->PonteirosProdutos(quantidade, tabela, opcao, &n, reinterpret_cast<LONG*>(ponteiros));
+    *encontrados = n;
+    return hr;
+}
+
+HRESULT CMyConexaoProduto::LeProduto(long ponteiro, WORD tabela, _REG_PRODUTOPS* produto) {
+    if (!produto) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_PRODUTO_984 lido{};
+    const HRESULT hr = s->LeProdutoTabela(ponteiro, tabela, &lido);
+    if (SUCCEEDED(hr)) *produto = inhouse::de_bloco<_REG_PRODUTOPS>(lido);
+    return hr;
+}
+
+int CMyConexaoProduto::ExisteProduto(const char* codigo, char tipo, WORD tabela, long* ponteiro, _REG_PRODUTOPS* produto) {
+    if (!ponteiro || !produto) return E_POINTER;
+    *ponteiro = 0;
+    *produto = {};
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    try {
+        LONG p = 0;
+        QV_PRODUTO_984 lido{};
+        const HRESULT hr = s->ExisteProduto(com::to_bstr(codigo ? codigo : "").get(), static_cast<BYTE>(tipo), tabela, &p, &lido);
+        if (SUCCEEDED(hr) && p != 0) {
+            *ponteiro = p;
+            *produto = inhouse::de_bloco<_REG_PRODUTOPS>(lido);
+        }
+        return resposta_busca(hr, p != 0);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CMyConexaoProduto::LeUnidadeMedidaProduto(long ponteiro, _REG_UNIDADES_MEDIDAPS* unidade) {
+    if (!unidade) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_UNIDADE_72 lida{};
+    const HRESULT hr = s->LeUnidadeProduto(static_cast<WORD>(ponteiro), &lida);
+    if (SUCCEEDED(hr)) *unidade = inhouse::de_bloco<_REG_UNIDADES_MEDIDAPS>(lida);
+    return hr;
+}
+
+HRESULT CMyConexaoProduto::LeUnidadeMedidaServico(long ponteiro, _REG_UNIDADES_MEDIDA_SERVICOSPS* unidade) {
+    if (!unidade) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_UNIDADE_76 lida{};
+    const HRESULT hr = s->LeUnidadeServico(static_cast<WORD>(ponteiro), &lida);
+    if (SUCCEEDED(hr)) *unidade = inhouse::de_bloco<_REG_UNIDADES_MEDIDA_SERVICOSPS>(lida);
+    return hr;
+}
+
+namespace {
+
+long quantidade_tabelas(IQVDF_Produto* s, BYTE servicos, BYTE tipo) {
+    WORD n = 0;
+    const HRESULT hr = s->QuantidadeTabelas(servicos, tipo, &n);
+    return FAILED(hr) ? hr : n;
+}
+
+HRESULT le_tabela(IQVDF_Produto* s, BYTE servicos, long ponteiro, _REG_TABELA_PRECOSPS* tabela) {
+    if (!tabela) return E_POINTER;
+    QV_TABELA_PRECO_102 lida{};
+    const HRESULT hr = s->LeTabela(servicos, ponteiro, &lida);
+    if (SUCCEEDED(hr)) *tabela = inhouse::de_bloco<_REG_TABELA_PRECOSPS>(lida);
+    return hr;
+}
+
+}  // namespace
+
+long CMyConexaoProduto::BuscaQuantidadeTabelaPrecoOK(BYTE tipo) {
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    return quantidade_tabelas(s, 0, tipo);
+}
+
+long CMyConexaoProduto::BuscaQuantidadeTabelasPrecoServico(BYTE tipo) {
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    return quantidade_tabelas(s, 1, tipo);
+}
+
+HRESULT CMyConexaoProduto::BuscaPonteirosTabPrecosOK(WORD quantidade, BYTE tipo, WORD* ponteiros) {
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    return s->PonteirosTabelas(0, quantidade, tipo, ponteiros);
+}
+
+HRESULT CMyConexaoProduto::BuscaPonteirosTabelaPrecosServicos(WORD quantidade, BYTE tipo, WORD* ponteiros) {
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    return s->PonteirosTabelas(1, quantidade, tipo, ponteiros);
+}
+
+HRESULT CMyConexaoProduto::LeTabelaPreco(long ponteiro, _REG_TABELA_PRECOSPS* tabela) {
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    return le_tabela(s, 0, ponteiro, tabela);
+}
+
+HRESULT CMyConexaoProduto::LeTabelaPrecosServico(long ponteiro, _REG_TABELA_PRECOS_SERVICOSPS* tabela) {
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    return le_tabela(s, 1, ponteiro, tabela);
+}
+
+int CMyConexaoProduto::ExisteTabelaPrecosServico(const char* codigo, BYTE tipo, long* ponteiro,
+                                                 _REG_TABELA_PRECOS_SERVICOSPS* tabela) {
+    if (!ponteiro || !tabela) return E_POINTER;
+    *ponteiro = 0;
+    *tabela = {};
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    try {
+        LONG p = 0;
+        QV_TABELA_PRECO_102 lida{};
+        const HRESULT hr = s->ExisteTabela(1, com::to_bstr(codigo ? codigo : "").get(), tipo, &p, &lida);
+        if (SUCCEEDED(hr) && p != 0) {
+            *ponteiro = p;
+            *tabela = inhouse::de_bloco<_REG_TABELA_PRECOS_SERVICOSPS>(lida);
+        }
+        return resposta_busca(hr, p != 0);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CConexaoServico::Le(long ponteiro, _REG_SERVICOSPS* servico, WORD opcao) {
+    if (!servico) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_SERVICO_522 lido{};
+    const HRESULT hr = s->LeServico(ponteiro, opcao, &lido);
+    if (SUCCEEDED(hr)) *servico = inhouse::de_bloco<_REG_SERVICOSPS>(lido);
+    return hr;
+}
+
+int CConexaoServico::Existe(const char* codigo, long* ponteiro, _REG_SERVICOSPS* servico, WORD, BYTE tipo) {
+    if (!ponteiro || !servico) return E_POINTER;
+    *ponteiro = 0;
+    *servico = {};
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    try {
+        LONG p = 0;
+        QV_SERVICO_522 lido{};
+        const HRESULT hr = s->ExisteServico(com::to_bstr(codigo ? codigo : "").get(), tipo, &p, &lido);
+        if (SUCCEEDED(hr) && p != 0) {
+            *ponteiro = p;
+            *servico = inhouse::de_bloco<_REG_SERVICOSPS>(lido);
+        }
+        return resposta_busca(hr, p != 0);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CConexaoGradesProduto::LeGrade(WORD grade, _REG_GRADES_PRODUTOPS* registro) {
+    if (!registro) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_GRADE_64 lido{};
+    const HRESULT hr = s->LeGrade(grade, &lido);
+    if (SUCCEEDED(hr)) *registro = inhouse::de_bloco<_REG_GRADES_PRODUTOPS>(lido);
+    return hr;
+}
+
+HRESULT CConexaoGradesProduto::LeItemGrade(WORD grade, WORD item, _REG_ITENS_GRADE_PRODUTOPS* registro) {
+    if (!registro) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_GRADE_64 lido{};
+    const HRESULT hr = s->LeItemGrade(grade, item, &lido);
+    if (SUCCEEDED(hr)) *registro = inhouse::de_bloco<_REG_ITENS_GRADE_PRODUTOPS>(lido);
+    return hr;
+}
+
+int CConexaoGradesProduto::ExisteItemGrade(WORD grade, const char* codigo, WORD* item, _REG_ITENS_GRADE_PRODUTOPS* registro) {
+    if (!item || !registro) return E_POINTER;
+    *item = 0;
+    *registro = {};
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    try {
+        WORD i = 0;
+        QV_GRADE_64 lido{};
+        const HRESULT hr = s->ExisteItemGrade(grade, com::to_bstr(codigo ? codigo : "").get(), &i, &lido);
+        if (SUCCEEDED(hr) && i != 0) {
+            *item = i;
+            *registro = inhouse::de_bloco<_REG_ITENS_GRADE_PRODUTOPS>(lido);
+        }
+        return resposta_busca(hr, i != 0);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CConexaoGradesProduto::BuscaPonteirosItensGrade(WORD grade, int, long* quantidade,
+                                                        _REG_PONTEIROS_ITENS_GRADE_PRODUTOPS* lista) {
+    if (!quantidade || !lista) return E_POINTER;
+    *quantidade = 0;
+    *lista = {};
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    WORD n = 0;
+    WORD* itens = nullptr;
+    const HRESULT hr = s->ItensGrade(grade, &n, &itens);
+    if (FAILED(hr)) {
+        CoTaskMemFree(itens);
+        return hr;
+    }
+    try {
+        lista->itens = com::wire_pointer_put(itens);
+    } catch (...) {
+        CoTaskMemFree(itens);
+        return E_OUTOFMEMORY;
+    }
+    lista->quantidade = itens ? n : 0;
+    *quantidade = lista->quantidade;
+    return hr;
+}
+
+HRESULT CConexaoUnidadeMedidaProduto::Le(WORD unidade, _REG_UNIDADES_MEDIDAPS* registro) {
+    if (!registro) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_UNIDADE_72 lida{};
+    const HRESULT hr = s->LeUnidadeProduto(unidade, &lida);
+    if (SUCCEEDED(hr)) *registro = inhouse::de_bloco<_REG_UNIDADES_MEDIDAPS>(lida);
     return hr;
 }

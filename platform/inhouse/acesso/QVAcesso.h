@@ -16,6 +16,8 @@
 #include "platform/inhouse/login/registros_filial.h"
 #include "inhouse_naturezas.h"
 #include "platform/inhouse/naturezas/registros_natureza.h"
+#include "inhouse_produtos.h"
+#include "platform/inhouse/produtos/registros_produto.h"
 
 // The kind of register a category connection serves.
 enum TipoCadastro : int {};
@@ -179,6 +181,93 @@ private:
     }
 };
 
+// The product server's connections. CriaServidor creates the product server (IQVDF_Produto) and
+// initialises it with the connection's session; the reads create it when it is missing. Look-ups
+// answer 1 when found and 0 when not, or the failed call's HRESULT (negative): callers compare
+// with 1. Counts answer the count, or a failed call's HRESULT (negative).
+class CConexaoDFSPRO : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoDFSPRO"; }
+
+    // Hides the base's: a product server handed out is always initialised; a failed
+    // initialisation drops the server again.
+    HRESULT CriaServidor();
+    // The product server, created when missing (null when it cannot be); no reference is added.
+    IQVDF_Produto* GetInterface();
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_Produto); }
+    // The product server, created when missing.
+    HRESULT Servidor(IQVDF_Produto*& servidor);
+
+private:
+    IQVDF_Produto* GetServidor() const noexcept { return static_cast<IQVDF_Produto*>(CConexaoServidor::GetInterface()); }
+};
+
+// Products, their units and the price tables.
+class CMyConexaoProduto : public CConexaoDFSPRO {
+public:
+    const char* NomeClasse() const noexcept override { return "CMyConexaoProduto"; }
+
+    // A price table of a kind ('V' sales) by code; *ponteiro and *tabela zeroed when missing.
+    int ExisteTabelaPreco(const char* codigo, BYTE tipo, long* ponteiro, _REG_TABELA_PRECOSPS* tabela);
+    // How many products of the kinds in `tipos` ('A', 'T', 'X' every kind).
+    long BuscaQuantidadeProdutos(const char* tipos, long opcao);
+    // Up to `quantidade` pointers of the products last counted; *encontrados how many.
+    HRESULT BuscaApenasPonteirosProdutosF4(long quantidade, WORD tabela, BYTE opcao, long* encontrados, long* ponteiros);
+    // The product at a pointer priced in a table.
+    HRESULT LeProduto(long ponteiro, WORD tabela, _REG_PRODUTOPS* produto);
+    // A product of a kind ('A', 'T', 'X' any) by code, priced in a table.
+    int ExisteProduto(const char* codigo, char tipo, WORD tabela, long* ponteiro, _REG_PRODUTOPS* produto);
+    HRESULT LeUnidadeMedidaProduto(long ponteiro, _REG_UNIDADES_MEDIDAPS* unidade);
+    HRESULT LeUnidadeMedidaServico(long ponteiro, _REG_UNIDADES_MEDIDA_SERVICOSPS* unidade);
+    // The price tables that are not blocked, of a kind: product tables, then service tables.
+    long BuscaQuantidadeTabelaPrecoOK(BYTE tipo);
+    long BuscaQuantidadeTabelasPrecoServico(BYTE tipo);
+    HRESULT BuscaPonteirosTabPrecosOK(WORD quantidade, BYTE tipo, WORD* ponteiros);
+    HRESULT BuscaPonteirosTabelaPrecosServicos(WORD quantidade, BYTE tipo, WORD* ponteiros);
+    HRESULT LeTabelaPreco(long ponteiro, _REG_TABELA_PRECOSPS* tabela);
+    HRESULT LeTabelaPrecosServico(long ponteiro, _REG_TABELA_PRECOS_SERVICOSPS* tabela);
+    int ExisteTabelaPrecosServico(const char* codigo, BYTE tipo, long* ponteiro, _REG_TABELA_PRECOS_SERVICOSPS* tabela);
+};
+
+// Services. Its product server counts service positions (deleted ones included).
+class CConexaoServico : public CConexaoDFSPRO {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoServico"; }
+
+    // The service at a register position; QV_E_SERVICO_EXCLUIDO for a deleted one.
+    HRESULT Le(long ponteiro, _REG_SERVICOSPS* servico, WORD opcao);
+    // A service by code.
+    int Existe(const char* codigo, long* ponteiro, _REG_SERVICOSPS* servico, WORD opcao, BYTE tipo);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+};
+
+// Product grids and their items.
+class CConexaoGradesProduto : public CConexaoDFSPRO {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoGradesProduto"; }
+
+    HRESULT LeGrade(WORD grade, _REG_GRADES_PRODUTOPS* registro);
+    HRESULT LeItemGrade(WORD grade, WORD item, _REG_ITENS_GRADE_PRODUTOPS* registro);
+    // An item by code, compared exactly as stored.
+    int ExisteItemGrade(WORD grade, const char* codigo, WORD* item, _REG_ITENS_GRADE_PRODUTOPS* registro);
+    // The item positions of a grid into `lista` (its array's wire field; the record's holder frees
+    // the array); *quantidade their count.
+    HRESULT BuscaPonteirosItensGrade(WORD grade, int opcao, long* quantidade, _REG_PONTEIROS_ITENS_GRADE_PRODUTOPS* lista);
+};
+
+// Product units of measure.
+class CConexaoUnidadeMedidaProduto : public CConexaoDFSPRO {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoUnidadeMedidaProduto"; }
+
+    HRESULT Le(WORD unidade, _REG_UNIDADES_MEDIDAPS* registro);
+};
+
 // A connection that adds nothing to its base but its class name.
 #define ZU_CONEXAO(Nome, Base)                                                     \
     class Nome : public Base {                                                      \
@@ -191,14 +280,10 @@ ZU_CONEXAO(CConexaoNaturezaComercial, CConexaoNatureza);
 
 // Products (the base of the product connection that the server extends).
 ZU_CONEXAO(CConexaoProduto, CConexaoServidor);
-ZU_CONEXAO(CMyConexaoProduto, CConexaoServidor);
 
 // The connections initialised with company, user and session only.
 ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
 ZU_CONEXAO(CConexaoCliente, CConexaoServidor);
-ZU_CONEXAO(CConexaoServico, CConexaoServidor);
-ZU_CONEXAO(CConexaoGradesProduto, CConexaoServidor);
-ZU_CONEXAO(CConexaoUnidadeMedidaProduto, CConexaoServidor);
 ZU_CONEXAO(CConexaoCondicaoPagamento, CConexaoServidor);
 ZU_CONEXAO(CConexaoFormaPagamento, CConexaoServidor);
 ZU_CONEXAO(CConexaoTipoCobranca, CConexaoServidor);

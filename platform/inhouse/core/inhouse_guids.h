@@ -77,5 +77,9 @@ inline constexpr GUID CLSID_NaturezasServer = inhouse_guid(0x260);
 inline constexpr GUID CLSID_HistoricoServer = inhouse_guid(0x220);
 // The document register's server (IQVDF_CadastroDocumento, 0x2A8).
 inline constexpr GUID CLSID_DocumentoServer = inhouse_guid(0x228);
+// The product server (IQVDF_Produto, 0x2EA): products, price tables, units, grids and services;
+// the services connection's server answers the same interface with the service count.
+inline constexpr GUID CLSID_ProdutoServer = inhouse_guid(0x26A);
+inline constexpr GUID CLSID_ServicoServer = inhouse_guid(0x26B);
 
 }  // namespace inhouse

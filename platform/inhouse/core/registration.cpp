@@ -17,6 +17,7 @@
 #include "platform/inhouse/documento/DocumentoServer.h"
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
 #include "platform/inhouse/naturezas/NaturezasServer.h"
+#include "platform/inhouse/produtos/ProdutoServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"
 #include "platform/inhouse/localidades/servidores_localidades.h"
@@ -62,6 +63,8 @@ constexpr stand_in_class classes[] = {
     {&CLSID_DocumentoServer, "DocumentoServer", &DocumentoServer::create},
     {&CLSID_EstadoServer, "EstadoServer", &EstadoServer::create},
     {&CLSID_MunicipioServer, "MunicipioServer", &MunicipioServer::create},
+    {&CLSID_ProdutoServer, "ProdutoServer", &ProdutoServer::create},
+    {&CLSID_ServicoServer, "ServicoServer", &ProdutoServer::create_servicos},
 };
 
 }  // namespace

@@ -136,6 +136,37 @@ constexpr const char* steps[] = {
     " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo_fiscal INTEGER NOT NULL,"
     " codigo_ibge INTEGER NOT NULL, nome TEXT NOT NULL, uf TEXT NOT NULL,"
     " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, codigo_fiscal));",
+    // Products, price tables and services: tables produto_unidade, produto_grade,
+    // produto_grade_item, produto, tabela_preco, produto_preco and servico. Units serve products
+    // and services (decimals code; the time-format mark of service units). A product has a kind
+    // ('A' analytic, 'T' title), up to three grids and an active mark; its price in a table is a
+    // decimal text (8 places at most). Price tables are product tables (servicos 0) or service
+    // tables (servicos 1), each register with its own positions; validity "yyyy-mm-dd" ('' for
+    // none) is the day from which a table is no longer offered. A service position without a row
+    // below the last one is a deleted service; a service's price is a decimal text (4 places).
+    "CREATE TABLE produto_unidade (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535),"
+    " sigla TEXT NOT NULL, descricao TEXT NOT NULL DEFAULT '', casas INTEGER NOT NULL DEFAULT 0,"
+    " horario INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE produto_grade (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535),"
+    " codigo INTEGER NOT NULL DEFAULT 0, descricao TEXT NOT NULL, PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE produto_grade_item (empresa TEXT NOT NULL COLLATE NOCASE, grade INTEGER NOT NULL,"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo TEXT NOT NULL, descricao TEXT NOT NULL,"
+    " PRIMARY KEY (empresa, grade, posicao));"
+    "CREATE TABLE produto (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " codigo TEXT NOT NULL, nome TEXT NOT NULL, classificacao TEXT NOT NULL DEFAULT '',"
+    " tipo TEXT NOT NULL DEFAULT 'A' CHECK (tipo IN ('A', 'T')), unidade INTEGER NOT NULL DEFAULT 0,"
+    " grade1 INTEGER NOT NULL DEFAULT 0, grade2 INTEGER NOT NULL DEFAULT 0, grade3 INTEGER NOT NULL DEFAULT 0,"
+    " casas_preco INTEGER NOT NULL DEFAULT 2, ativo INTEGER NOT NULL DEFAULT 1,"
+    " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, codigo));"
+    "CREATE TABLE tabela_preco (empresa TEXT NOT NULL COLLATE NOCASE, servicos INTEGER NOT NULL CHECK (servicos IN (0, 1)),"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), tipo TEXT NOT NULL DEFAULT 'V',"
+    " codigo TEXT NOT NULL, nome TEXT NOT NULL, validade TEXT NOT NULL DEFAULT '', bloqueada INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, servicos, posicao));"
+    "CREATE TABLE produto_preco (empresa TEXT NOT NULL COLLATE NOCASE, tabela INTEGER NOT NULL, produto INTEGER NOT NULL,"
+    " preco TEXT NOT NULL, PRIMARY KEY (empresa, tabela, produto));"
+    "CREATE TABLE servico (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " codigo TEXT NOT NULL, nome TEXT NOT NULL, classificacao TEXT NOT NULL DEFAULT '', unidade INTEGER NOT NULL DEFAULT 0,"
+    " preco TEXT NOT NULL DEFAULT '0', casas INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (empresa, posicao));",
 };
 
 int read_version(sqlite::connection& db) {

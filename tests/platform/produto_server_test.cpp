@@ -1,0 +1,222 @@
+// The product server stand-in over the demo catalogue, reached as the server reaches it: through
+// the data-access library's product, service and grid connections. Kinds, prices in a table, the
+// offered mark, price tables, service positions with a deleted one, units and grid items.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/com/text.h"
+#include "platform/com/wire_pointer.h"
+#include "platform/inhouse/acesso/QVAcesso.h"
+#include "platform/inhouse/core/inhouse_guids.h"
+#include "support/stand_in_fixture.h"
+
+namespace {
+
+class ProdutoServer : public stand_in_fixture {
+protected:
+    template <class C>
+    static void open(C& c) {
+        c.SetTrataErros(false);
+        c.SetTratarMensagens(false);
+        ASSERT_EQ(c.Inicializa("DEMO", 1, 1), S_OK);
+    }
+    inhouse::fault_plan& server() { return factory(inhouse::CLSID_ProdutoServer).object_faults(); }
+    void sql(const std::string& text) { store().db().exec(text); }
+
+    CMyConexaoProduto produto;
+    CConexaoServico servico;
+    CConexaoGradesProduto grades;
+};
+
+TEST_F(ProdutoServer, CountsProductsByKindAndListsThemInCodeOrder) {
+    open(produto);
+    struct caso {
+        const char* tipos;
+        long quantidade;
+    } casos[] = {{"A", 18}, {"T", 3}, {"X", 21}, {"AX", 21}, {"", 0}};
+    for (const auto& c : casos) EXPECT_EQ(produto.BuscaQuantidadeProdutos(c.tipos, 0), c.quantidade) << c.tipos;
+
+    ASSERT_EQ(produto.BuscaQuantidadeProdutos("T", 0), 3);
+    std::vector<long> ponteiros(5, -1);
+    long encontrados = -1;
+    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(5, 1, 0, &encontrados, ponteiros.data()), S_OK);
+    EXPECT_EQ(encontrados, 3);
+    EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, 14, -1, -1}));
+    // A product added since the count is reported, but never written past what was asked for.
+    sql("INSERT INTO produto (empresa, posicao, codigo, nome, tipo) VALUES ('DEMO', 50, '4', 'Novo', 'T')");
+    std::fill(ponteiros.begin(), ponteiros.end(), -1);
+    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(2, 1, 0, &encontrados, ponteiros.data()), S_OK);
+    EXPECT_EQ(encontrados, 4);
+    EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, -1, -1, -1}));
+}
+
+TEST_F(ProdutoServer, AProductIsPricedAndOfferedPerTable) {
+    open(produto);
+    struct caso {
+        long ponteiro;
+        WORD tabela;
+        int64_t preco;
+        uint8_t ofertado;
+    } casos[] = {
+        {2, 1, 3990000000LL, 1},    // 39.90 in VAREJO
+        {2, 2, 2990000000LL, 1},    // 29.90 in ATACADO
+        {6, 1, 0, 0},               // the cap has no VAREJO price
+        {6, 0, 0, 1},               // without a table, an active product is offered
+        {21, 1, 100000000LL, 0},    // inactive
+        {15, 1, 312750000LL, 1},    // 3.1275
+    };
+    for (const auto& c : casos) {
+        _REG_PRODUTOPS r{};
+        ASSERT_EQ(produto.LeProduto(c.ponteiro, c.tabela, &r), S_OK);
+        EXPECT_EQ(r.preco, c.preco) << c.ponteiro << "/" << c.tabela;
+        EXPECT_EQ(r.ofertado, c.ofertado) << c.ponteiro << "/" << c.tabela;
+        EXPECT_EQ(r.ponteiro, static_cast<uint32_t>(c.ponteiro));
+    }
+    _REG_PRODUTOPS r{};
+    EXPECT_EQ(produto.LeProduto(999, 1, &r), inhouse::QV_E_PRODUTO_DESCONHECIDO);
+    // The fields at their places in the 984 bytes.
+    ASSERT_EQ(produto.LeProduto(2, 1, &r), S_OK);
+    const auto* b = reinterpret_cast<const unsigned char*>(&r);
+    int64_t preco;
+    std::memcpy(&preco, b + 8, 8);
+    EXPECT_EQ(preco, 3990000000LL);
+    EXPECT_STREQ(reinterpret_cast<const char*>(b + 236), "Camiseta de algodão");
+    EXPECT_STREQ(reinterpret_cast<const char*>(b + 420), "6109.10.00");
+    EXPECT_STREQ(reinterpret_cast<const char*>(b + 450), "101");
+    EXPECT_EQ(b[186] | b[187] << 8, 1);
+    EXPECT_EQ(b[188] | b[189] << 8, 2);
+    EXPECT_EQ(b[929], 2);
+    EXPECT_EQ(b[932], 1);
+}
+
+TEST_F(ProdutoServer, FindsAProductByCodeAndKind) {
+    open(produto);
+    struct caso {
+        const char* codigo;
+        char tipo;
+        int resposta;
+        long ponteiro;
+    } casos[] = {{"101", 'A', 1, 2}, {"101", 'T', 0, 0}, {"1", 'T', 1, 1}, {"101", 'X', 1, 2}, {"nada", 'A', 0, 0}};
+    for (const auto& c : casos) {
+        long p = -1;
+        _REG_PRODUTOPS r{};
+        r.preco = 77;
+        EXPECT_EQ(produto.ExisteProduto(c.codigo, c.tipo, 1, &p, &r), c.resposta) << c.codigo << c.tipo;
+        EXPECT_EQ(p, c.ponteiro);
+        if (c.resposta == 0) {
+            EXPECT_EQ(r.preco, 0);
+        }
+    }
+    server().answer("ExisteProduto", {E_FAIL});
+    long p = 0;
+    _REG_PRODUTOPS r{};
+    EXPECT_EQ(produto.ExisteProduto("101", 'A', 1, &p, &r), static_cast<int>(E_FAIL));
+}
+
+TEST_F(ProdutoServer, PriceTablesOfEachRegister) {
+    open(produto);
+    EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('V'), 3);
+    EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('C'), 1);
+    EXPECT_EQ(produto.BuscaQuantidadeTabelasPrecoServico('V'), 1);
+    sql("UPDATE tabela_preco SET bloqueada = 1 WHERE codigo = 'PROMO'");
+    EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('V'), 2);
+    std::vector<WORD> p(3, 0xFFFF);
+    ASSERT_EQ(produto.BuscaPonteirosTabPrecosOK(3, 'V', p.data()), S_OK);
+    EXPECT_EQ(p, (std::vector<WORD>{1, 2, 0}));
+
+    _REG_TABELA_PRECOSPS t{};
+    ASSERT_EQ(produto.LeTabelaPreco(3, &t), S_OK);
+    EXPECT_STREQ(t.codigo, "PROMO");
+    EXPECT_EQ(t.bloqueada, 1);
+    long ponteiro = 0;
+    EXPECT_EQ(produto.ExisteTabelaPreco("ATACADO", 'V', &ponteiro, &t), 1);
+    EXPECT_EQ(ponteiro, 2);
+    EXPECT_NE(t.validade, 0);
+    EXPECT_EQ(produto.ExisteTabelaPreco("CUSTO", 'V', &ponteiro, &t), 0);
+    EXPECT_EQ(ponteiro, 0);
+    EXPECT_EQ(produto.ExisteTabelaPrecosServico("SERV", 'V', &ponteiro, &t), 1);
+    EXPECT_EQ(ponteiro, 1);
+    // A validity that a 16-bit day number cannot hold is refused, never wrapped.
+    sql("UPDATE tabela_preco SET validade = '2030-01-01' WHERE codigo = 'VAREJO'");
+    EXPECT_EQ(produto.LeTabelaPreco(1, &t), inhouse::QV_E_DATA_FORA_DO_CAMPO);
+}
+
+TEST_F(ProdutoServer, ServicesCountPositionsAndADeletedOneIsMarked) {
+    open(servico);
+    IQVDF_Produto* s = servico.GetInterface();
+    ASSERT_NE(s, nullptr);
+    LONG n = 0;
+    ASSERT_EQ(s->Quantidade(com::to_bstr(std::string("X")).get(), 0, &n), S_OK);
+    EXPECT_EQ(n, 5);
+    _REG_SERVICOSPS r{};
+    ASSERT_EQ(servico.Le(1, &r, 1), S_OK);
+    EXPECT_STREQ(r.codigo, "10");
+    EXPECT_EQ(r.preco, 1200000);   // 120.00 as a CURRENCY
+    EXPECT_EQ(r.unidade, 5);
+    EXPECT_EQ(servico.Le(4, &r, 1), inhouse::QV_E_SERVICO_EXCLUIDO);
+    EXPECT_EQ(servico.Le(6, &r, 1), inhouse::QV_E_SERVICO_DESCONHECIDO);
+    long p = 0;
+    EXPECT_EQ(servico.Existe("3", &p, &r, 1, 'A'), 1);
+    EXPECT_EQ(p, 5);
+    EXPECT_EQ(servico.Existe("4", &p, &r, 1, 'A'), 0);
+}
+
+TEST_F(ProdutoServer, UnitsOfProductsAndServices) {
+    open(produto);
+    _REG_UNIDADES_MEDIDAPS u{};
+    ASSERT_EQ(produto.LeUnidadeMedidaProduto(2, &u), S_OK);
+    EXPECT_STREQ(reinterpret_cast<const char*>(&u) + 46, "KG");
+    _REG_UNIDADES_MEDIDA_SERVICOSPS us{};
+    ASSERT_EQ(produto.LeUnidadeMedidaServico(5, &us), S_OK);
+    EXPECT_STREQ(reinterpret_cast<const char*>(&us) + 42, "H");
+    EXPECT_EQ(reinterpret_cast<const unsigned char*>(&us)[61], 1);
+    EXPECT_EQ(produto.LeUnidadeMedidaProduto(99, &u), inhouse::QV_E_UNIDADE_DESCONHECIDA);
+}
+
+TEST_F(ProdutoServer, GridItemsByPositionByCodeAndAsAList) {
+    open(grades);
+    _REG_GRADES_PRODUTOPS g{};
+    ASSERT_EQ(grades.LeGrade(2, &g), S_OK);
+    EXPECT_EQ(g.codigo, 20);
+    EXPECT_STREQ(g.descricao, "Cor");
+    _REG_ITENS_GRADE_PRODUTOPS i{};
+    ASSERT_EQ(grades.LeItemGrade(1, 4, &i), S_OK);
+    EXPECT_STREQ(i.codigo, "GG");
+    EXPECT_STREQ(i.descricao, "Extra grande");
+    EXPECT_EQ(grades.LeItemGrade(1, 9, &i), inhouse::QV_E_GRADE_DESCONHECIDA);
+    WORD item = 0;
+    EXPECT_EQ(grades.ExisteItemGrade(2, "PR", &item, &i), 1);
+    EXPECT_EQ(item, 2);
+    EXPECT_EQ(grades.ExisteItemGrade(2, "pr", &item, &i), 0);   // stored codes compare exactly
+
+    long n = 0;
+    _REG_PONTEIROS_ITENS_GRADE_PRODUTOPS lista{};
+    ASSERT_EQ(grades.BuscaPonteirosItensGrade(1, 0, &n, &lista), S_OK);
+    EXPECT_EQ(n, 4);
+    EXPECT_EQ(lista.quantidade, 4);
+    auto* itens = static_cast<WORD*>(com::wire_pointer_take(lista.itens));
+    ASSERT_NE(itens, nullptr);
+    EXPECT_EQ(itens[0], 1);
+    EXPECT_EQ(itens[3], 4);
+    CoTaskMemFree(itens);
+    ASSERT_EQ(grades.BuscaPonteirosItensGrade(9, 0, &n, &lista), S_OK);
+    EXPECT_EQ(n, 0);
+    EXPECT_EQ(lista.itens, 0u);
+}
+
+TEST_F(ProdutoServer, EntriesServedLaterAnswerNotImplemented) {
+    open(produto);
+    IQVDF_Produto* s = produto.GetInterface();
+    ASSERT_NE(s, nullptr);
+    BYTE resposta[256] = {};
+    EXPECT_EQ(s->ConsultaImposto(24, QV_CHAVE_14{}, resposta), E_NOTIMPL);
+    EXPECT_EQ(s->ReferenciasGrade(QV_REFERENCIA_GRADE_86{}, resposta), E_NOTIMPL);
+}
+
+}  // namespace

@@ -80,6 +80,7 @@ TEST_F(InfoProdServ, SamePositionTwiceCallsTheServersOnce) {
     EXPECT_EQ(texto(r, 0), "101");
     EXPECT_EQ(texto(r, 62), "Camiseta de algodão");
     EXPECT_EQ(texto(r, 306), "UN");
+    EXPECT_EQ(texto(r, 184), "Camiseta de algodão");   // the description text
     EXPECT_EQ(r.bytes[471], 1);
     EXPECT_EQ(texto(r, 380), "000");
     ASSERT_EQ(info.Le(&k, &r), S_OK);
@@ -87,6 +88,7 @@ TEST_F(InfoProdServ, SamePositionTwiceCallsTheServersOnce) {
     EXPECT_EQ(produto().count("LeProduto"), 1u);
     EXPECT_EQ(produto().count("LeUnidadeProduto"), 1u);
     EXPECT_EQ(produto().count("ConsultaImposto"), 1u);
+    EXPECT_EQ(produto().count("Descricao"), 1u);
     EXPECT_EQ(info.leituras, 1);
     // Another customer empties the information maps: the record is assembled again (the product
     // itself still comes from the product cache).
@@ -161,6 +163,16 @@ TEST_F(InfoProdServ, FailedTaxQueryKeepsWhatWasFilledAndStoresNothing) {
     EXPECT_EQ(produto().count("ConsultaImposto"), 2u);
     EXPECT_EQ(produto().count("LeProduto"), 1u);   // the product cache kept its record
     EXPECT_FALSE(events().entries().empty());
+}
+
+TEST_F(InfoProdServ, FailedDescriptionStopsBeforeTheTaxes) {
+    produto().answer("Descricao", {E_FAIL});
+    REG_INFO_ITEM_PEDIDO r{};
+    const REG_CHAVE_INFO_ITEM k = chave(2);
+    EXPECT_EQ(info.Le(&k, &r), E_FAIL);
+    EXPECT_EQ(texto(r, 0), "101");
+    EXPECT_EQ(texto(r, 184), "");
+    EXPECT_EQ(produto().count("ConsultaImposto"), 0u);
 }
 
 TEST_F(InfoProdServ, GridReferenceWeightsReplaceNonZeroOnly) {

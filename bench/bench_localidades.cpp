@@ -53,19 +53,8 @@ void prepara_estado(inhouse::store& s, estado_bench& e) {
     });
 }
 
-HRESULT chama(IDispatch* object, DISPID id, std::initializer_list<VARIANT> args, VARIANT* result) {
-    std::vector<VARIANT> reversed(args.begin(), args.end());
-    std::reverse(reversed.begin(), reversed.end());   // Invoke takes them last first
-    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-    return object->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, result, nullptr, nullptr);
-}
-
-VARIANT i4(LONG v) {
-    VARIANT x;
-    V_VT(&x) = VT_I4;
-    V_I4(&x) = v;
-    return x;
-}
+using bench::chama;
+using bench::i4;
 
 struct lista_municipios {
     com::com_ptr<IDispatch> lista;

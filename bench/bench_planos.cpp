@@ -81,20 +81,8 @@ std::vector<conta_esperada> contas_de(inhouse::store& s, const empresa_bench& e)
     return out;
 }
 
-// One IDispatch call by id; arguments in their natural order.
-HRESULT chama(IDispatch* object, DISPID id, WORD flags, std::initializer_list<VARIANT> args, VARIANT* result) {
-    std::vector<VARIANT> reversed(args.begin(), args.end());
-    std::reverse(reversed.begin(), reversed.end());   // Invoke takes them last first
-    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-    return object->Invoke(id, IID_NULL, 0, flags, &params, result, nullptr, nullptr);
-}
-
-VARIANT i4(LONG v) {
-    VARIANT x;
-    V_VT(&x) = VT_I4;
-    V_I4(&x) = v;
-    return x;
-}
+using bench::chama;
+using bench::i4;
 
 bool entra(IDispatch* raiz, DISPID inicializa, const char* empresa) {
     com::unique_bstr e = com::to_bstr(std::string(empresa)), u(SysAllocString(L"ADMIN")),
@@ -110,13 +98,13 @@ struct leitor_plano {
 // A new chart object from the root's factory, loaded: its account count, or -1 on a failure.
 LONG carrega(IDispatch* raiz, DISPID fabrica, leitor_plano* leitor = nullptr) {
     com::unique_variant objeto;
-    if (chama(raiz, fabrica, DISPATCH_METHOD, {}, objeto.get()) != S_OK || V_VT(objeto.get()) != VT_DISPATCH ||
+    if (chama(raiz, fabrica, {}, objeto.get()) != S_OK || V_VT(objeto.get()) != VT_DISPATCH ||
         !V_DISPATCH(objeto.get()))
         return -1;
     IDispatch* plano = V_DISPATCH(objeto.get());
     constexpr DISPID busca = 1;   // BuscaPonteiros in the type library: no name look-up inside the timing
     com::unique_variant n;
-    if (chama(plano, busca, DISPATCH_METHOD, {}, n.get()) != S_OK || V_VT(n.get()) != VT_I4) return -1;
+    if (chama(plano, busca, {}, n.get()) != S_OK || V_VT(n.get()) != VT_I4) return -1;
     if (leitor) {
         leitor->plano = com::com_ptr<IDispatch>(plano);
         leitor->busca = busca;
@@ -131,7 +119,7 @@ LONG carrega(IDispatch* raiz, DISPID fabrica, leitor_plano* leitor = nullptr) {
 
 bool texto_igual(IDispatch* plano, DISPID id, const std::string& esperado) {
     com::unique_variant v;
-    return chama(plano, id, DISPATCH_METHOD, {}, v.get()) == S_OK && V_VT(v.get()) == VT_BSTR &&
+    return chama(plano, id, {}, v.get()) == S_OK && V_VT(v.get()) == VT_BSTR &&
            com::from_bstr(V_BSTR(v.get())) == esperado;
 }
 
@@ -195,7 +183,7 @@ void run() {
     const auto [leitura, vazias] = bench::measure_pair(
         [&] {
             const conta_esperada& e = esperadas[static_cast<size_t>(i)];
-            const bool ok = chama(plano, leitor.le_posicao, DISPATCH_METHOD, {i4(i)}, nullptr) == S_OK &&
+            const bool ok = chama(plano, leitor.le_posicao, {i4(i)}, nullptr) == S_OK &&
                             texto_igual(plano, leitor.classificacao, e.classificacao) &&
                             texto_igual(plano, leitor.codigo, e.codigo) && texto_igual(plano, leitor.nome, e.nome) &&
                             texto_igual(plano, leitor.tipo, e.tipo);

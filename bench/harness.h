@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,21 @@ struct sample {
     double low() const { return batches.empty() ? 0 : *std::min_element(batches.begin(), batches.end()); }
     double high() const { return batches.empty() ? 0 : *std::max_element(batches.begin(), batches.end()); }
 };
+
+// One method call through IDispatch by id; arguments in their natural order.
+inline HRESULT chama(IDispatch* object, DISPID id, std::initializer_list<VARIANT> args, VARIANT* result) {
+    std::vector<VARIANT> reversed(args.begin(), args.end());
+    std::reverse(reversed.begin(), reversed.end());   // Invoke takes them last first
+    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    return object->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, result, nullptr, nullptr);
+}
+
+inline VARIANT i4(LONG v) {
+    VARIANT x;
+    V_VT(&x) = VT_I4;
+    V_I4(&x) = v;
+    return x;
+}
 
 inline double now_ns() {
     static const double ns_per_tick = [] {

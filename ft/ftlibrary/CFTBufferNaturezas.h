@@ -1,20 +1,33 @@
 #pragma once
-// What the order model asks of the operation-nature cache: its map by nature code, its load from
-// the natures server and whether it keeps what it loads. The cache itself is built elsewhere on
-// this interface.
+// The operation-nature cache: nature records by nature code, read from the natures server
+// (IQVDF_Naturezas) on a miss. The order model asks the map first (Busca), loads on a miss
+// (Carrega) and keeps what it loaded when the cache is enabled (Guarda). A nature is read for the
+// day of the read, taken anew at each load: a cache kept past midnight does not ask for yesterday.
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
+#include "ft/ftlibrary/CFTBufferRegistros.h"
+#include "ft/ftlibrary/CFTGerenciadorInterface.h"
 #include "ft/ftlibrary/registros_pedido.h"
+#include "inhouse_naturezas.h"
+#include "platform/inhouse/core/inhouse_guids.h"
 
-class CFTBufferNaturezas {
+inline constexpr long FTBufferNaturezas_Mensagem = 37;
+
+class CFTBufferNaturezas : public CFTBufferRegistros<uint16_t, _REG_NATUREZAPS> {
 public:
-    virtual ~CFTBufferNaturezas() = default;
-    // True and the record when the map holds the code.
-    virtual bool Busca(uint16_t codigo, _REG_NATUREZAPS& registro) const = 0;
-    // Reads the nature from its server.
-    virtual HRESULT Carrega(uint16_t codigo, _REG_NATUREZAPS& registro) = 0;
-    virtual bool Habilitado() const = 0;
-    virtual void Guarda(uint16_t codigo, const _REG_NATUREZAPS& registro) = 0;
+    using Gerenciador = CFTGerenciadorInterface<IQVDF_Naturezas, inhouse::CLSID_NaturezasServer, FTBufferNaturezas_Mensagem>;
+
+    void Inicializa(const std::string& empresa, WORD usuario, LONG sessao) { m_Gerenciador.Configura(empresa, usuario, sessao); }
+
+    // True and the record when the map holds the code (read today).
+    virtual bool Busca(uint16_t codigo, _REG_NATUREZAPS& registro) const { return BuscaMapa(codigo, registro); }
+    // Reads the nature from its server for today.
+    HRESULT Carrega(uint16_t codigo, _REG_NATUREZAPS& registro) override;
+    virtual bool Habilitado() const { return m_Habilitado; }
+    virtual void Guarda(uint16_t codigo, const _REG_NATUREZAPS& registro) { GuardaMapa(codigo, registro); }
+
+    Gerenciador m_Gerenciador;
 };

@@ -42,8 +42,8 @@ protected:
 
     // A customer that passes every check: a new classification, own code and CNPJ.
     static void completo(ICFRT_Cliente* c) {
-        c->put_CodigoProprio(b("C900").get());
-        c->put_Classificacao(b("1.900").get());
+        c->put_CodigoProprio(b("C950").get());
+        c->put_Classificacao(b("1.950").get());
         c->put_TipoPessoa(b("J").get());
         c->put_CNPJ_CPF(b("04.252.011/0001-10").get());
         c->put_Nome(b("Padaria Pão Quente Ltda").get());
@@ -84,11 +84,11 @@ TEST_F(CFRTs, SaveChecksComeInTheirOrder) {
     const passo passos[] = {
         {"vazio", [] {}, -9},
         {"código em uso", [&] { c->put_CodigoProprio(b("c001").get()); }, -10},
-        {"código livre", [&] { c->put_CodigoProprio(b("C900").get()); }, -1},
-        {"sem ponto", [&] { c->put_Classificacao(b("1900").get()); }, -11},
+        {"código livre", [&] { c->put_CodigoProprio(b("C950").get()); }, -1},
+        {"sem ponto", [&] { c->put_Classificacao(b("1950").get()); }, -11},
         {"pai analítico", [&] { c->put_Classificacao(b("5.001.1").get()); }, -11},
         {"já usada", [&] { c->put_Classificacao(b("1.001").get()); }, -11},
-        {"classificação livre", [&] { c->put_Classificacao(b("1.900").get()); }, -5},
+        {"classificação livre", [&] { c->put_Classificacao(b("1.950").get()); }, -5},
         {"pessoa minúscula", [&] { c->put_TipoPessoa(b("j").get()); }, -5},
         {"pessoa jurídica", [&] { c->put_TipoPessoa(b("J").get()); }, -7},
         {"CPF numa jurídica", [&] { c->put_CNPJ_CPF(b("111.444.777-35").get()); }, -7},
@@ -164,8 +164,8 @@ TEST_F(CFRTs, SavedCustomerReadsBack) {
     ASSERT_EQ(cfrts->LeCliente(posicao, lido.put()), S_OK);
     ASSERT_TRUE(lido);
     EXPECT_EQ(le([&](BSTR* p) { return lido->get_Nome(p); }), "Padaria P\xe3o Quente Ltda");
-    EXPECT_EQ(le([&](BSTR* p) { return lido->get_Classificacao(p); }), "1.900");
-    EXPECT_EQ(le([&](BSTR* p) { return lido->get_CodigoProprio(p); }), "C900");
+    EXPECT_EQ(le([&](BSTR* p) { return lido->get_Classificacao(p); }), "1.950");
+    EXPECT_EQ(le([&](BSTR* p) { return lido->get_CodigoProprio(p); }), "C950");
     EXPECT_EQ(le([&](BSTR* p) { return lido->get_TipoPessoa(p); }), "J");
     EXPECT_EQ(le([&](BSTR* p) { return lido->get_CNPJ_CPF(p); }), "04.252.011/0001-10");
     EXPECT_EQ(le([&](BSTR* p) { return lido->get_InscricaoEstadual(p); }), "111.222.333.444");

@@ -40,20 +40,20 @@ TEST_F(PlanoCFRT, ListsAreLoadedOncePerCharacteristic) {
     EXPECT_EQ(last_error(), "Busca ainda n\xe3o foi feita com essa caracter\xedstica");
     ULONG clientes = 0, fornecedores = 0;
     ASSERT_EQ(plano->BuscaPonteiros(&clientes), S_OK);
-    EXPECT_EQ(clientes, 5u);
+    EXPECT_EQ(clientes, 6u);
     ASSERT_EQ(plano->SetTipoBusca(b("F").get()), S_OK);
     ASSERT_EQ(plano->BuscaPonteiros(&fornecedores), S_OK);
     EXPECT_EQ(fornecedores, 4u);
     ASSERT_EQ(plano->SetTipoBusca(b("C").get()), S_OK);
     ASSERT_EQ(plano->BuscaPonteiros(&clientes), S_OK);
-    EXPECT_EQ(clientes, 5u);
+    EXPECT_EQ(clientes, 6u);
     EXPECT_EQ(company().count("BuscaContas"), 2u);
     ASSERT_EQ(plano->LePosicao(2), S_OK);
     EXPECT_EQ(text([&](BSTR* p) { return plano->GetCodigo(p); }), "C101");
     EXPECT_EQ(text([&](BSTR* p) { return plano->GetInscricao(p); }), "45.997.418/0001-53");
     EXPECT_EQ(text([&](BSTR* p) { return plano->GetClassificacao(p); }), "1.101");
     EXPECT_EQ(text([&](BSTR* p) { return plano->GetTipo(p); }), "A");
-    EXPECT_EQ(plano->LePosicao(5), E_INVALIDARG);
+    EXPECT_EQ(plano->LePosicao(6), E_INVALIDARG);
     EXPECT_EQ(text([&](BSTR* p) { return plano->GetCodigo(p); }), "C101");
 }
 
@@ -68,7 +68,7 @@ TEST_F(PlanoCFRT, FailedReadsCacheNothing) {
     EXPECT_EQ(plano->BuscaPonteiros(&n), E_FAIL);
     EXPECT_EQ(last_error(), "Falha ao buscar plano de contas");
     ASSERT_EQ(plano->BuscaPonteiros(&n), S_OK);
-    EXPECT_EQ(n, 5u);
+    EXPECT_EQ(n, 6u);
 }
 
 TEST_F(PlanoCFRT, LeCodigoStopsOnTheAccountOrStaysOnTheLast) {

@@ -197,13 +197,13 @@ TEST_F(PlanoContas, OtherSessionsMayLimitTheSearchToARepresentative) {
     com::unique_bstr empresa = b("DEMO");
     proprio->InicializaConexao(empresa.get(), 7, 4242);
     ASSERT_EQ(proprio->BuscaF4Contas(4, b("A").get(), &n), S_OK);
-    EXPECT_EQ(n, 5);
+    EXPECT_EQ(n, 6);
     ASSERT_EQ(proprio->SetPonteiroRepresentanteF4(9001), S_OK);
     ASSERT_EQ(proprio->BuscaF4Contas(4, b("A").get(), &n), S_OK);
     EXPECT_EQ(n, 2);
     ASSERT_EQ(proprio->SetPonteiroRepresentanteF4(0), S_OK);
     ASSERT_EQ(proprio->BuscaF4Contas(4, b("A").get(), &n), S_OK);
-    EXPECT_EQ(n, 5);
+    EXPECT_EQ(n, 6);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/com/wire_pointer.h"
 #include "platform/inhouse/acesso/QVAcesso.h"
 #include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/produtos/registros_referencia.h"
 #include "support/stand_in_fixture.h"
 
 namespace {
@@ -215,8 +216,28 @@ TEST_F(ProdutoServer, EntriesServedLaterAnswerNotImplemented) {
     IQVDF_Produto* s = produto.GetInterface();
     ASSERT_NE(s, nullptr);
     BYTE resposta[256] = {};
-    EXPECT_EQ(s->ConsultaImposto(24, QV_CHAVE_14{}, resposta), E_NOTIMPL);
-    EXPECT_EQ(s->ReferenciasGrade(QV_REFERENCIA_GRADE_86{}, resposta), E_NOTIMPL);
+    EXPECT_EQ(s->RegraICMS(QV_CHAVE_18{}, resposta), E_NOTIMPL);
+    EXPECT_EQ(s->ItensPreco(QV_CHAVE_24{}, resposta), E_NOTIMPL);
+}
+
+TEST_F(ProdutoServer, GridReferencesAndTaxAnswersWithoutRowsAreEmptyAndDefault) {
+    open(produto);
+    IQVDF_Produto* s = produto.GetInterface();
+    ASSERT_NE(s, nullptr);
+    QV_REFERENCIA_GRADE_86 pedido{};
+    pedido.dados[0] = 2;   // product 2, first grid item 9: no row
+    pedido.dados[4] = 9;
+    RESPOSTA_REFERENCIAS_GRADE referencias{7, nullptr};
+    ASSERT_EQ(s->ReferenciasGrade(pedido, reinterpret_cast<BYTE*>(&referencias)), S_OK);
+    EXPECT_EQ(referencias.quantidade, 0);
+    EXPECT_EQ(referencias.registros, nullptr);
+    RESPOSTA_CONSULTA_IMPOSTO imposto{};
+    QV_CHAVE_14 chave{};
+    chave.dados[0] = 2;
+    ASSERT_EQ(s->ConsultaImposto(8, chave, reinterpret_cast<BYTE*>(&imposto)), S_OK);
+    EXPECT_EQ(imposto.calcula_icms, 1);
+    EXPECT_EQ(imposto.calcula_ipi, 1);
+    EXPECT_STREQ(imposto.cst, "000");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/inhouse/acesso/QVAcesso.h"
 #include "platform/inhouse/acesso/servidor_inicializado.h"
 #include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/core/registros_sessao.h"
 
 CConexaoCliente::CConexaoCliente() : m_plano(std::make_unique<CConexaoPlano>()) {}
 CConexaoCliente::~CConexaoCliente() = default;
@@ -19,16 +20,30 @@ CConexaoPlano* CConexaoCliente::plano() {
     return m_plano.get();
 }
 
+const CLSID* CConexaoContasCliente::ClasseServidor() const noexcept { return &inhouse::CLSID_PlanoServer; }
+
 int CConexaoCliente::Existe(const char* codigo, QVCFRT* registro) try {
     if (!codigo || !registro) return 0;
     *registro = QVCFRT{};
-    CConexaoPlano* p = plano();
-    IQVDF_Plano* servidor = p ? p->GetServidor() : nullptr;
-    if (!servidor) return 0;
+    if (m_contas.GetEmpresa() != GetEmpresa() || m_contas.GetUsuario() != GetUsuario() ||
+        m_contas.GetSessao() != GetSessao()) {
+        m_contas.Finaliza();
+        m_contas.Inicializa(GetEmpresa(), GetUsuario(), GetSessao());
+    }
+    auto* plano = static_cast<IQVDF_Plano*>(m_contas.GetInterface());
+    if (!plano) {
+        if (FAILED(m_contas.CriaServidor())) return 0;
+        plano = static_cast<IQVDF_Plano*>(m_contas.GetInterface());
+        if (!plano) return 0;
+        if (FAILED(plano->Inicializa(inhouse::bloco_sessao<QV_SESSAO_32>(GetEmpresa(), GetUsuario(), GetSessao())))) {
+            m_contas.Finaliza();
+            return 0;
+        }
+    }
     _RegContaPS conta{};
     LONG posicao = 0;
-    const HRESULT hr = servidor->BuscaCodigo(com::to_bstr(std::string(codigo)).get(), &posicao,
-                                             reinterpret_cast<BYTE*>(&conta));
+    const HRESULT hr = plano->BuscaCodigo(com::to_bstr(std::string(codigo)).get(), &posicao,
+                                          reinterpret_cast<BYTE*>(&conta));
     // Only a customer's account answers: the account's customer mark.
     if (hr != S_OK || posicao == 0 || conta.marcas[QV_CONTA_MARCA_CLIENTE - 164] != 'S') return 0;
     registro->posicao_plano = posicao;

@@ -9,6 +9,17 @@
 
 class CConexaoPlano;
 
+// The CFRT chart's server as the customer look-up by own code reads it: initialised with the
+// session record alone, so it answers as the chart does for that session.
+class CConexaoContasCliente : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoContasCliente"; }
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVDF_Plano); }
+};
+
 class CConexaoCliente : public CConexaoServidor {
 public:
     CConexaoCliente();
@@ -35,4 +46,5 @@ private:
     CConexaoPlano* plano();
 
     std::unique_ptr<CConexaoPlano> m_plano;   // the CFRT chart
+    CConexaoContasCliente m_contas;           // the chart for the look-up by own code
 };

@@ -112,8 +112,15 @@ class MestreComercialServer final : public servidor_partes_sessao<MestreComercia
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
 
+    // The sales parameter record is built from the company's parametro_venda rows.
+    HRESULT STDMETHODCALLTYPE InicializaRegistro(QV_SESSAO_262 sessao) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeParametros(QV_PARAMETROS_472* parametros) noexcept override;
+    HRESULT STDMETHODCALLTYPE Parametros(BYTE** parametros) noexcept override;
+
 private:
     ~MestreComercialServer() override = default;   // objects come only from com::make
+    HRESULT monta_parametros();
+    QV_PARAMETROS_472 m_parametros{};
 };
 
 class PedidosServer final : public servidor_registro_sessao<PedidosServer, IQVFT_Pedidos, QV_SESSAO_40> {

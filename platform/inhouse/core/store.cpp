@@ -195,6 +195,22 @@ constexpr const char* steps[] = {
     " entrada INTEGER NOT NULL DEFAULT 0 CHECK (entrada IN (0, 1)), cfop INTEGER NOT NULL DEFAULT 0 CHECK (cfop BETWEEN 0 AND 999),"
     " icms_interno INTEGER NOT NULL DEFAULT 0, icms_interestadual INTEGER NOT NULL DEFAULT 0,"
     " PRIMARY KEY (empresa, posicao));",
+    // Version 16: the sales parameter record of the commercial master: table parametro_venda. Each row is a
+    // little-endian integer of `largura` bytes at `posicao` of the 472-byte record (a CURRENCY as
+    // the amount times 10,000); positions without a row are zero.
+    "CREATE TABLE parametro_venda (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 0 AND 471), largura INTEGER NOT NULL CHECK (largura IN (1, 2, 4, 8)),"
+    " valor INTEGER NOT NULL, CHECK (posicao + largura <= 472), PRIMARY KEY (empresa, posicao));"
+    // ... and the product server's grid references (produto_referencia_grade: unit weights of a
+    // product's grid-item combination) and tax answers (produto_imposto, by product).
+    "CREATE TABLE produto_referencia_grade (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
+    " item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0, item3 INTEGER NOT NULL DEFAULT 0,"
+    " peso_bruto INTEGER NOT NULL DEFAULT 0, peso_liquido INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, produto, item1, item2, item3));"
+    "CREATE TABLE produto_imposto (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
+    " calcula_icms INTEGER NOT NULL DEFAULT 1, aliquota INTEGER NOT NULL DEFAULT 0, situacao INTEGER NOT NULL DEFAULT 0,"
+    " cst TEXT NOT NULL DEFAULT '000', isento_ipi1 INTEGER NOT NULL DEFAULT 0, isento_ipi2 INTEGER NOT NULL DEFAULT 0,"
+    " calcula_ipi INTEGER NOT NULL DEFAULT 1, PRIMARY KEY (empresa, produto));",
 };
 
 int read_version(sqlite::connection& db) {

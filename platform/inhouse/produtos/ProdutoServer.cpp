@@ -27,6 +27,7 @@ constexpr const char colunas_produto[] =
 _REG_PRODUTOPS produto_de(sqlite::statement& q, WORD tabela) {
     _REG_PRODUTOPS r{};
     r.ponteiro = static_cast<uint32_t>(q.column_int64(0));
+    r.descricao = r.ponteiro;
     poe_campo(r.codigo, q.column_text(1));
     poe_campo(r.nome, q.column_text(2));
     poe_campo(r.classificacao, q.column_text(3));

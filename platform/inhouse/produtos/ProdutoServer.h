@@ -64,11 +64,11 @@ public:
     ZU_RESERVADO(102) ZU_RESERVADO(103) ZU_RESERVADO(104) ZU_RESERVADO(105) ZU_RESERVADO(106) ZU_RESERVADO(107)
     ZU_RESERVADO(108) ZU_RESERVADO(109) ZU_RESERVADO(110) ZU_RESERVADO(111) ZU_RESERVADO(112) ZU_RESERVADO(113)
     ZU_RESERVADO(114) ZU_RESERVADO(115) ZU_RESERVADO(116) ZU_RESERVADO(117) ZU_RESERVADO(118)
-    HRESULT STDMETHODCALLTYPE ConsultaImposto(LONG, QV_CHAVE_14, BYTE*) noexcept override { return reservado("ConsultaImposto"); }
+    // The product's tax answer (platform/inhouse/produtos/registros_referencia.h).
+    HRESULT STDMETHODCALLTYPE ConsultaImposto(LONG seletor, QV_CHAVE_14 chave, BYTE* resposta) noexcept override;
     ZU_RESERVADO(120) ZU_RESERVADO(121) ZU_RESERVADO(122) ZU_RESERVADO(123) ZU_RESERVADO(124)
-    HRESULT STDMETHODCALLTYPE ReferenciasGrade(QV_REFERENCIA_GRADE_86, BYTE*) noexcept override {
-        return reservado("ReferenciasGrade");
-    }
+    // The grid references of a product and grid items (platform/inhouse/produtos/registros_referencia.h).
+    HRESULT STDMETHODCALLTYPE ReferenciasGrade(QV_REFERENCIA_GRADE_86 referencia, BYTE* resposta) noexcept override;
     ZU_RESERVADO(126) ZU_RESERVADO(127) ZU_RESERVADO(128) ZU_RESERVADO(129) ZU_RESERVADO(130) ZU_RESERVADO(131)
     ZU_RESERVADO(132) ZU_RESERVADO(133) ZU_RESERVADO(134) ZU_RESERVADO(135) ZU_RESERVADO(136) ZU_RESERVADO(137)
     ZU_RESERVADO(138) ZU_RESERVADO(139) ZU_RESERVADO(140)

@@ -18,7 +18,8 @@ struct _REG_PRODUTOPS {
     int64_t preco;                // +8, the price in the table, 8 implied decimals
     uint8_t reservado16[88];
     uint32_t ponteiro;            // +104, the product's own pointer
-    uint8_t reservado108[68];
+    uint32_t descricao;           // +108, the key of its description text (here its pointer)
+    uint8_t reservado112[64];
     uint16_t unidade;             // +176, the unit of measure's pointer
     uint8_t reservado178[8];
     uint16_t grade1;              // +186, grid pointers (0: none)

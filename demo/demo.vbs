@@ -393,7 +393,7 @@ Next
 Set oferta = Nothing
 Set infoNatureza = Nothing
 Set operacoes = Nothing
-Mostra "-- Catálogo da tabela de preços VAREJO, por nome, com grades"
+Mostra "-- Catálogo da tabela de preços VAREJO, por preço, com grades"
 Dim tabelas, produtos, itensGrade, nProdutos, iProduto, iGrade, iItem, grade, textoGrade
 Set tabelas = raiz.TW_DF_TabelasPreco()
 For iProduto = 0 To CLng(tabelas.BuscaPonteiros()) - 1
@@ -404,7 +404,7 @@ Set tabelas = Nothing
 Set produtos = raiz.TW_DF_Produtos()
 produtos.SetTabelaPrecos "VAREJO"
 nProdutos = CLng(produtos.BuscaPonteiros("A"))
-produtos.SetOrdenacao 1
+produtos.SetOrdenacao 3
 For iProduto = 0 To nProdutos - 1
     produtos.LePosicao iProduto
     textoGrade = ""

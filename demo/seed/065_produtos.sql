@@ -1,8 +1,10 @@
--- The demo company's products and services: a small shop's catalogue with real NCM codes as
--- classifications, its units of measure, two product grids (sizes and colours), the product price
--- tables (VAREJO without an end date, PROMO ending in 60 days, ATACADO that ended yesterday and
--- CUSTO for purchases) and a service price table. Product 'DESC' is inactive and is never offered;
--- 'BONE' has no price in VAREJO, so that table leaves it out. Service position 4 was deleted.
+-- The demo company's products and services: a small shop's catalogue of 40 articles in five
+-- classifications with real NCM codes (clothing with size and colour grids, groceries, electrical
+-- goods, and fruit, vegetables and cold cuts sold by the kilo), its units of measure, two product
+-- grids (sizes and colours), the product price tables (VAREJO without an end date, PROMO ending in
+-- 60 days, ATACADO that ended yesterday and CUSTO for purchases) and a service price table. Product
+-- 399 is inactive and is never offered; 105 has no price in VAREJO, so that table leaves it out.
+-- Service position 4 was deleted.
 INSERT INTO produto_unidade (empresa, posicao, sigla, descricao, casas, horario) VALUES
     ('DEMO', 1, 'UN', 'Unidade', 0, 0),
     ('DEMO', 2, 'KG', 'Quilograma', 3, 0),
@@ -44,7 +46,32 @@ INSERT INTO produto (empresa, posicao, codigo, nome, classificacao, tipo, unidad
     ('DEMO', 18, '304', 'Tomada 2P+T 10 A', '8536.69.90', 'A', 1, 0, 0, 2, 1),
     ('DEMO', 19, '305', 'Fita isolante 19 mm x 20 m', '3919.10.00', 'A', 1, 0, 0, 0, 1),
     ('DEMO', 20, '306', 'Disjuntor bipolar 32 A', '8536.20.00', 'A', 1, 0, 0, 2, 1),
-    ('DEMO', 21, '399', 'Produto descontinuado', '8536.90.90', 'A', 1, 0, 0, 2, 0);
+    ('DEMO', 21, '399', 'Produto descontinuado', '8536.90.90', 'A', 1, 0, 0, 2, 0),
+    ('DEMO', 22, '106', 'Bermuda de sarja', '6203.42.00', 'A', 1, 1, 2, 2, 1),
+    ('DEMO', 23, '107', 'Vestido de malha', '6104.42.00', 'A', 1, 1, 2, 2, 1),
+    ('DEMO', 24, '108', 'Jaqueta jeans', '6201.30.00', 'A', 1, 1, 0, 2, 1),
+    ('DEMO', 25, '109', 'Moletom com capuz', '6110.20.00', 'A', 1, 1, 2, 2, 1),
+    ('DEMO', 26, '110', 'Tênis de corrida', '6404.11.00', 'A', 1, 0, 2, 2, 1),
+    ('DEMO', 27, '207', 'Macarrão espaguete 500 g', '1902.19.00', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 28, '208', 'Óleo de soja 900 ml', '1507.90.11', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 29, '209', 'Leite UHT integral 1 l', '0401.20.10', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 30, '210', 'Farinha de trigo 1 kg', '1101.00.10', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 31, '307', 'Interruptor simples 10 A', '8536.50.90', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 32, '308', 'Extensão 3 tomadas 5 m', '8544.42.00', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 33, '309', 'Chuveiro elétrico 220 V', '8516.10.00', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 34, '310', 'Lâmpada LED tubular 18 W', '8539.52.00', 'A', 1, 0, 0, 2, 1),
+    ('DEMO', 35, '4', 'Hortifrúti', '0803', 'T', 0, 0, 0, 2, 1),
+    ('DEMO', 36, '401', 'Banana prata', '0803.90.00', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 37, '402', 'Tomate italiano', '0702.00.00', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 38, '403', 'Batata inglesa', '0701.90.00', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 39, '404', 'Cebola', '0703.10.19', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 40, '405', 'Maçã gala', '0808.10.00', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 41, '5', 'Frios e carnes', '0406', 'T', 0, 0, 0, 2, 1),
+    ('DEMO', 42, '501', 'Queijo muçarela', '0406.10.10', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 43, '502', 'Presunto cozido', '1602.41.00', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 44, '503', 'Mortadela', '1601.00.00', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 45, '504', 'Alcatra bovina', '0201.30.00', 'A', 2, 0, 0, 2, 1),
+    ('DEMO', 46, '505', 'Peito de frango', '0207.14.00', 'A', 2, 0, 0, 2, 1);
 -- 'BONE' (105) is not priced in VAREJO; 399 is inactive.
 INSERT INTO tabela_preco (empresa, servicos, posicao, tipo, codigo, nome, validade, bloqueada) VALUES
     ('DEMO', 0, 1, 'V', 'VAREJO', 'Preços de varejo', '', 0),
@@ -58,6 +85,12 @@ INSERT INTO produto_preco (empresa, tabela, produto, preco) VALUES
     ('DEMO', 1, 12, '36.9'), ('DEMO', 1, 13, '18'), ('DEMO', 1, 15, '3.1275'), ('DEMO', 1, 16, '7.4590'),
     ('DEMO', 1, 17, '14.9'), ('DEMO', 1, 18, '11.5'), ('DEMO', 1, 19, '6'), ('DEMO', 1, 20, '1234.5'),
     ('DEMO', 1, 21, '1'),
+    ('DEMO', 1, 22, '79.9'), ('DEMO', 1, 23, '119.9'), ('DEMO', 1, 24, '199.9'), ('DEMO', 1, 25, '159.9'),
+    ('DEMO', 1, 26, '299.9'), ('DEMO', 1, 27, '5.49'), ('DEMO', 1, 28, '7.89'), ('DEMO', 1, 29, '5.29'),
+    ('DEMO', 1, 30, '6.19'), ('DEMO', 1, 31, '9.9'), ('DEMO', 1, 32, '45.9'), ('DEMO', 1, 33, '129.9'),
+    ('DEMO', 1, 34, '21.9'), ('DEMO', 1, 36, '6.98'), ('DEMO', 1, 37, '9.98'), ('DEMO', 1, 38, '5.98'),
+    ('DEMO', 1, 39, '4.98'), ('DEMO', 1, 40, '12.98'), ('DEMO', 1, 42, '49.9'), ('DEMO', 1, 43, '38.9'),
+    ('DEMO', 1, 44, '19.9'), ('DEMO', 1, 45, '64.9'), ('DEMO', 1, 46, '22.9'),
     ('DEMO', 2, 2, '29.9'), ('DEMO', 2, 3, '69.9'), ('DEMO', 2, 8, '36'),
     ('DEMO', 3, 2, '34.9'), ('DEMO', 3, 5, '9.9'), ('DEMO', 3, 6, '24.9');
 

@@ -52,7 +52,7 @@ TEST_F(Produtos, LoadsTheProductsOfferedInTheTableSortedByClassification) {
     ASSERT_TRUE(tabela("VAREJO"));
     const ULONG n = load();
     // The cap has no VAREJO price and 399 is inactive: neither is listed.
-    ASSERT_EQ(n, 16u);
+    ASSERT_EQ(n, 39u);
     const auto all = codes(n);
     EXPECT_EQ(std::count(all.begin(), all.end(), "105"), 0);
     EXPECT_EQ(std::count(all.begin(), all.end(), "399"), 0);
@@ -63,29 +63,29 @@ TEST_F(Produtos, LoadsTheProductsOfferedInTheTableSortedByClassification) {
         EXPECT_LE(anterior, c);
         anterior = c;
     }
-    EXPECT_EQ(produtos().calls("PonteirosProdutos"), std::vector<std::string>{"quantidade=18 tabela=1 opcao=0"});
+    EXPECT_EQ(produtos().calls("PonteirosProdutos"), std::vector<std::string>{"quantidade=41 tabela=1 opcao=0"});
 }
 
 TEST_F(Produtos, AnotherKindLoadsThatKindAndTheSameKindAnswersFromMemory) {
-    EXPECT_EQ(load("A"), 17u);
-    EXPECT_EQ(load("A"), 17u);
+    EXPECT_EQ(load("A"), 40u);
+    EXPECT_EQ(load("A"), 40u);
     EXPECT_EQ(counts(), 1u);
-    EXPECT_EQ(load("T"), 3u);
-    EXPECT_EQ(codes(3), (std::vector<std::string>{"2", "1", "3"}));   // by classification
+    EXPECT_EQ(load("T"), 5u);
+    EXPECT_EQ(codes(5), (std::vector<std::string>{"5", "4", "2", "1", "3"}));   // by classification
     EXPECT_EQ(counts(), 2u);
 }
 
 TEST_F(Produtos, TheChosenTableDecidesWhetherTheListIsKept) {
     ASSERT_TRUE(tabela("VAREJO"));
-    ASSERT_EQ(load(), 16u);
+    ASSERT_EQ(load(), 39u);
     ASSERT_TRUE(tabela("VAREJO"));   // the same table: the list stays
-    EXPECT_EQ(load(), 16u);
+    EXPECT_EQ(load(), 39u);
     EXPECT_EQ(counts(), 1u);
     ASSERT_TRUE(tabela("ATACADO"));   // another table: loaded again with its prices
     EXPECT_EQ(load(), 3u);
     EXPECT_EQ(counts(), 2u);
     EXPECT_FALSE(tabela("NENHUMA"));   // unknown: no table, the list emptied
-    EXPECT_EQ(load(), 17u);
+    EXPECT_EQ(load(), 40u);
     EXPECT_EQ(counts(), 3u);
     EXPECT_EQ(produtos().calls("ExisteTabela").back(), "servicos=0 tipo=V codigo=NENHUMA");
 }
@@ -193,7 +193,7 @@ TEST_F(Produtos, AFailedServerCallIsReportedAndLeavesNothingLoaded) {
         EXPECT_EQ(last_error(), c.texto);
         EXPECT_EQ(lista->LePosicao(0), E_INVALIDARG);
     }
-    EXPECT_EQ(load(), 17u);
+    EXPECT_EQ(load(), 40u);
 }
 
 TEST_F(Produtos, GridItemsByPositionAndByCodeInAnyCase) {

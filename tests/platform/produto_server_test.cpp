@@ -40,21 +40,21 @@ TEST_F(ProdutoServer, CountsProductsByKindAndListsThemInCodeOrder) {
     struct caso {
         const char* tipos;
         long quantidade;
-    } casos[] = {{"A", 18}, {"T", 3}, {"X", 21}, {"AX", 21}, {"", 0}};
+    } casos[] = {{"A", 41}, {"T", 5}, {"X", 46}, {"AX", 46}, {"", 0}};
     for (const auto& c : casos) EXPECT_EQ(produto.BuscaQuantidadeProdutos(c.tipos, 0), c.quantidade) << c.tipos;
 
-    ASSERT_EQ(produto.BuscaQuantidadeProdutos("T", 0), 3);
-    std::vector<long> ponteiros(5, -1);
+    ASSERT_EQ(produto.BuscaQuantidadeProdutos("T", 0), 5);
+    std::vector<long> ponteiros(7, -1);
     long encontrados = -1;
-    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(5, 1, 0, &encontrados, ponteiros.data()), S_OK);
-    EXPECT_EQ(encontrados, 3);
-    EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, 14, -1, -1}));
+    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(7, 1, 0, &encontrados, ponteiros.data()), S_OK);
+    EXPECT_EQ(encontrados, 5);
+    EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, 14, 35, 41, -1, -1}));
     // A product added since the count is reported, but never written past what was asked for.
-    sql("INSERT INTO produto (empresa, posicao, codigo, nome, tipo) VALUES ('DEMO', 50, '4', 'Novo', 'T')");
+    sql("INSERT INTO produto (empresa, posicao, codigo, nome, tipo) VALUES ('DEMO', 50, '6', 'Novo', 'T')");
     std::fill(ponteiros.begin(), ponteiros.end(), -1);
     ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(2, 1, 0, &encontrados, ponteiros.data()), S_OK);
-    EXPECT_EQ(encontrados, 4);
-    EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, -1, -1, -1}));
+    EXPECT_EQ(encontrados, 6);
+    EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, -1, -1, -1, -1, -1}));
 }
 
 TEST_F(ProdutoServer, AProductIsPricedAndOfferedPerTable) {

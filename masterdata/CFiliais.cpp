@@ -5,6 +5,7 @@
 #include "masterdata/CFilial.h"
 #include "masterdata/filiais_ativas.h"
 #include "masterdata/messages.h"
+#include "masterdata/sessao_raiz.h"
 #include "platform/com/failure.h"
 #include "platform/com/out_param.h"
 #include "platform/com/text.h"
@@ -50,13 +51,10 @@ HRESULT CFiliais::Proxima(IFilial** ppFilial) noexcept try {
 
 HRESULT CFiliais::Inicializa(IQV_Inicializa* pInicializa) noexcept try {
     if (!pInicializa) return E_POINTER;
-    LONG usuario = 0, sessao = 0;
-    com::unique_bstr empresa;
-    com::check(pInicializa->get_m_sEmpresa(empresa.put()), msg::filiais_inicializar);
-    com::check(pInicializa->get_m_iUsuario(&usuario), msg::filiais_inicializar);
-    com::check(pInicializa->get_m_lNumeroSessao(&sessao), msg::filiais_inicializar);
+    const sessao_raiz s = le_sessao_raiz(*pInicializa, msg::filiais_inicializar);
+    com::unique_bstr empresa = com::to_bstr(std::string(s.empresa));
     // Its failures are the caller's to know: a list that could not start lists nothing.
-    return Inicializa2(empresa.get(), usuario, sessao);
+    return Inicializa2(empresa.get(), s.usuario, s.sessao);
 } catch (...) {
     return report();
 }

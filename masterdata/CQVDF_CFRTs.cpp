@@ -9,6 +9,7 @@
 #include "masterdata/QVFormataCpfCnpj.h"
 #include "platform/inhouse/acesso/CConexaoMunicipio.h"
 #include "masterdata/messages.h"
+#include "masterdata/sessao_raiz.h"
 #include "masterdata/preenche_cfrt.h"
 #include "platform/com/failure.h"
 #include "platform/com/out_param.h"
@@ -55,15 +56,10 @@ void copia(char (&campo)[N], const std::string& texto) {
 
 HRESULT CQVDF_CFRTs::Inicializa(IQV_Inicializa* inicializacao) noexcept try {
     if (!inicializacao) com::fail(msg::inicializar_cfrt, E_POINTER);
-    LONG usuario = 0, sessao = 0;
-    BSTR empresa = nullptr;
-    inicializacao->get_m_iUsuario(&usuario);
-    inicializacao->get_m_lNumeroSessao(&sessao);
-    inicializacao->get_m_sEmpresa(&empresa);
-    com::unique_bstr guarda(empresa);
-    m_sEmpresa = CQVString(com::from_bstr(empresa));
-    m_wUsuario = static_cast<WORD>(usuario);
-    m_lSessao = sessao;
+    const sessao_raiz s = le_sessao_raiz(*inicializacao, msg::inicializar_cfrt);
+    m_sEmpresa = s.empresa;
+    m_wUsuario = s.usuario;
+    m_lSessao = s.sessao;
     com::check(m_buffer.Inicializa(m_sEmpresa, m_wUsuario, m_lSessao), msg::inicializar_cfrt);
     m_raiz = com::com_ptr<IQV_Inicializa>(inicializacao);
     m_iCodigoProprio = 0;
@@ -111,7 +107,7 @@ bool CQVDF_CFRTs::UsaCodigoProprio() {
 }
 
 void CQVDF_CFRTs::RetomaServidores() {
-    if (m_raiz && !m_buffer.GetServidorCadastro()) m_buffer.Inicializa(m_sEmpresa, m_wUsuario, m_lSessao);
+    if (m_raiz) m_buffer.Retoma();
 }
 
 IQVDF_Plano& CQVDF_CFRTs::Plano(const char* texto) {

@@ -3,6 +3,7 @@
 #include "masterdata/CTW_DF_PlanoContas.h"
 #include "masterdata/conta_registro.h"
 #include "masterdata/messages.h"
+#include "masterdata/sessao_raiz.h"
 #include "platform/com/failure.h"
 #include "platform/com/out_param.h"
 #include "platform/com/text.h"
@@ -41,13 +42,9 @@ void CQVDF_PlanoContas::CopiaConexao(const CConexaoPlanoContabil& conexao) {
 
 HRESULT CQVDF_PlanoContas::Inicializa(IQV_Inicializa* pInicializa) noexcept try {
     if (!pInicializa) com::fail(msg::inicializar_plano, E_POINTER);
-    BSTR empresa = nullptr;
-    com::check(pInicializa->get_m_sEmpresa(&empresa), msg::inicializar_plano);
-    com::unique_bstr guarda(empresa);
-    LONG usuario = 0, sessao = 0;
-    com::check(pInicializa->get_m_iUsuario(&usuario), msg::inicializar_plano);
-    com::check(pInicializa->get_m_lNumeroSessao(&sessao), msg::inicializar_plano);
-    InicializaConexao(empresa, static_cast<WORD>(usuario), sessao);
+    const sessao_raiz s = le_sessao_raiz(*pInicializa, msg::inicializar_plano);
+    com::unique_bstr empresa = com::to_bstr(std::string(s.empresa));
+    InicializaConexao(empresa.get(), s.usuario, s.sessao);
     return S_OK;
 } catch (...) {
     return report();

@@ -22,11 +22,7 @@ inline HRESULT put(std::string& membro, BSTR valor) noexcept try {
 }
 
 template <class T>
-HRESULT get(T* out, T membro) noexcept {
-    if (!out) return E_POINTER;
-    *out = membro;
-    return S_OK;
-}
+HRESULT get(T* out, T membro) noexcept { return com::put_number(out, membro); }
 
 inline HRESULT get_data(BSTR* out, uint16_t dia) noexcept try {
     if (!out) return E_POINTER;

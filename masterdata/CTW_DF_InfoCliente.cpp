@@ -16,11 +16,9 @@ namespace masterdata {
 using inhouse::texto_campo;
 
 namespace {
-// The cache's accessor drops its servers after a failed call and nothing else brings them back:
-// it starts again with the session it kept, so that one failure does not fail every later read.
 CBufferCFRT& buffer_cfrt() {
     CBufferCFRT& buffer = *server::CCacheServidores::GetInstancia()->GetBufferCFRT();
-    if (!buffer.GetServidorCadastro()) buffer.Inicializa(buffer.GetEmpresa(), buffer.GetUsuario(), buffer.GetSessao());
+    buffer.Retoma();   // its failure shows in the read that follows
     return buffer;
 }
 }  // namespace

@@ -119,6 +119,11 @@ void CBufferCFRT::DescartaServidores() noexcept {
     if (m_bUsaServidorPlano) m_plano.reset();
 }
 
+HRESULT CBufferCFRT::Retoma() {
+    if (m_cadastro && (m_plano || !m_bUsaServidorPlano)) return S_OK;
+    return Inicializa(m_sEmpresa, m_wUsuario, m_lSessao);
+}
+
 void CBufferCFRT::SetCache(bool usa, long limite) {
     m_bUsaCache = usa;
     m_lLimiteCache = limite;

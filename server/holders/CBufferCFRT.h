@@ -70,6 +70,9 @@ public:
     // After a failed server call: drops the register server (and the chart server when it is
     // used); the next Inicializa creates them again.
     void DescartaServidores() noexcept;
+    // Brings back the servers DescartaServidores dropped, with the session kept (S_OK when they
+    // are there): one failed call does not fail every later one.
+    HRESULT Retoma();
     void SetUsaServidorPlano(bool usa) noexcept { m_bUsaServidorPlano = usa; }
     void SetSegundaOpcao(bool segunda) noexcept { m_bSegundaOpcao = segunda; }
     void SetMascara(char mascara) noexcept { m_cMascara = mascara; }

@@ -8,12 +8,20 @@
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/core/registros_sessao.h"
 
+namespace {
+// Whether a connection this one leads still serves the session this one was initialised with.
+template <class Conexao>
+bool mesma_sessao(const Conexao& conexao, const CConexaoServidor& dona) {
+    return conexao.GetEmpresa() == dona.GetEmpresa() && conexao.GetUsuario() == dona.GetUsuario() &&
+           conexao.GetSessao() == dona.GetSessao();
+}
+}  // namespace
+
 CConexaoCliente::CConexaoCliente() : m_plano(std::make_unique<CConexaoPlano>()) {}
 CConexaoCliente::~CConexaoCliente() = default;
 
 CConexaoPlano* CConexaoCliente::plano() {
-    if (!m_plano->IsInicializada() || m_plano->GetEmpresa() != GetEmpresa() || m_plano->GetUsuario() != GetUsuario() ||
-        m_plano->GetSessao() != GetSessao()) {
+    if (!m_plano->IsInicializada() || !mesma_sessao(*m_plano, *this)) {
         m_plano->Finaliza();
         if (FAILED(m_plano->Inicializa(GetEmpresa(), GetUsuario(), GetSessao(), 'C', '0', '0'))) return nullptr;
     }
@@ -25,8 +33,7 @@ const CLSID* CConexaoContasCliente::ClasseServidor() const noexcept { return &in
 int CConexaoCliente::Existe(const char* codigo, QVCFRT* registro) try {
     if (!codigo || !registro) return 0;
     *registro = QVCFRT{};
-    if (m_contas.GetEmpresa() != GetEmpresa() || m_contas.GetUsuario() != GetUsuario() ||
-        m_contas.GetSessao() != GetSessao()) {
+    if (!mesma_sessao(m_contas, *this)) {
         m_contas.Finaliza();
         m_contas.Inicializa(GetEmpresa(), GetUsuario(), GetSessao());
     }

@@ -5,7 +5,9 @@ set -uo pipefail
 build=$1; check=$2; shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-prefix="$build/wineprefix"
+# A prefix of their own: the unit tests' many short-lived processes run beside these checks, and
+# sharing one wineserver and one COM service with them made activations fail at random.
+prefix="$build/wineprefix-e2e"
 run() { "$root/scripts/wine-run" "$prefix" "$@"; }
 winpath() { echo "Z:${1//\//\\}"; }         # cscript takes a Unix path for a //switch
 server="$build/server/ZidizUvi.exe"
@@ -18,7 +20,8 @@ trap 'rm -rf "$out"' EXIT
 own_servers() {
     local pid
     for pid in $(pgrep -f 'ZidizUvi(Teste)?\.exe'); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "$pid"
+        # A server may end between pgrep and the read: its environment is then simply gone.
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "$pid"
     done
 }
 
@@ -41,7 +44,11 @@ start_clean() {
         fi
     fi
     if [ "$check" != register ]; then
-        run "$server" /RegServer && run "$sonda" /RegServer || { echo "registration failed"; exit 1; }
+        local program code
+        for program in "$server" "$sonda"; do
+            run "$program" /RegServer; code=$?
+            [ $code = 0 ] || { echo "registration of $(basename "$program") failed: exit code $code"; exit 1; }
+        done
     fi
     # A script may change the company's data (a new account): each one starts from the demo's.
     [ "$check" = script ] && instala
@@ -156,7 +163,8 @@ keepalive)         # a client back within 5 s finds the same server process
     echo "server process $first, then $second"
     [ -n "$first" ] && [ "$first" = "$second" ] ;;
 cpp_client)
-    run "$build/tests/e2e/cpp_client.exe" | tr -d '\r' | tee "$out/cpp.txt"
-    grep -qx 'cpp_client: FIM' "$out/cpp.txt" ;;
+    run "$build/tests/e2e/cpp_client.exe" >"$out/cpp.raw"; code=$?
+    tr -d '\r' <"$out/cpp.raw" | tee "$out/cpp.txt"
+    grep -qx 'cpp_client: FIM' "$out/cpp.txt" || { echo "cpp_client failed: exit code $code"; exit 1; } ;;
 *) echo "unknown check $check"; exit 2 ;;
 esac

@@ -11,6 +11,8 @@
 #include "platform/com/unique.h"
 
 int main() {
+    // Unbuffered: a client that dies still shows how far it got.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     CoInitialize(nullptr);
     int failures = 0;
     auto expect = [&](bool ok, const char* what) {

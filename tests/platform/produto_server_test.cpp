@@ -46,15 +46,28 @@ TEST_F(ProdutoServer, CountsProductsByKindAndListsThemInCodeOrder) {
     ASSERT_EQ(produto.BuscaQuantidadeProdutos("T", 0), 5);
     std::vector<long> ponteiros(7, -1);
     long encontrados = -1;
-    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(7, 1, 0, &encontrados, ponteiros.data()), S_OK);
+    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(7, 0, 0, &encontrados, ponteiros.data()), S_OK);
     EXPECT_EQ(encontrados, 5);
     EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, 14, 35, 41, -1, -1}));
     // A product added since the count is reported, but never written past what was asked for.
     sql("INSERT INTO produto (empresa, posicao, codigo, nome, tipo) VALUES ('DEMO', 50, '6', 'Novo', 'T')");
     std::fill(ponteiros.begin(), ponteiros.end(), -1);
-    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(2, 1, 0, &encontrados, ponteiros.data()), S_OK);
+    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(2, 0, 0, &encontrados, ponteiros.data()), S_OK);
     EXPECT_EQ(encontrados, 6);
     EXPECT_EQ(ponteiros, (std::vector<long>{1, 7, -1, -1, -1, -1, -1}));
+}
+
+TEST_F(ProdutoServer, WithAPriceTableOnlyItsPricedProductsAreListed) {
+    open(produto);
+    sql("INSERT INTO produto_preco (empresa, tabela, produto, preco) VALUES ('DEMO', 1, 7, '1')");
+    ASSERT_EQ(produto.BuscaQuantidadeProdutos("T", 0), 5);
+    std::vector<long> ponteiros(5, -1);
+    long encontrados = -1;
+    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(5, 1, 0, &encontrados, ponteiros.data()), S_OK);
+    EXPECT_EQ(encontrados, 1);   // the one title with a price in table 1
+    EXPECT_EQ(ponteiros, (std::vector<long>{7, -1, -1, -1, -1}));
+    ASSERT_EQ(produto.BuscaApenasPonteirosProdutosF4(5, 9, 0, &encontrados, ponteiros.data()), S_OK);
+    EXPECT_EQ(encontrados, 0);   // a table without prices lists nothing
 }
 
 TEST_F(ProdutoServer, AProductIsPricedAndOfferedPerTable) {

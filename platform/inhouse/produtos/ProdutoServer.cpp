@@ -122,10 +122,14 @@ HRESULT STDMETHODCALLTYPE ProdutoServer::PonteirosProdutos(LONG quantidade, WORD
     if (quantidade <= 0) return S_OK;
     if (!ponteiros) return E_POINTER;
     // Like the maker's library, it reports every product it has now, even when products were
-    // added since the count; it writes no more than asked for.
-    auto q = m_store.prepare("SELECT posicao FROM produto WHERE empresa = ?1 COLLATE NOCASE"
-                             " AND (instr(?2, 'X') > 0 OR instr(?2, tipo) > 0) ORDER BY codigo");
-    q.bind_text(1, m_empresa).bind_text(2, m_tipos);
+    // added since the count; it writes no more than asked for. With a price table, only the
+    // products priced in it: a page listing a table of ten thousand out of a register of a
+    // hundred thousand then reads ten thousand products, not the whole register.
+    auto q = m_store.prepare("SELECT posicao FROM produto p WHERE empresa = ?1 COLLATE NOCASE"
+                             " AND (instr(?2, 'X') > 0 OR instr(?2, tipo) > 0)"
+                             " AND (?3 = 0 OR EXISTS (SELECT 1 FROM produto_preco pp WHERE pp.empresa = p.empresa"
+                             " AND pp.tabela = ?3 AND pp.produto = p.posicao)) ORDER BY codigo");
+    q.bind_text(1, m_empresa).bind_text(2, m_tipos).bind(3, static_cast<int64_t>(tabela));
     LONG n = 0;
     for (; q.step(); ++n)
         if (n < quantidade) ponteiros[n] = static_cast<LONG>(q.column_int64(0));

@@ -88,11 +88,19 @@ TEST(CCondicaoPagamento, DivideOTotalPelasParcelas) {
 TEST(CCondicaoPagamento, JurosSomamAoTotalESemParteNaEntrada) {
     struct caso {
         const char* nome;
-        uint8_t entrada, juros_simples, ultimo_prazo;
+        uint8_t entrada, juros_simples, simples_30, ultimo_prazo;
+        std::vector<int64_t> valores;  // empty: only the sums are checked
     };
     const caso casos[] = {
-        {"tabela price", 0, 0, 0}, {"compostos", 0, 0, 1}, {"simples pela média dos prazos", 0, 1, 0},
-        {"tabela price com entrada", 1, 0, 0}, {"simples com entrada", 1, 1, 0},
+        {"tabela price", 0, 0, 0, 0, {}},
+        {"compostos", 0, 0, 0, 1, {}},
+        {"simples pela média dos prazos", 0, 1, 0, 0, {}},
+        {"tabela price com entrada", 1, 0, 0, 0, {}},
+        {"simples com entrada", 1, 1, 0, 0, {}},
+        // 2 % over 30 days on 1.000,00: 20,00 spread by value, the last taking the cent back.
+        {"simples de 30 dias", 0, 1, 1, 0, {34000, 34000, 34000}},
+        // On the 666,67 left after the down payment: 13,33, none of it on the down payment.
+        {"simples de 30 dias com entrada", 1, 1, 1, 0, {33333, 33999, 34001}},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -101,6 +109,7 @@ TEST(CCondicaoPagamento, JurosSomamAoTotalESemParteNaEntrada) {
         cond.registro.Taxa = 200;  // 2 % a month
         cond.registro.Entrada = c.entrada;
         cond.registro.JurosSimples = c.juros_simples;
+        cond.registro.Simples30Dias = c.simples_30;
         cond.registro.JurosUltimoPrazo = c.ultimo_prazo;
         CCondicaoPagamento condicao;
         monta(condicao, cond, 100000);
@@ -110,6 +119,9 @@ TEST(CCondicaoPagamento, JurosSomamAoTotalESemParteNaEntrada) {
         EXPECT_EQ(em_centavos(condicao.GetTotalPagar()), 100000 + juros);
         if (c.entrada) {
             EXPECT_EQ(valores(condicao)[0], 33333);  // the down payment's share, no interest
+        }
+        if (!c.valores.empty()) {
+            EXPECT_EQ(valores(condicao), c.valores);
         }
     }
 }

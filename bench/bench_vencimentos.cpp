@@ -66,7 +66,7 @@ void run() {
     long falhas_condicao = 0;
     const auto condicao = bench::measure([&] {
         CCondicaoPagamento c;
-        c.CQVInicializador::Inicializa("DEMO", 1, 1);
+        c.Inicializa("DEMO", 1, 1);
         c.SetValorTotal(CQVCurrencyEx(qv_cy(123456789)));
         if (!c.Inicializa(registro, linhas.data(), static_cast<uint16_t>(qv_numero_dia(5, 1, 2016)))) ++falhas_condicao;
         c.SetDadosVencimento(cliente);

@@ -22,6 +22,9 @@ public:
     CCondicaoPagamento(const CCondicaoPagamento&) = delete;
     CCondicaoPagamento& operator=(const CCondicaoPagamento&) = delete;
 
+    // The session (company, user, session number) the due-date rules work in.
+    using CQVInicializador::Inicializa;
+
     // A negative total is refused (code 1); an unchanged one does nothing; a new one is split
     // again from the shares.
     bool SetValorTotal(const CQVCurrencyEx& total);

@@ -31,7 +31,7 @@ int64_t soma(const std::vector<int64_t>& v) { return std::accumulate(v.begin(), 
 
 // A condition built the way the order entry does: session, amount, record and rows, keep.
 void monta(CCondicaoPagamento& c, condicao_teste& cond, int64_t total_centavos, uint16_t base = dia(2, 3, 2026)) {
-    c.CQVInicializador::Inicializa("DEMO", 1, 1);
+    c.Inicializa("DEMO", 1, 1);
     c.SetValorTotal(centavos(total_centavos));
     c.Inicializa(cond.registro, cond.dados(), base);
     c.CalculaParcelas(true);

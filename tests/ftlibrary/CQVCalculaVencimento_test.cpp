@@ -176,7 +176,7 @@ TEST(CCondicaoPagamentoVencimentos, RegrasDoClienteMovemOsVencimentos) {
         SCOPED_TRACE(c.nome);
         condicao_teste cond{{3333, 0}, {3333, 30}, {3334, 138}};
         CCondicaoPagamento condicao;
-        condicao.CQVInicializador::Inicializa("DEMO", 1, 1);
+        condicao.Inicializa("DEMO", 1, 1);
         condicao.SetValorTotal(centavos(10000));
         ASSERT_TRUE(condicao.Inicializa(cond.registro, cond.dados(), dia(17, 1, 2026)));
         QVCFRT cliente{};
@@ -192,7 +192,7 @@ TEST(CCondicaoPagamentoVencimentos, FalhaDaRegraNaoMudaAsParcelas) {
     store_demo_publicada store;
     condicao_teste cond{{5000, 30}, {5000, 60}};
     CCondicaoPagamento condicao;
-    condicao.CQVInicializador::Inicializa("DEMO", 1, 1);
+    condicao.Inicializa("DEMO", 1, 1);
     condicao.SetValorTotal(centavos(10000));
     ASSERT_TRUE(condicao.Inicializa(cond.registro, cond.dados(), dia(2, 3, 2026)));
     QVCFRT cliente{};

@@ -321,3 +321,26 @@ TEST(CParcela, DataVaziaERecusadaEACopiaComecaSemErro) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CCondicaoPagamento, NovaCondicaoMantemFormaEObservacaoENumeraDeZero) {
+    condicao_teste tres{{3333, 0}, {3333, 30}, {3334, 60}};
+    CCondicaoPagamento condicao;
+    monta(condicao, tres, 10000);
+    condicao.GetParcela(1).SetFormaPagamento(5);
+    condicao.GetParcela(1).SetObservacao("boleto");
+
+    condicao_teste duas{{5000, 10}, {5000, 20}};
+    duas.registro.NumeraDeZero = 1;
+    ASSERT_TRUE(condicao.Inicializa(duas.registro, duas.dados(), dia(2, 3, 2026)));
+    ASSERT_EQ(condicao.GetQtdParcelas(), 2);
+    EXPECT_EQ(condicao.GetParcela(0).GetNumero(), 0);
+    EXPECT_EQ(condicao.GetParcela(1).GetNumero(), 1);
+    EXPECT_EQ(condicao.GetParcela(1).GetFormaPagamento(), 5);
+    EXPECT_EQ(condicao.GetParcela(1).GetObservacao(), "boleto");
+    EXPECT_EQ(condicao.GetParcela(1).GetDataVencimento(), dia(22, 3, 2026));
+    EXPECT_EQ(valores(condicao), (std::vector<int64_t>{5000, 5000}));
+}
+
+}  // namespace

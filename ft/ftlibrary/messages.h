@@ -10,4 +10,13 @@ inline constexpr char pergunta_volumes[] =
     "A quantidade de volumes calculada(%s) é diferente da inserida pelo usuário(%s). Deseja manter o valor atual(%s)?";
 inline constexpr char resposta_volumes[] = "Resposta: Não (sem interação; vale a quantidade calculada).";
 
+// Failures of the due-date calculation, reported through the COM method that started it.
+inline constexpr char vencimento_ano_invalido[] = "Data de vencimento inválida: ano anterior a 1900.";
+inline constexpr char vencimento_dia_semana_invalido[] =
+    "Regra de vencimento do cliente inválida: o dia da semana deve estar entre 1 (domingo) e 7 (sábado).";
+inline constexpr char vencimento_dia_mes_invalido[] =
+    "Regra de vencimento do cliente inválida: os dias do mês devem estar entre 1 e 31.";
+inline constexpr char vencimento_calendario[] = "Não foi possível carregar o calendário de feriados da empresa.";
+inline constexpr char vencimento_sem_dia_util[] = "Não há dia útil para o vencimento dentro do calendário.";
+
 }  // namespace ft::msg

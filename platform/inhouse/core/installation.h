@@ -6,6 +6,7 @@
 
 #include "platform/inhouse/core/registration.h"
 #include "platform/inhouse/core/store.h"
+#include "platform/inhouse/core/store_processo.h"
 
 namespace inhouse {
 
@@ -23,6 +24,7 @@ public:
 private:
     store m_store;                          // declared first: outlives the registration
     stand_in_registration m_stand_ins;
+    publica_store m_publicada{m_store};  // for the stand-ins that are plain classes
 };
 
 // The installation writer's part: a new store at the path (UTF-8; an existing database is

@@ -211,6 +211,33 @@ constexpr const char* steps[] = {
     " calcula_icms INTEGER NOT NULL DEFAULT 1, aliquota INTEGER NOT NULL DEFAULT 0, situacao INTEGER NOT NULL DEFAULT 0,"
     " cst TEXT NOT NULL DEFAULT '000', isento_ipi1 INTEGER NOT NULL DEFAULT 0, isento_ipi2 INTEGER NOT NULL DEFAULT 0,"
     " calcula_ipi INTEGER NOT NULL DEFAULT 1, PRIMARY KEY (empresa, produto));",
+    // Version 17: tables feriado_empresa, condicao_pagamento and condicao_pagamento_parcela: the company's own
+    // holidays beside the national ones (ano 0: every year), and the payment conditions with
+    // their instalment rows (percentage in hundredths of a percent, days from the base date, the
+    // row's kind). A condition's switches are the bytes of its 168-byte record.
+    "CREATE TABLE feriado_empresa (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " dia INTEGER NOT NULL CHECK (dia BETWEEN 1 AND 31), mes INTEGER NOT NULL CHECK (mes BETWEEN 1 AND 12),"
+    " ano INTEGER NOT NULL DEFAULT 0 CHECK (ano = 0 OR ano BETWEEN 1848 AND 9999), descricao TEXT NOT NULL DEFAULT '',"
+    " PRIMARY KEY (empresa, dia, mes, ano));"
+    "CREATE TABLE condicao_pagamento (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " codigo INTEGER NOT NULL CHECK (codigo BETWEEN 1 AND 65535), descricao TEXT NOT NULL,"
+    " taxa INTEGER NOT NULL DEFAULT 0 CHECK (taxa BETWEEN 0 AND 65535),"
+    " desconto_parcela INTEGER NOT NULL DEFAULT 0 CHECK (desconto_parcela BETWEEN 0 AND 10000),"
+    " dias_desconto INTEGER NOT NULL DEFAULT 0 CHECK (dias_desconto BETWEEN 0 AND 65535),"
+    " tipo_cobranca INTEGER NOT NULL DEFAULT 0 CHECK (tipo_cobranca IN (0, 1, 2)),"
+    " parcelas_com_desconto INTEGER NOT NULL DEFAULT 0 CHECK (parcelas_com_desconto IN (0, 1)),"
+    " juros_simples INTEGER NOT NULL DEFAULT 0 CHECK (juros_simples IN (0, 1)),"
+    " simples_30_dias INTEGER NOT NULL DEFAULT 0 CHECK (simples_30_dias IN (0, 1)),"
+    " numera_de_zero INTEGER NOT NULL DEFAULT 0 CHECK (numera_de_zero IN (0, 1)),"
+    " entrada INTEGER NOT NULL DEFAULT 0 CHECK (entrada IN (0, 1)),"
+    " juros_ultimo_prazo INTEGER NOT NULL DEFAULT 0 CHECK (juros_ultimo_prazo IN (0, 1)),"
+    " segunda_seguinte INTEGER NOT NULL DEFAULT 0 CHECK (segunda_seguinte IN (0, 1)),"
+    " PRIMARY KEY (empresa, codigo));"
+    "CREATE TABLE condicao_pagamento_parcela (empresa TEXT NOT NULL COLLATE NOCASE, condicao INTEGER NOT NULL,"
+    " ordem INTEGER NOT NULL CHECK (ordem BETWEEN 0 AND 254),"
+    " percentual INTEGER NOT NULL CHECK (percentual BETWEEN 0 AND 10000),"
+    " dias INTEGER NOT NULL CHECK (dias BETWEEN -32768 AND 32767), tipo INTEGER NOT NULL DEFAULT 0 CHECK (tipo BETWEEN 0 AND 255),"
+    " PRIMARY KEY (empresa, condicao, ordem), FOREIGN KEY (empresa, condicao) REFERENCES condicao_pagamento (empresa, codigo));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -12,6 +12,7 @@
 
 #include "VAVEDERAZur.h"
 #include "bench/harness.h"
+#include "bench/instalacao.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
@@ -96,20 +97,12 @@ bool le_municipio(const lista_municipios& l, LONG i, const estado_bench& e) {
 }
 
 void run() {
-    auto sonda = bench::create(L"ZidizUviTeste.Sonda");
-    auto raiz = bench::create(L"ZidizUvi.QV_Inicializa");
-    if (!sonda || !raiz) {
-        std::printf("  (servers not registered: run scripts/bench)\n");
-        return;
-    }
-    try {
-        auto s = inhouse::store::open(com::ansi_to_utf8(server::caminho_banco_instalacao()));
+    const auto clientes = bench::abre_instalacao([&](inhouse::store& s) {
         prepara_estado(s, pequeno);
         prepara_estado(s, grande);
-    } catch (...) {
-        std::printf("  (the bench installation's store could not be prepared: run scripts/bench)\n");
-        return;
-    }
+    });
+    if (!clientes) return;
+    const auto& [sonda, raiz] = *clientes;
     if (!bench::login(raiz.get(), L"DEMO", L"ADMIN", L"admin123").ok()) {
         std::printf("  (login failed)\n");
         return;

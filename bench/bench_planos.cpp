@@ -12,6 +12,7 @@
 
 #include "VAVEDERAZur.h"
 #include "bench/harness.h"
+#include "bench/instalacao.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
@@ -124,22 +125,14 @@ bool texto_igual(IDispatch* plano, DISPID id, const std::string& esperado) {
 }
 
 void run() {
-    auto sonda = bench::create(L"ZidizUviTeste.Sonda");
-    auto raiz = bench::create(L"ZidizUvi.QV_Inicializa");
-    if (!sonda || !raiz) {
-        std::printf("  (servers not registered: run scripts/bench)\n");
-        return;
-    }
     std::vector<conta_esperada> esperadas;
-    try {
-        auto s = inhouse::store::open(com::ansi_to_utf8(server::caminho_banco_instalacao()));
+    const auto clientes = bench::abre_instalacao([&](inhouse::store& s) {
         prepara_empresa(s, pequena);
         prepara_empresa(s, grande);
         esperadas = contas_de(s, grande);
-    } catch (...) {
-        std::printf("  (the bench installation's store could not be prepared: run scripts/bench)\n");
-        return;
-    }
+    });
+    if (!clientes) return;
+    const auto& [sonda, raiz] = *clientes;
     const DISPID vazio = bench::dispid_of(sonda.get(), L"Vazio");
     const DISPID inicializa = bench::dispid_of(raiz.get(), L"Inicializa");
     const DISPID fabrica = bench::dispid_of(raiz.get(), L"TW_DF_PlanoContabil");

@@ -20,6 +20,7 @@
 
 #include "VAVEDERAZur.h"
 #include "bench/harness.h"
+#include "bench/instalacao.h"
 #include "masterdata/CTW_DF_Produtos.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/object.h"
@@ -249,19 +250,10 @@ void run() {
                 por_produto[1] / por_produto[0], std::log(100000.0) / std::log(10000.0));
 
     // The client's reads.
-    auto sonda = bench::create(L"ZidizUviTeste.Sonda");
-    auto raiz = bench::create(L"ZidizUvi.QV_Inicializa");
-    if (!sonda || !raiz) {
-        std::printf("  (servers not registered: run scripts/bench)\n");
-        return;
-    }
-    try {
-        auto s = inhouse::store::open(com::ansi_to_utf8(server::caminho_banco_instalacao()));
-        prepara_catalogo(s, 100000, {{"B10K", 10000}, {"B100K", 100000}});
-    } catch (...) {
-        std::printf("  (the bench installation's store could not be prepared: run scripts/bench)\n");
-        return;
-    }
+    const auto clientes =
+        bench::abre_instalacao([](inhouse::store& s) { prepara_catalogo(s, 100000, {{"B10K", 10000}, {"B100K", 100000}}); });
+    if (!clientes) return;
+    const auto& [sonda, raiz] = *clientes;
     if (!bench::login(raiz.get(), L"DEMO", L"ADMIN", L"admin123").ok()) {
         std::printf("  (login failed)\n");
         return;
@@ -285,7 +277,7 @@ void run() {
         const auto [leitura, vazias] = bench::measure_pair(
             [&] {
                 if (!le_produto(l, i, ordem[static_cast<size_t>(i)], t.produtos)) ++falhas;
-                i = (i + 1) % t.produtos;
+                i = (i + passo_preco) % t.produtos;   // positions spread over the whole list
             },
             [&] {
                 for (int c = 0; c < chamadas_por_produto; ++c) {
@@ -294,7 +286,7 @@ void run() {
                         ++falhas_vazio;
                 }
             },
-            t.produtos / 10, 10);
+            1000, 10);
         const std::string tamanho = std::to_string(t.produtos);
         std::printf("  %-58s %12s  (one load: the table's products read, of a register of 100,040)\n",
                     ("client: table, BuscaPonteiros and sort (" + tamanho + ")").c_str(), bench::duration(carga).c_str());

@@ -79,6 +79,6 @@ void run() {
                 CFeriado::GetCargas() - cargas_antes);
 }
 
-bench::registrar reg("9 due dates", run);
+bench::registrar reg("10 due dates", run);
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/com/failure.h"
@@ -17,13 +19,48 @@ namespace {
 
 }  // namespace
 
+// The idle prepared statements of one connection, by their SQL text. Closing the connection
+// finalizes them; a statement still in use when that happens is finalized when it is done.
+struct statement_cache {
+    static constexpr size_t most_idle = 256;
+
+    std::unordered_multimap<std::string, sqlite3_stmt*> idle;
+    bool open = true;
+
+    sqlite3_stmt* take(std::string_view sql) {
+        auto it = idle.find(std::string(sql));
+        if (it == idle.end()) return nullptr;
+        sqlite3_stmt* s = it->second;
+        idle.erase(it);
+        return s;
+    }
+    void give_back(sqlite3_stmt* s) noexcept {
+        sqlite3_reset(s);
+        sqlite3_clear_bindings(s);
+        try {
+            if (open && idle.size() < most_idle) {
+                idle.emplace(sqlite3_sql(s), s);
+                return;
+            }
+        } catch (...) {
+        }
+        sqlite3_finalize(s);
+    }
+    void close() noexcept {
+        for (auto& [sql, s] : idle) sqlite3_finalize(s);
+        idle.clear();
+        open = false;
+    }
+};
 
 void check(sqlite3* db, int rc) {
     if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
     fail_with(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
 }
 
-connection::connection(const std::string& path_utf8, bool create) {
+connection::connection() noexcept = default;
+
+connection::connection(const std::string& path_utf8, bool create) : m_cache(std::make_shared<statement_cache>()) {
     const int rc = sqlite3_open_v2(path_utf8.c_str(), &m_db,
                                    SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX,
                                    nullptr);
@@ -38,17 +75,21 @@ connection::connection(const std::string& path_utf8, bool create) {
     exec("PRAGMA foreign_keys = ON");
 }
 
-connection::connection(connection&& other) noexcept : m_db(std::exchange(other.m_db, nullptr)) {}
+connection::connection(connection&& other) noexcept
+    : m_db(std::exchange(other.m_db, nullptr)), m_cache(std::move(other.m_cache)) {}
 
 connection& connection::operator=(connection&& other) noexcept {
     if (this != &other) {
+        if (m_cache) m_cache->close();
         if (m_db) sqlite3_close_v2(m_db);
         m_db = std::exchange(other.m_db, nullptr);
+        m_cache = std::move(other.m_cache);
     }
     return *this;
 }
 
 connection::~connection() {
+    if (m_cache) m_cache->close();
     if (m_db) sqlite3_close_v2(m_db);
 }
 
@@ -63,24 +104,40 @@ void connection::exec(std::string_view sql_utf8) {
     }
 }
 
-statement connection::prepare(std::string_view sql_utf8) { return statement(m_db, sql_utf8); }
+statement connection::prepare(std::string_view sql_utf8) {
+    if (!m_cache) return statement(m_db, sql_utf8);
+    if (sqlite3_stmt* s = m_cache->take(sql_utf8)) return statement(s, m_cache);
+    statement fresh(m_db, sql_utf8);
+    return statement(std::exchange(fresh.m_stmt, nullptr), m_cache);
+}
 
 statement::statement(sqlite3* db, std::string_view sql_utf8) {
     check(db, sqlite3_prepare_v2(db, sql_utf8.data(), static_cast<int>(sql_utf8.size()), &m_stmt, nullptr));
 }
 
-statement::statement(statement&& other) noexcept : m_stmt(std::exchange(other.m_stmt, nullptr)) {}
+statement::statement(sqlite3_stmt* prepared, std::shared_ptr<statement_cache> home) noexcept
+    : m_stmt(prepared), m_home(std::move(home)) {}
+
+statement::statement(statement&& other) noexcept
+    : m_stmt(std::exchange(other.m_stmt, nullptr)), m_home(std::move(other.m_home)) {}
 
 statement& statement::operator=(statement&& other) noexcept {
     if (this != &other) {
-        if (m_stmt) sqlite3_finalize(m_stmt);
+        release();
         m_stmt = std::exchange(other.m_stmt, nullptr);
+        m_home = std::move(other.m_home);
     }
     return *this;
 }
 
-statement::~statement() {
-    if (m_stmt) sqlite3_finalize(m_stmt);
+statement::~statement() { release(); }
+
+void statement::release() noexcept {
+    sqlite3_stmt* s = std::exchange(m_stmt, nullptr);
+    if (!s) return;
+    if (m_home) m_home->give_back(s);
+    else sqlite3_finalize(s);
+    m_home.reset();
 }
 
 statement& statement::bind(int index, int64_t value) {

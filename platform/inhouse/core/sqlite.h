@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -14,11 +15,12 @@ namespace inhouse::sqlite {
 void check(sqlite3* db, int rc);
 
 class statement;
+struct statement_cache;
 
 // One connection. Opening ":memory:" gives a private in-memory database (tests).
 class connection {
 public:
-    connection() noexcept = default;
+    connection() noexcept;
     // `path` is UTF-8. Without `create` a missing file is an error, never a new empty database.
     explicit connection(const std::string& path_utf8, bool create = true);
     connection(connection&& other) noexcept;
@@ -39,6 +41,9 @@ public:
 
 private:
     sqlite3* m_db = nullptr;
+    // Statements once prepared are kept for the next prepare of the same text: a stand-in reads
+    // a register one record per call, and compiling the query costs more than running it.
+    std::shared_ptr<statement_cache> m_cache;
 };
 
 // One prepared statement. Parameter and column indices: bind from 1, column from 0 (SQLite's own).
@@ -46,6 +51,8 @@ class statement {
 public:
     statement() noexcept = default;
     statement(sqlite3* db, std::string_view sql_utf8);
+    // A statement of the cache (taken from it or new) that goes back to it, reset, when done.
+    statement(sqlite3_stmt* prepared, std::shared_ptr<statement_cache> home) noexcept;
     statement(statement&& other) noexcept;
     statement& operator=(statement&& other) noexcept;
     statement(const statement&) = delete;
@@ -77,7 +84,11 @@ public:
     sqlite3_stmt* get() const noexcept { return m_stmt; }
 
 private:
+    friend class connection;
+    void release() noexcept;
+
     sqlite3_stmt* m_stmt = nullptr;
+    std::shared_ptr<statement_cache> m_home;
 };
 
 }  // namespace inhouse::sqlite

@@ -211,6 +211,26 @@ constexpr const char* steps[] = {
     " calcula_icms INTEGER NOT NULL DEFAULT 1, aliquota INTEGER NOT NULL DEFAULT 0, situacao INTEGER NOT NULL DEFAULT 0,"
     " cst TEXT NOT NULL DEFAULT '000', isento_ipi1 INTEGER NOT NULL DEFAULT 0, isento_ipi2 INTEGER NOT NULL DEFAULT 0,"
     " calcula_ipi INTEGER NOT NULL DEFAULT 1, PRIMARY KEY (empresa, produto));",
+    // Product information for a sale: columns of produto and table produto_item_preco. A product's
+    // gross and net weights in kilograms (decimal texts) with their decimals codes (2 to 6: the
+    // record keeps 1 to 5 decimals more), its packaging quantity (decimal text, 4 places), units
+    // on a pallet, unit discount (hundredths of a percent point) and delivery days. A price item
+    // is the reference price and largest discount (decimal texts, 8 places; the discount is a
+    // percentage when desconto_percentual is 1) of a product in a price table for a grid-item
+    // combination; an item 0 stands for every item of that grid.
+    "ALTER TABLE produto ADD COLUMN peso_bruto TEXT NOT NULL DEFAULT '0';"
+    "ALTER TABLE produto ADD COLUMN casas_peso_bruto INTEGER NOT NULL DEFAULT 0 CHECK (casas_peso_bruto BETWEEN 0 AND 255);"
+    "ALTER TABLE produto ADD COLUMN peso_liquido TEXT NOT NULL DEFAULT '0';"
+    "ALTER TABLE produto ADD COLUMN casas_peso_liquido INTEGER NOT NULL DEFAULT 0 CHECK (casas_peso_liquido BETWEEN 0 AND 255);"
+    "ALTER TABLE produto ADD COLUMN embalagem TEXT NOT NULL DEFAULT '0';"
+    "ALTER TABLE produto ADD COLUMN pallet INTEGER NOT NULL DEFAULT 0 CHECK (pallet BETWEEN 0 AND 4294967295);"
+    "ALTER TABLE produto ADD COLUMN desconto_unitario INTEGER NOT NULL DEFAULT 0 CHECK (desconto_unitario BETWEEN 0 AND 65535);"
+    "ALTER TABLE produto ADD COLUMN prazo_entrega INTEGER NOT NULL DEFAULT 0 CHECK (prazo_entrega BETWEEN 0 AND 65535);"
+    "CREATE TABLE produto_item_preco (empresa TEXT NOT NULL COLLATE NOCASE, tabela INTEGER NOT NULL, produto INTEGER NOT NULL,"
+    " item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0, item3 INTEGER NOT NULL DEFAULT 0,"
+    " preco TEXT NOT NULL, desconto TEXT NOT NULL DEFAULT '0',"
+    " desconto_percentual INTEGER NOT NULL DEFAULT 0 CHECK (desconto_percentual IN (0, 1)),"
+    " PRIMARY KEY (empresa, tabela, produto, item1, item2, item3));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -59,7 +59,8 @@ public:
     HRESULT STDMETHODCALLTYPE ExisteTabelaPreco(BSTR codigo, BYTE tipo, WORD* ponteiro,
                                                 QV_TABELA_PRECO_102* tabela) noexcept override;
     ZU_RESERVADO(90) ZU_RESERVADO(91) ZU_RESERVADO(92) ZU_RESERVADO(93) ZU_RESERVADO(94)
-    HRESULT STDMETHODCALLTYPE ItensPreco(QV_CHAVE_24, BYTE*) noexcept override { return reservado("ItensPreco"); }
+    // The price items of a product (platform/inhouse/produtos/registros_preco.h).
+    HRESULT STDMETHODCALLTYPE ItensPreco(QV_CHAVE_24 chave, BYTE* resposta) noexcept override;
     ZU_RESERVADO(96) ZU_RESERVADO(97) ZU_RESERVADO(98) ZU_RESERVADO(99) ZU_RESERVADO(100) ZU_RESERVADO(101)
     ZU_RESERVADO(102) ZU_RESERVADO(103) ZU_RESERVADO(104) ZU_RESERVADO(105) ZU_RESERVADO(106) ZU_RESERVADO(107)
     ZU_RESERVADO(108) ZU_RESERVADO(109) ZU_RESERVADO(110) ZU_RESERVADO(111) ZU_RESERVADO(112) ZU_RESERVADO(113)

@@ -20,8 +20,10 @@ namespace {
 // The columns every product read takes, in the order produto_de reads them; ?1 company, ?2 price table.
 constexpr const char colunas_produto[] =
     "SELECT p.posicao, p.codigo, p.nome, p.classificacao, p.tipo, p.unidade, p.grade1, p.grade2, p.grade3,"
-    " p.casas_preco, p.ativo, pp.preco FROM produto p LEFT JOIN produto_preco pp"
-    " ON pp.empresa = p.empresa AND pp.produto = p.posicao AND pp.tabela = ?2 ";
+    " p.casas_preco, p.ativo, pp.preco, COALESCE(pi.regra_propria, 0), COALESCE(pi.diferimento, 0)"
+    " FROM produto p LEFT JOIN produto_preco pp"
+    " ON pp.empresa = p.empresa AND pp.produto = p.posicao AND pp.tabela = ?2"
+    " LEFT JOIN produto_icms pi ON pi.empresa = p.empresa AND pi.produto = p.posicao ";
 
 // A product priced in `tabela`: offered when it is active and, with a table, has a price in it.
 _REG_PRODUTOPS produto_de(sqlite::statement& q, WORD tabela) {
@@ -41,6 +43,8 @@ _REG_PRODUTOPS produto_de(sqlite::statement& q, WORD tabela) {
     const bool com_preco = !q.is_null(11);
     if (com_preco) r.preco = valor_decimal(q.column_text(11), 8);
     r.ofertado = q.column_int(10) == 1 && (tabela == 0 || com_preco) ? 1 : 0;
+    r.regra_icms_propria = q.column_int(12) ? 1 : 0;
+    r.diferimento = q.column_int(13) ? 1 : 0;
     return r;
 }
 

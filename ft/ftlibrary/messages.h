@@ -2,6 +2,8 @@
 // The order library's texts (CP1252 in the binary). The library refuses with codes, not texts;
 // these are what it writes to the event log in place of a question to a person.
 
+#include <string>
+
 namespace ft::msg {
 
 inline constexpr char titulo_volumes[] = "Tavon Comercial";
@@ -9,5 +11,14 @@ inline constexpr char titulo_volumes[] = "Tavon Comercial";
 inline constexpr char pergunta_volumes[] =
     "A quantidade de volumes calculada(%s) é diferente da inserida pelo usuário(%s). Deseja manter o valor atual(%s)?";
 inline constexpr char resposta_volumes[] = "Resposta: Não (sem interação; vale a quantidade calculada).";
+
+// A line of the PIS/COFINS rates file that is not applied, with its number.
+inline std::string linha_pis_cofins_longa(int linha) {
+    return "QVAliquotasPisCofins.txt: a linha " + std::to_string(linha) +
+           " tem mais de 999 caracteres e foi ignorada.";
+}
+inline std::string linha_pis_cofins_invalida(int linha) {
+    return "QVAliquotasPisCofins.txt: a linha " + std::to_string(linha) + " tem uma alíquota inválida e foi ignorada.";
+}
 
 }  // namespace ft::msg

@@ -45,12 +45,16 @@ struct _REG_PRODUTOPS {
     uint8_t reservado930[2];
     uint8_t ofertado;             // +932, 1 when offered in the table (0: left out)
     uint8_t tipo;                 // +933, 'A' analytic or 'T' title
-    uint8_t reservado934[9];
+    uint8_t reservado934;
+    uint8_t regra_icms_propria;   // +935, non-zero: the ICMS rate comes from the product's own rule
+    uint8_t reservado936[7];
     // The weights' decimals codes: 2 to 6 say the weight holds 1 to 5 decimals more than a
     // CURRENCY's four; any other code, none more.
     uint8_t casas_peso_bruto;     // +943
     uint8_t casas_peso_liquido;   // +944
-    uint8_t reservado945[39];
+    uint8_t reservado945[5];
+    uint8_t diferimento;          // +950, non-zero: ICMS deferred (tax situation 51 keeps it charged)
+    uint8_t reservado951[33];
 };
 
 // One service (522 bytes).
@@ -126,7 +130,8 @@ static_assert(offsetof(_REG_PRODUTOPS, preco) == 8 && offsetof(_REG_PRODUTOPS, p
               offsetof(_REG_PRODUTOPS, unidade) == 176 && offsetof(_REG_PRODUTOPS, grade1) == 186 &&
               offsetof(_REG_PRODUTOPS, grade3) == 190 && offsetof(_REG_PRODUTOPS, nome) == 236 &&
               offsetof(_REG_PRODUTOPS, classificacao) == 420 && offsetof(_REG_PRODUTOPS, codigo) == 450 &&
-              offsetof(_REG_PRODUTOPS, casas_preco) == 929 && offsetof(_REG_PRODUTOPS, ofertado) == 932);
+              offsetof(_REG_PRODUTOPS, casas_preco) == 929 && offsetof(_REG_PRODUTOPS, ofertado) == 932 &&
+              offsetof(_REG_PRODUTOPS, regra_icms_propria) == 935 && offsetof(_REG_PRODUTOPS, diferimento) == 950);
 static_assert(offsetof(_REG_PRODUTOPS, peso_bruto) == 24 && offsetof(_REG_PRODUTOPS, peso_liquido) == 32 &&
               offsetof(_REG_PRODUTOPS, embalagem) == 72 && offsetof(_REG_PRODUTOPS, pallet) == 156 &&
               offsetof(_REG_PRODUTOPS, desconto_unitario) == 198 && offsetof(_REG_PRODUTOPS, prazo_entrega) == 202 &&
@@ -163,5 +168,7 @@ inline constexpr HRESULT QV_E_UNIDADE_DESCONHECIDA = static_cast<HRESULT>(0x8004
 inline constexpr HRESULT QV_E_GRADE_DESCONHECIDA = static_cast<HRESULT>(0x800403A5u);
 // A date of the register that a 16-bit day number cannot hold.
 inline constexpr HRESULT QV_E_DATA_FORA_DO_CAMPO = static_cast<HRESULT>(0x800403A6u);
+// A tax-situation code the register does not have.
+inline constexpr HRESULT QV_E_SITUACAO_DESCONHECIDA = static_cast<HRESULT>(0x800403A7u);
 
 }  // namespace inhouse

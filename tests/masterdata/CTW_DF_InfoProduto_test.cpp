@@ -256,6 +256,18 @@ TEST_F(InfoProduto, RatesShowInHundredthsAndSubstitutionOnlyWithICMS) {
     }
 }
 
+// The calculation the server puts in place (the order library's) answers for the demo's rules.
+TEST_F(InfoProduto, TheServersOwnCalculationGivesTheDemosRates) {
+    ASSERT_NE(anterior, nullptr);
+    masterdata::registra_calculo_impostos_produto(anterior);
+    info = com::make<CTW_DF_InfoProduto>();
+    ASSERT_TRUE(carrega("305"));   // electrical tape, classification 3919: IPI 9,75 %
+    EXPECT_EQ(texto(&CTW_DF_InfoProduto::GetAliquotaICMS), "18,00");
+    EXPECT_EQ(texto(&CTW_DF_InfoProduto::GetAliquotaIPI), "9,75");
+    EXPECT_EQ(texto(&CTW_DF_InfoProduto::GetAliquotaICMSST), "0,00");
+    EXPECT_TRUE(roteiro.chamadas.empty());
+}
+
 TEST(InfoProdutoTextos, WeightsFollowTheirDecimalsCode) {
     struct caso {
         int64_t peso;

@@ -1,7 +1,7 @@
 -- What a sales page shows of the demo's products: weights in kilograms with their decimals codes,
 -- packaging and pallet quantities, the unit discount (hundredths of a percent point) and delivery
 -- days; and the VAREJO price items with the largest discount allowed on each (an amount, or a
--- percentage of the price for the groceries sold by the kilo). Clothing in size GG costs more.
+-- percentage of the price for the groceries sold by the kilo). Size GG of the T-shirt may go 15 % down.
 UPDATE produto SET peso_bruto = '0.22', peso_liquido = '0.2', embalagem = '1', pallet = 1200,
     desconto_unitario = 500, prazo_entrega = 3 WHERE empresa = 'DEMO' AND codigo = '101';
 UPDATE produto SET peso_bruto = '0.3', peso_liquido = '0.27', embalagem = '1', pallet = 900,
@@ -25,7 +25,7 @@ UPDATE produto SET peso_bruto = '0.045', casas_peso_bruto = 3, peso_liquido = '0
 
 INSERT INTO produto_item_preco (empresa, tabela, produto, item1, item2, item3, preco, desconto, desconto_percentual) VALUES
     ('DEMO', 1, 2, 0, 0, 0, '39.90', '3.99', 0),
-    ('DEMO', 1, 2, 4, 0, 0, '42.90', '4.29', 0),
+    ('DEMO', 1, 2, 4, 0, 0, '39.90', '5.99', 0),
     ('DEMO', 1, 3, 0, 0, 0, '89.90', '13.48', 0),
     ('DEMO', 1, 4, 0, 0, 0, '149.90', '14.99', 0),
     ('DEMO', 1, 5, 0, 0, 0, '12.50', '1.25', 0),

@@ -129,7 +129,8 @@ TEST_F(InfoProduto, AGridItemOfItsOwnPriceAndWeightsInTheirScale) {
     // Size GG has a price item of its own; coffee's weights carry two decimals more (code 3),
     // its discount is a percentage of the price, and its unit (kg) has decimals code 3.
     ASSERT_TRUE(carrega("101", "GG", "PR"));
-    EXPECT_EQ(texto(&CTW_DF_InfoProduto::GetDescontoMax), "4,29");
+    EXPECT_EQ(texto(&CTW_DF_InfoProduto::GetDescontoMax), "5,99");
+    EXPECT_EQ(texto(&CTW_DF_InfoProduto::GetDescontoMaxPorcentagem), "15,01");   // 5,99 of 39,90, cut
     EXPECT_EQ(produtos().calls("ItensPreco").back(), "produto=2 tabela=1 itens=4,2,0");
     ASSERT_TRUE(carrega("201"));
     const auto f = figuras();

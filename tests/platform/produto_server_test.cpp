@@ -239,7 +239,7 @@ TEST_F(ProdutoServer, PriceItemsPutTheMostSpecificRowFirst) {
         {3, 1, 3, 2, 2, 9150000000LL, 915000000LL, 0},
         {3, 1, 3, 1, 1, 8990000000LL, 1348000000LL, 0},   // only the row for every item
         {3, 2, 0, 0, 0, 0, 0, 0},                         // another table: none
-        {2, 1, 4, 0, 2, 4290000000LL, 429000000LL, 0},    // size GG
+        {2, 1, 4, 0, 2, 3990000000LL, 599000000LL, 0},    // size GG
         {99, 1, 0, 0, 0, 0, 0, 0},
     };
     for (const auto& c : casos) {

@@ -39,9 +39,9 @@ USHORT CasasDecimaisUnidade(uint8_t codigo) {
 
 int64_t DescontoMaximo(const _REG_ITENS_TABELA_PRECOPS& item) {
     if (!item.desconto_percentual) return item.desconto;
-    // price x percentage / 100, both with 8 implied decimals: the product has 16, so 10^10 goes.
-    const __int128 produto = static_cast<__int128>(item.preco) * item.desconto;
-    return static_cast<int64_t>(produto / static_cast<__int128>(10000000000LL));
+    // price x percentage / 100 with both read as CURRENCY raw values: their product carries 12
+    // implied decimals there, and dividing by 1,000,000 (raw 10^10) brings it back to 8.
+    return (qv_cy(item.preco) * qv_cy(item.desconto) / qv_cy(10000000000LL)).int64;
 }
 
 std::string TextoDescontoMaximoPorcentagem(const _REG_ITENS_TABELA_PRECOPS& item) {

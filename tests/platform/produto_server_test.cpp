@@ -216,7 +216,7 @@ TEST_F(ProdutoServer, EntriesServedLaterAnswerNotImplemented) {
     IQVDF_Produto* s = produto.GetInterface();
     ASSERT_NE(s, nullptr);
     BYTE resposta[256] = {};
-    EXPECT_EQ(s->RegraICMS(QV_CHAVE_18{}, resposta), E_NOTIMPL);
+    EXPECT_EQ(s->CondicoesNaoPermitidas(0, 'P', resposta), E_NOTIMPL);
     EXPECT_EQ(s->ItensPreco(QV_CHAVE_24{}, resposta), E_NOTIMPL);
 }
 

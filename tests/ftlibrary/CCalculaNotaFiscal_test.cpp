@@ -441,6 +441,19 @@ TEST_F(CalculaNotaFiscal, AFailedLookUpKeepsWhatTheBranchRecordSays) {
     EXPECT_EQ(calc->Filial().AliquotaEstado, 0);
 }
 
+TEST_F(CalculaNotaFiscal, ABranchWithoutMunicipalityTakesTheRateOfItsRecordsState) {
+    bytes_filial f;
+    f.poe<uint16_t>(2782, SP);
+    calc->SetFilial(1, 0, f.como<inhouse::REG_FILIAL>());
+    EXPECT_EQ(calc->Filial().Estado, SP);
+    EXPECT_EQ(calc->Filial().AliquotaEstado, 1800);
+    EXPECT_EQ(srv->conta("EstadoMunicipio"), 0);
+
+    calc->SetFilial(1, 0, bytes_filial{}.como<inhouse::REG_FILIAL>());
+    EXPECT_EQ(calc->Filial().AliquotaEstado, 0);
+    EXPECT_EQ(srv->conta("LeEstado"), 1);
+}
+
 TEST_F(CalculaNotaFiscal, ANewCustomerDoesNotKeepThePreviousCustomersState) {
     filial(1);
     cliente(cliente_em(municipio_rj));

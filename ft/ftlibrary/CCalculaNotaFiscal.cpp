@@ -100,9 +100,14 @@ void CCalculaNotaFiscal::SetFilial(uint16_t filial, uint16_t codigoMestre, const
 }
 
 void CCalculaNotaFiscal::DerivaFilial() {
-    if (m_Filial.Municipio == 0) return;
-    uint16_t estado = 0;
-    if (FAILED(m_Servidores->EstadoMunicipio(m_Filial.Municipio, estado))) return;
+    uint16_t estado = m_Filial.Estado;
+    if (m_Filial.Municipio != 0) {
+        if (FAILED(m_Servidores->EstadoMunicipio(m_Filial.Municipio, estado))) return;
+    } else if (estado == 0) {
+        return;
+    }
+    // A branch without a municipality but with its state still has that state's rate: without it
+    // every sale inside the state would be charged 0 %.
     if (FAILED(m_Servidores->LeEstado(estado))) return;
     int64_t primeira = 0, segunda = 0;
     if (FAILED(m_Servidores->AliquotasEstado(estado, m_Filial.Filial, primeira, segunda))) return;

@@ -369,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(caso_ipi{"SemMarcas", 0, 0, 1, false, false, false, 1, 0, 5000, 0},
                     caso_ipi{"Marca26", 1, 0, 1, false, false, false, 0, 0, 0, 0},
                     caso_ipi{"Modelo55", 0, 0, 1, true, false, false, 0, 0, 0, 0},
-                    caso_ipi{"RegimeEspecialByte29Zero", 0, 0, 0, false, true, false, 0, 0, 0, 0},
+                    caso_ipi{"RegimeEspecialByte29Zero", 0, 0, 0, false, true, false, 0, 0, 0, 1},
                     caso_ipi{"RegimeEspecialByte29", 1, 0, 1, false, true, false, 1, 975, 0, 0},
                     caso_ipi{"RegimeEspecialComExcecao", 1, 0, 0, false, true, true, 0, 0, 0, 0}),
     [](const auto& i) { return std::string(i.param.nome); });
@@ -439,6 +439,19 @@ TEST_F(CalculaNotaFiscal, AFailedLookUpKeepsWhatTheBranchRecordSays) {
     calc->SetFilial(1, 0, f.como<inhouse::REG_FILIAL>());
     EXPECT_EQ(calc->Filial().Estado, 33);
     EXPECT_EQ(calc->Filial().AliquotaEstado, 0);
+}
+
+TEST_F(CalculaNotaFiscal, ABranchWithoutMunicipalityTakesTheRateOfItsRecordsState) {
+    bytes_filial f;
+    f.poe<uint16_t>(2782, SP);
+    calc->SetFilial(1, 0, f.como<inhouse::REG_FILIAL>());
+    EXPECT_EQ(calc->Filial().Estado, SP);
+    EXPECT_EQ(calc->Filial().AliquotaEstado, 1800);
+    EXPECT_EQ(srv->conta("EstadoMunicipio"), 0);
+
+    calc->SetFilial(1, 0, bytes_filial{}.como<inhouse::REG_FILIAL>());
+    EXPECT_EQ(calc->Filial().AliquotaEstado, 0);
+    EXPECT_EQ(srv->conta("LeEstado"), 1);
 }
 
 TEST_F(CalculaNotaFiscal, ANewCustomerDoesNotKeepThePreviousCustomersState) {

@@ -430,6 +430,21 @@ For iServico = 0 To CLng(servicos.BuscaPonteiros()) - 1
     Mostra "  " & servicos.GetCodigo() & " " & servicos.GetNome() & " R$ " & servicos.GetPrecoVenda() & "/" & servicos.GetUnidade()
 Next
 Set servicos = Nothing
+Mostra "-- Página do produto: o que o vendedor vê antes de incluir o item (cliente C001, filial 1)"
+Dim infoProduto, itemVenda
+Set infoProduto = raiz.TW_DF_InfoProduto()
+For Each itemVenda In Array(Array("101", "M", "AZ"), Array("101", "GG", "PR"), Array("201", "", ""))
+    If infoProduto.SetDados("VAREJO", "C001", "1", itemVenda(0), itemVenda(1), itemVenda(2), "") Then
+        Mostra "  " & itemVenda(0) & " " & infoProduto.GetNome() & " " & itemVenda(1) & " " & itemVenda(2) & _
+               ": R$ " & infoProduto.GetValorUnitario() & ", desconto até R$ " & infoProduto.GetDescontoMax() & _
+               " (" & infoProduto.GetDescontoMaxPorcentagem() & "%), ICMS " & infoProduto.GetAliquotaICMS() & _
+               "%, IPI " & infoProduto.GetAliquotaIPI() & "%, ST " & infoProduto.GetAliquotaICMSST() & _
+               "%, entrega em " & infoProduto.GetDataEntrega() & " dias, peso " & infoProduto.GetPesoBruto() & " kg"
+    Else
+        Mostra "  " & itemVenda(0) & ": não encontrado"
+    End If
+Next
+Set infoProduto = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

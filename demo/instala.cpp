@@ -2,8 +2,8 @@
 // that point at them, the message files copied from MESSAGES), its data store, seeded with the
 // demo company, and the PDF printer. An existing store is replaced. This is the only program that
 // makes a store: the server opens the one the installation names and never creates one.
-// The demo report models go into the reports folder and the demo company's editor files into
-// its company folders.
+// The demo report models go into the reports folder, the demo company's editor files into its
+// company folders and the register files of demo/installation/Cadastros into the registers folder.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include "base/QVCaminhos.h"
 #include "base/QVInstalacao.h"
 #include "demo/arquivos_editor_demo.h"
+#include "demo/cadastros_demo.h"
 #include "demo/modelos_demo.h"
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
@@ -31,6 +32,11 @@ int main(int argc, char** argv) {
     }
     if (long rc = escreve_modelos_demo(QVGetPastaRelatorios()); rc != 0) {
         std::fprintf(stderr, "zu_instala: erro %ld ao escrever os modelos de relatório\n", rc);
+        return 1;
+    }
+    // The register files beside the messages (the PIS/COFINS rates).
+    if (unsigned long rc = copia_cadastros_demo(argv[2]); rc != 0) {
+        std::fprintf(stderr, "zu_instala: erro %lu ao copiar os arquivos de cadastros\n", rc);
         return 1;
     }
     try {

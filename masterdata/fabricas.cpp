@@ -17,6 +17,7 @@
 #include "masterdata/CTW_DF_ListaFiliais.h"
 #include "masterdata/CTW_DF_InfoCliente.h"
 #include "masterdata/CTW_DF_InfoNatureza.h"
+#include "masterdata/CTW_DF_InfoProduto.h"
 #include "masterdata/CTW_DF_NaturezasOperacao.h"
 #include "masterdata/COperacoesComerciais.h"
 #include "masterdata/CTW_DF_OperacoesComerciais.h"
@@ -60,6 +61,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_DF_Produtos), &cria<CTW_DF_Produtos, ITW_DF_Produtos>},
     {&__uuidof(ITW_DF_TabelasPreco), &cria<CTW_DF_TabelasPreco, ITW_DF_TabelasPreco>},
     {&__uuidof(ITW_DF_Servicos), &cria<CTW_DF_Servicos, ITW_DF_Servicos>},
+    {&__uuidof(ITW_DF_InfoProduto), &cria<CTW_DF_InfoProduto, ITW_DF_InfoProduto>},
 };
 
 IUnknown* cria_operacoes_comerciais(const char* empresa, WORD usuario, long sessao) {

@@ -158,5 +158,11 @@ inline constexpr char ler_tabela_precos[] = "Falha ao ler tabela de preços";
 inline constexpr char quantidade_servicos[] = "Falha ao buscar quantidade de serviços";
 inline constexpr char ler_servico[] = "Falha ao ler serviço";
 inline constexpr char procurar_servico[] = "Falha ao procurar serviço";
+// A product's information for a sale: a step that failed (not one that found nothing).
+inline constexpr char info_produto_grade[] = "Falha ao ler grade do produto.";
+inline constexpr char info_produto_itens_preco[] = "Falha ao carregar itens da tabela de preço.";
+inline constexpr char info_produto_filial[] = "Falha ao ler filial.";
+inline constexpr char info_produto_mestre[] = "Falha ao ler o mestre comercial.";
+inline constexpr char info_produto_calculo_impostos[] = "Falha ao calcular os impostos do produto.";
 
 }  // namespace masterdata::msg

@@ -2,6 +2,8 @@
 // The order library's texts (CP1252 in the binary). The library refuses with codes, not texts;
 // these are what it writes to the event log in place of a question to a person.
 
+#include <string>
+
 namespace ft::msg {
 
 inline constexpr char titulo_volumes[] = "Tavon Comercial";
@@ -18,5 +20,13 @@ inline constexpr char vencimento_dia_mes_invalido[] =
     "Regra de vencimento do cliente inválida: os dias do mês devem estar entre 1 e 31.";
 inline constexpr char vencimento_calendario[] = "Não foi possível carregar o calendário de feriados da empresa.";
 inline constexpr char vencimento_sem_dia_util[] = "Não há dia útil para o vencimento dentro do calendário.";
+// A line of the PIS/COFINS rates file that is not applied, with its number.
+inline std::string linha_pis_cofins_longa(int linha) {
+    return "QVAliquotasPisCofins.txt: a linha " + std::to_string(linha) +
+           " tem mais de 999 caracteres e foi ignorada.";
+}
+inline std::string linha_pis_cofins_invalida(int linha) {
+    return "QVAliquotasPisCofins.txt: a linha " + std::to_string(linha) + " tem uma alíquota inválida e foi ignorada.";
+}
 
 }  // namespace ft::msg

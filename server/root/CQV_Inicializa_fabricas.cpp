@@ -30,6 +30,7 @@ class CTW_DF_OperacoesComerciais;
 class CTW_DF_Produtos;
 class CTW_DF_TabelasPreco;
 class CTW_DF_Servicos;
+class CTW_DF_InfoProduto;
 }  // namespace masterdata
 
 namespace server {
@@ -153,7 +154,7 @@ HRESULT CQV_Inicializa::TW_DF_PlanoContas(ITW_DF_PlanoContas** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_DF_InfoProduto(ITW_DF_InfoProduto** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<masterdata::CTW_DF_InfoProduto>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_InfoCliente(ITW_DF_InfoCliente** pp) noexcept {

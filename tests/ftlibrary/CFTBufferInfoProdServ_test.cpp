@@ -182,7 +182,7 @@ TEST_F(InfoProdServ, GridReferenceWeightsReplaceNonZeroOnly) {
     const REG_CHAVE_INFO_ITEM k = chave(2, 1);
     ASSERT_EQ(info.Le(&k, &r), S_OK);
     EXPECT_EQ(i64(r, 432), 500);   // net from the grid reference
-    EXPECT_EQ(i64(r, 440), 0);     // gross stays the product's
+    EXPECT_EQ(i64(r, 440), 2200);  // gross stays the product's (0,22 kg)
     EXPECT_EQ(produto().count("ReferenciasGrade"), 1u);
     // No first grid item: no grid reference asked.
     const REG_CHAVE_INFO_ITEM sem = chave(3);

@@ -14,6 +14,7 @@
 #include "platform/com/wire_pointer.h"
 #include "platform/inhouse/acesso/QVAcesso.h"
 #include "platform/inhouse/core/inhouse_guids.h"
+#include "platform/inhouse/produtos/registros_preco.h"
 #include "platform/inhouse/produtos/registros_referencia.h"
 #include "support/stand_in_fixture.h"
 
@@ -229,8 +230,80 @@ TEST_F(ProdutoServer, EntriesServedLaterAnswerNotImplemented) {
     IQVDF_Produto* s = produto.GetInterface();
     ASSERT_NE(s, nullptr);
     BYTE resposta[256] = {};
-    EXPECT_EQ(s->RegraICMS(QV_CHAVE_18{}, resposta), E_NOTIMPL);
-    EXPECT_EQ(s->ItensPreco(QV_CHAVE_24{}, resposta), E_NOTIMPL);
+    EXPECT_EQ(s->CondicoesNaoPermitidas(0, 'P', resposta), E_NOTIMPL);
+}
+
+// The price items of a product and grid items in a table: the most specific row first, a grid
+// item 0 in a row standing for any item; the array is task memory that the caller frees.
+TEST_F(ProdutoServer, PriceItemsPutTheMostSpecificRowFirst) {
+    open(produto);
+    IQVDF_Produto* s = produto.GetInterface();
+    ASSERT_NE(s, nullptr);
+    sql("INSERT INTO produto_item_preco (empresa, tabela, produto, item1, item2, item3, preco, desconto,"
+        " desconto_percentual) VALUES ('DEMO', 1, 3, 0, 2, 0, '91.5', '9.15', 0), ('DEMO', 1, 3, 1, 2, 0, '95.123456789', '2', 1)");
+    struct caso {
+        int produto, tabela, item1, item2;
+        long quantidade;
+        int64_t primeiro_preco;     // 8 implied decimals
+        int64_t primeiro_desconto;
+        int percentual;
+    } casos[] = {
+        {3, 1, 1, 2, 3, 9512345678LL, 200000000LL, 1},   // decimals past eight are cut
+        {3, 1, 3, 2, 2, 9150000000LL, 915000000LL, 0},
+        {3, 1, 3, 1, 1, 8990000000LL, 1348000000LL, 0},   // only the row for every item
+        {3, 2, 0, 0, 0, 0, 0, 0},                         // another table: none
+        {2, 1, 4, 0, 2, 3990000000LL, 599000000LL, 0},    // size GG
+        {99, 1, 0, 0, 0, 0, 0, 0},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << "produto " << c.produto << " tabela " << c.tabela << " itens " << c.item1
+                                        << "," << c.item2);
+        CHAVE_ITENS_PRECO k{};
+        k.produto = c.produto;
+        k.tabela = static_cast<uint16_t>(c.tabela);
+        k.item1 = static_cast<uint16_t>(c.item1);
+        k.item2 = static_cast<uint16_t>(c.item2);
+        QV_CHAVE_24 chave;
+        std::memcpy(chave.dados, &k, sizeof k);
+        RESPOSTA_ITENS_PRECO r{-1, reinterpret_cast<_REG_ITENS_TABELA_PRECOPS*>(0x10)};
+        ASSERT_EQ(s->ItensPreco(chave, reinterpret_cast<BYTE*>(&r)), S_OK);
+        EXPECT_EQ(r.quantidade, c.quantidade);
+        if (c.quantidade == 0) {
+            EXPECT_EQ(r.itens, nullptr);
+            continue;
+        }
+        ASSERT_NE(r.itens, nullptr);
+        EXPECT_EQ(r.itens[0].preco, c.primeiro_preco);
+        EXPECT_EQ(r.itens[0].desconto, c.primeiro_desconto);
+        EXPECT_EQ(r.itens[0].desconto_percentual, c.percentual);
+        EXPECT_EQ(r.itens[0].produto, c.produto);
+        CoTaskMemFree(r.itens);
+    }
+    EXPECT_EQ(server().calls("ItensPreco").front(), "produto=3 tabela=1 itens=1,2,0");
+}
+
+// The record fields a sales page reads: weights in the record's scale, packaging, pallet, unit
+// discount and delivery days.
+TEST_F(ProdutoServer, TheProductRecordCarriesWeightsPackagingAndDelivery) {
+    open(produto);
+    sql("UPDATE produto SET peso_bruto = '1.25', casas_peso_bruto = 3, peso_liquido = '1.2', casas_peso_liquido = 7,"
+        " embalagem = '12.5', pallet = 4000000000, desconto_unitario = 1850, prazo_entrega = 12"
+        " WHERE empresa = 'DEMO' AND codigo = '104'");
+    long ponteiro = 0;
+    _REG_PRODUTOPS p{};
+    ASSERT_EQ(produto.ExisteProduto("104", 'A', 1, &ponteiro, &p), 1);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&p);
+    auto i64 = [&](size_t at) { int64_t v; std::memcpy(&v, bytes + at, 8); return v; };
+    auto u32 = [&](size_t at) { uint32_t v; std::memcpy(&v, bytes + at, 4); return v; };
+    auto u16 = [&](size_t at) { uint16_t v; std::memcpy(&v, bytes + at, 2); return v; };
+    EXPECT_EQ(i64(24), 1250000);     // code 3: two decimals more than a CURRENCY's four
+    EXPECT_EQ(i64(32), 12000);       // code 7: none more
+    EXPECT_EQ(bytes[943], 3);
+    EXPECT_EQ(bytes[944], 7);
+    EXPECT_EQ(i64(72), 125000);
+    EXPECT_EQ(u32(156), 4000000000u);
+    EXPECT_EQ(u16(198), 1850);
+    EXPECT_EQ(u16(202), 12);
 }
 
 TEST_F(ProdutoServer, GridReferencesAndTaxAnswersWithoutRowsAreEmptyAndDefault) {

@@ -60,6 +60,9 @@ inline constexpr GUID CLSID_PlanoGerencialServer = inhouse_guid(0x116);
 // The state and municipality servers (IQVEstados, IQVMunicipios).
 inline constexpr GUID CLSID_EstadoServer = inhouse_guid(0x130);
 inline constexpr GUID CLSID_MunicipioServer = inhouse_guid(0x131);
+// The state server of the invoice tax calculation (IQVDF_Estado, 0x1B2): states by text or code
+// and the ICMS rates of a state for a branch.
+inline constexpr GUID CLSID_EstadoFiscalServer = inhouse_guid(0x132);
 
 // The XML reader component (IQVXmlLeitor, 0x2B0; its handler and attributes 0x2B1, 0x2B2).
 inline constexpr GUID CLSID_LeitorXml = inhouse_guid(0x230);

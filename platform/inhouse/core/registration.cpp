@@ -16,6 +16,7 @@
 #include "platform/inhouse/historico/HistoricoServer.h"
 #include "platform/inhouse/documento/DocumentoServer.h"
 #include "platform/inhouse/modelos/ModelosRelatorio.h"
+#include "platform/inhouse/localidades/EstadoFiscalServer.h"
 #include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/opcomerciais/OpComerciaisServer.h"
 #include "platform/inhouse/produtos/ProdutoServer.h"
@@ -67,6 +68,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_MunicipioServer, "MunicipioServer", &MunicipioServer::create},
     {&CLSID_ProdutoServer, "ProdutoServer", &ProdutoServer::create},
     {&CLSID_ServicoServer, "ServicoServer", &ProdutoServer::create_servicos},
+    {&CLSID_EstadoFiscalServer, "EstadoFiscalServer", &EstadoFiscalServer::create},
 };
 
 }  // namespace

@@ -238,6 +238,76 @@ constexpr const char* steps[] = {
     " percentual INTEGER NOT NULL CHECK (percentual BETWEEN 0 AND 10000),"
     " dias INTEGER NOT NULL CHECK (dias BETWEEN -32768 AND 32767), tipo INTEGER NOT NULL DEFAULT 0 CHECK (tipo BETWEEN 0 AND 255),"
     " PRIMARY KEY (empresa, condicao, ordem), FOREIGN KEY (empresa, condicao) REFERENCES condicao_pagamento (empresa, codigo));",
+    // Version 18: the tax rules of the invoice calculation. Tables estado_icms (each state's
+    // internal ICMS rate; the interstate rate follows the states' fiscal regions),
+    // produto_icms (a product's own ICMS rule: imported goods, tax-situation codes, deferral,
+    // special-regime exclusion), produto_icms_st (the ICMS-ST margin of a product per destination
+    // state), ipi_classificacao (the IPI rate of a classification prefix and the document model),
+    // situacao_tributaria (tax-situation texts by code), filial_produto (a product's amount and
+    // flag in a branch), pis_cofins_produto (the PIS/COFINS rule of a product; product 0 is the
+    // company's default) and pis_cofins_codigo (the code of a rule line, by CST and code); the
+    // natures' tax incidences and PIS/COFINS situations, and the branch's municipality,
+    // CST-adjustment mark and tax-situation option. Rates are hundredths of a percent, amounts
+    // CURRENCY ticks (4 implied decimals).
+    "CREATE TABLE estado_icms (empresa TEXT NOT NULL COLLATE NOCASE, sigla TEXT NOT NULL COLLATE NOCASE,"
+    " aliquota_interna INTEGER NOT NULL CHECK (aliquota_interna BETWEEN 0 AND 10000), PRIMARY KEY (empresa, sigla));"
+    "CREATE TABLE produto_icms (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
+    " regra_propria INTEGER NOT NULL DEFAULT 0, importado INTEGER NOT NULL DEFAULT 0,"
+    " situacao INTEGER NOT NULL DEFAULT 0, situacao_alternativa INTEGER NOT NULL DEFAULT 0,"
+    " diferimento INTEGER NOT NULL DEFAULT 0, sem_regime_especial INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, produto));"
+    "CREATE TABLE produto_icms_st (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
+    " sigla TEXT NOT NULL COLLATE NOCASE, mva INTEGER NOT NULL CHECK (mva >= 0), PRIMARY KEY (empresa, produto, sigla));"
+    "CREATE TABLE ipi_classificacao (empresa TEXT NOT NULL COLLATE NOCASE, prefixo TEXT NOT NULL,"
+    " aliquota INTEGER NOT NULL CHECK (aliquota BETWEEN 0 AND 30000), modelo TEXT NOT NULL DEFAULT '55',"
+    " PRIMARY KEY (empresa, prefixo));"
+    "CREATE TABLE situacao_tributaria (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " codigo INTEGER NOT NULL CHECK (codigo BETWEEN 1 AND 65535), texto TEXT NOT NULL, PRIMARY KEY (empresa, codigo));"
+    "CREATE TABLE filial_produto (empresa TEXT NOT NULL COLLATE NOCASE, filial INTEGER NOT NULL, produto INTEGER NOT NULL,"
+    " valor INTEGER NOT NULL DEFAULT 0, flag INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (empresa, filial, produto));"
+    "CREATE TABLE pis_cofins_produto (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
+    " pis_cst1 INTEGER NOT NULL DEFAULT 0, pis_aliquota1 INTEGER NOT NULL DEFAULT 0,"
+    " pis_cst2 INTEGER NOT NULL DEFAULT 0, pis_aliquota2 INTEGER NOT NULL DEFAULT 0,"
+    " cofins_cst1 INTEGER NOT NULL DEFAULT 0, cofins_aliquota1 INTEGER NOT NULL DEFAULT 0,"
+    " cofins_cst2 INTEGER NOT NULL DEFAULT 0, cofins_aliquota2 INTEGER NOT NULL DEFAULT 0,"
+    " codigo INTEGER NOT NULL DEFAULT 0, codigo_byte INTEGER NOT NULL DEFAULT 0, flag INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, produto));"
+    "CREATE TABLE pis_cofins_codigo (empresa TEXT NOT NULL COLLATE NOCASE, cst INTEGER NOT NULL, codigo INTEGER NOT NULL,"
+    " resposta INTEGER NOT NULL, PRIMARY KEY (empresa, cst, codigo));"
+    "ALTER TABLE natureza ADD COLUMN incide_icms INTEGER NOT NULL DEFAULT 1;"
+    "ALTER TABLE natureza ADD COLUMN incide_ipi INTEGER NOT NULL DEFAULT 1;"
+    "ALTER TABLE natureza ADD COLUMN incide_pis INTEGER NOT NULL DEFAULT 1;"
+    "ALTER TABLE natureza ADD COLUMN incide_cofins INTEGER NOT NULL DEFAULT 1;"
+    "ALTER TABLE natureza ADD COLUMN incide_icms_st INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE natureza ADD COLUMN flag_529 INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE natureza ADD COLUMN flag_530 INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE natureza ADD COLUMN flag_650 INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE natureza ADD COLUMN cst_pis INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE natureza ADD COLUMN cst_cofins INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE natureza ADD COLUMN codigo_pis_cofins INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE filial ADD COLUMN posicao_municipio INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE filial ADD COLUMN ajusta_cst INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE filial ADD COLUMN opcao_situacao INTEGER NOT NULL DEFAULT 0;",
+    // Version 19: product information for a sale: columns of produto and table produto_item_preco. A product's
+    // gross and net weights in kilograms (decimal texts) with their decimals codes (2 to 6: the
+    // record keeps 1 to 5 decimals more), its packaging quantity (decimal text, 4 places), units
+    // on a pallet, unit discount (hundredths of a percent point) and delivery days. A price item
+    // is the reference price and largest discount (decimal texts, 8 places; the discount is a
+    // percentage when desconto_percentual is 1) of a product in a price table for a grid-item
+    // combination; an item 0 stands for every item of that grid.
+    "ALTER TABLE produto ADD COLUMN peso_bruto TEXT NOT NULL DEFAULT '0';"
+    "ALTER TABLE produto ADD COLUMN casas_peso_bruto INTEGER NOT NULL DEFAULT 0 CHECK (casas_peso_bruto BETWEEN 0 AND 255);"
+    "ALTER TABLE produto ADD COLUMN peso_liquido TEXT NOT NULL DEFAULT '0';"
+    "ALTER TABLE produto ADD COLUMN casas_peso_liquido INTEGER NOT NULL DEFAULT 0 CHECK (casas_peso_liquido BETWEEN 0 AND 255);"
+    "ALTER TABLE produto ADD COLUMN embalagem TEXT NOT NULL DEFAULT '0';"
+    "ALTER TABLE produto ADD COLUMN pallet INTEGER NOT NULL DEFAULT 0 CHECK (pallet BETWEEN 0 AND 4294967295);"
+    "ALTER TABLE produto ADD COLUMN desconto_unitario INTEGER NOT NULL DEFAULT 0 CHECK (desconto_unitario BETWEEN 0 AND 65535);"
+    "ALTER TABLE produto ADD COLUMN prazo_entrega INTEGER NOT NULL DEFAULT 0 CHECK (prazo_entrega BETWEEN 0 AND 65535);"
+    "CREATE TABLE produto_item_preco (empresa TEXT NOT NULL COLLATE NOCASE, tabela INTEGER NOT NULL, produto INTEGER NOT NULL,"
+    " item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0, item3 INTEGER NOT NULL DEFAULT 0,"
+    " preco TEXT NOT NULL, desconto TEXT NOT NULL DEFAULT '0',"
+    " desconto_percentual INTEGER NOT NULL DEFAULT 0 CHECK (desconto_percentual IN (0, 1)),"
+    " PRIMARY KEY (empresa, tabela, produto, item1, item2, item3));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -62,10 +62,13 @@ struct _REG_MUNICIPIO_PS {
     uint8_t reservado_42[2];    // +42
     int32_t codigo_fiscal;      // +44
     int32_t codigo_ibge;        // +48
-    uint8_t reservado_52[18];   // +52
+    uint8_t reservado_52[14];   // +52
+    uint16_t estado;            // +66, the state's register position
+    uint8_t reservado_68[2];    // +68
     char uf[4];                 // +70
     uint8_t reservado_74[2];    // +74
 };
 #pragma pack(pop)
 static_assert(sizeof(_REG_MUNICIPIO_PS) == 76 && offsetof(_REG_MUNICIPIO_PS, uf) == 70 &&
+              offsetof(_REG_MUNICIPIO_PS, estado) == 66 &&
               offsetof(_REG_MUNICIPIO_PS, codigo_fiscal) == 44 && offsetof(_REG_MUNICIPIO_PS, codigo_ibge) == 48);

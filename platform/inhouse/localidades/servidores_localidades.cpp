@@ -11,7 +11,9 @@ namespace inhouse {
 namespace {
 
 constexpr char colunas_estado[] = "SELECT posicao, nome, sigla, exterior, regiao_geo, regiao_fiscal FROM estado ";
-constexpr char colunas_municipio[] = "SELECT posicao, codigo_fiscal, codigo_ibge, nome, uf FROM municipio ";
+constexpr char colunas_municipio[] =
+    "SELECT posicao, codigo_fiscal, codigo_ibge, nome, uf, (SELECT e.posicao FROM estado e WHERE e.empresa ="
+    " municipio.empresa AND e.sigla = municipio.uf COLLATE NOCASE) FROM municipio ";
 
 template <class Registro>
 void poe_estado(Registro& r, sqlite::statement& q) {
@@ -28,6 +30,7 @@ void poe_municipio(Registro& r, sqlite::statement& q) {
     r.codigo_ibge = static_cast<int32_t>(q.column_int(2));
     poe_campo(r.nome, q.column_text(3));
     poe_campo(r.uf, q.column_text(4));
+    if constexpr (requires { r.estado; }) r.estado = static_cast<uint16_t>(q.column_int(5));
 }
 
 }  // namespace

@@ -21,14 +21,23 @@ struct REG_FILIAL {
     char inscricao_estadual[21];  // +452, as the state writes it
     uint8_t reservado_473[213]; // +473
     char uf[3];                 // +686, the branch's state ("SP")
-    uint8_t reservado_689[2903];  // +689
+    uint8_t reservado_689[45];  // +689
+    char ajusta_cst;            // +734, 'S': PIS/COFINS tax situations adjusted to the operation
+    uint8_t reservado_735[2045];  // +735
+    uint16_t municipio;         // +2780, the municipality's register position (0: none)
+    uint16_t estado;            // +2782, the state's register position
+    uint8_t reservado_2784[808];  // +2784
     char homepage[121];         // +3592, the branch's web address
-    uint8_t reservado_3713[1105];  // +3713
+    uint8_t reservado_3713[32]; // +3713
+    uint8_t opcao_situacao;     // +3745, 1: the ICMS rule's alternative tax situation
+    uint8_t reservado_3746[1072];  // +3746
 };
 #pragma pack(pop)
 static_assert(sizeof(REG_FILIAL) == 4818 && offsetof(REG_FILIAL, codigo) == 4 && offsetof(REG_FILIAL, nome) == 372 &&
               offsetof(REG_FILIAL, cnpj) == 433 && offsetof(REG_FILIAL, inscricao_estadual) == 452 &&
               offsetof(REG_FILIAL, uf) == 686 && offsetof(REG_FILIAL, homepage) == 3592);
+static_assert(offsetof(REG_FILIAL, ajusta_cst) == 734 && offsetof(REG_FILIAL, municipio) == 2780 &&
+              offsetof(REG_FILIAL, estado) == 2782 && offsetof(REG_FILIAL, opcao_situacao) == 3745);
 static_assert(sizeof(QV_FILIAL_4818) == sizeof(REG_FILIAL));
 
 // The branch number that LeLogotipo takes for the company's own logo, and the option that asks

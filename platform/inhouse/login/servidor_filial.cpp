@@ -23,7 +23,9 @@ std::string caminho_completo(const std::string& arquivo) {
 bool FilialServer::le_registro(LONG posicao, REG_FILIAL& r) {
     // Position 0 is no branch of the register: it stands for the main branch, the lowest position.
     auto query = m_store.prepare(
-        "SELECT codigo, nome, cnpj, inscricao_estadual, uf, homepage FROM filial WHERE empresa = ?1 COLLATE NOCASE"
+        "SELECT codigo, nome, cnpj, inscricao_estadual, uf, homepage, posicao_municipio, ajusta_cst, opcao_situacao,"
+        " (SELECT e.posicao FROM estado e WHERE e.empresa = filial.empresa AND e.sigla = filial.uf COLLATE NOCASE)"
+        " FROM filial WHERE empresa = ?1 COLLATE NOCASE"
         " AND posicao = CASE WHEN ?2 = 0 THEN (SELECT MIN(posicao) FROM filial WHERE empresa = ?1 COLLATE NOCASE)"
         " ELSE ?2 END");
     query.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(posicao));
@@ -35,6 +37,11 @@ bool FilialServer::le_registro(LONG posicao, REG_FILIAL& r) {
     poe_campo(r.inscricao_estadual, query.column_text(3));
     poe_campo(r.uf, query.column_text(4));
     poe_campo(r.homepage, query.column_text(5));
+    // What the invoice tax calculation reads of the branch.
+    r.municipio = static_cast<uint16_t>(query.column_int(6));
+    if (query.column_int(7)) r.ajusta_cst = 'S';
+    r.opcao_situacao = static_cast<uint8_t>(query.column_int(8));
+    r.estado = static_cast<uint16_t>(query.column_int(9));
     return true;
 }
 

@@ -15,7 +15,8 @@ namespace {
 
 // The columns every read takes, in the order natureza_de reads them.
 constexpr const char colunas[] =
-    "SELECT posicao, codigo, nome, filial, integracao_financeiro, vigente_desde FROM natureza ";
+    "SELECT posicao, codigo, nome, filial, integracao_financeiro, vigente_desde, incide_icms, incide_ipi, incide_pis,"
+    " incide_cofins, incide_icms_st, flag_529, flag_530, flag_650, cst_pis, cst_cofins, codigo_pis_cofins FROM natureza ";
 
 // The day number of a "yyyy-mm-dd" text; 0 (always in force) for an empty or unreadable text.
 uint32_t dia_de(const std::string& data) {
@@ -35,6 +36,18 @@ REG_NATUREZA natureza_de(sqlite::statement& q) {
     r.filial = static_cast<uint16_t>(q.column_int(3));
     // The mark as kept: 1 integrates; any other value does not.
     r.integracao_financeiro = static_cast<uint8_t>(q.column_int(4));
+    // The taxes the nature charges and what the invoice tax calculation reads of it.
+    r.incide_icms = q.column_int(6) ? 1 : 0;
+    r.incide_ipi = q.column_int(7) ? 1 : 0;
+    r.incide_pis = q.column_int(8) ? 1 : 0;
+    r.incide_cofins = q.column_int(9) ? 1 : 0;
+    r.incide_icms_st = q.column_int(10) ? 1 : 0;
+    r.flag_529 = q.column_int(11) ? 1 : 0;
+    r.flag_530 = q.column_int(12) ? 1 : 0;
+    r.flag_650 = q.column_int(13) ? 1 : 0;
+    r.cst_pis = static_cast<uint8_t>(q.column_int(14));
+    r.cst_cofins = static_cast<uint8_t>(q.column_int(15));
+    r.codigo_pis_cofins = static_cast<int32_t>(q.column_int(16));
     return r;
 }
 

@@ -20,8 +20,18 @@ namespace {
 // The columns every product read takes, in the order produto_de reads them; ?1 company, ?2 price table.
 constexpr const char colunas_produto[] =
     "SELECT p.posicao, p.codigo, p.nome, p.classificacao, p.tipo, p.unidade, p.grade1, p.grade2, p.grade3,"
-    " p.casas_preco, p.ativo, pp.preco FROM produto p LEFT JOIN produto_preco pp"
-    " ON pp.empresa = p.empresa AND pp.produto = p.posicao AND pp.tabela = ?2 ";
+    " p.casas_preco, p.ativo, pp.preco, COALESCE(pi.regra_propria, 0), COALESCE(pi.diferimento, 0),"
+    " p.peso_bruto, p.casas_peso_bruto, p.peso_liquido, p.casas_peso_liquido, p.embalagem, p.pallet,"
+    " p.desconto_unitario, p.prazo_entrega FROM produto p LEFT JOIN produto_preco pp"
+    " ON pp.empresa = p.empresa AND pp.produto = p.posicao AND pp.tabela = ?2"
+    " LEFT JOIN produto_icms pi ON pi.empresa = p.empresa AND pi.produto = p.posicao ";
+
+// A weight in kilograms as the record holds it: its decimals code 2 to 6 adds 1 to 5 decimals to
+// a CURRENCY's four.
+int64_t peso_do_registro(const std::string& quilos, uint8_t casas) {
+    const int mais = casas >= 2 && casas <= 6 ? casas - 1 : 0;
+    return valor_decimal(quilos, 4 + mais);
+}
 
 // A product priced in `tabela`: offered when it is active and, with a table, has a price in it.
 _REG_PRODUTOPS produto_de(sqlite::statement& q, WORD tabela) {
@@ -41,6 +51,16 @@ _REG_PRODUTOPS produto_de(sqlite::statement& q, WORD tabela) {
     const bool com_preco = !q.is_null(11);
     if (com_preco) r.preco = valor_decimal(q.column_text(11), 8);
     r.ofertado = q.column_int(10) == 1 && (tabela == 0 || com_preco) ? 1 : 0;
+    r.regra_icms_propria = q.column_int(12) ? 1 : 0;
+    r.diferimento = q.column_int(13) ? 1 : 0;
+    r.casas_peso_bruto = static_cast<uint8_t>(q.column_int(15));
+    r.peso_bruto = peso_do_registro(q.column_text(14), r.casas_peso_bruto);
+    r.casas_peso_liquido = static_cast<uint8_t>(q.column_int(17));
+    r.peso_liquido = peso_do_registro(q.column_text(16), r.casas_peso_liquido);
+    r.embalagem = valor_decimal(q.column_text(18), 4);
+    r.pallet = static_cast<uint32_t>(q.column_int64(19));
+    r.desconto_unitario = static_cast<uint16_t>(q.column_int(20));
+    r.prazo_entrega = static_cast<uint16_t>(q.column_int(21));
     return r;
 }
 

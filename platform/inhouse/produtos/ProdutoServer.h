@@ -4,6 +4,7 @@
 // connection's server is the same class made by create_servicos: its Quantidade counts service
 // positions instead of products. Calls before Inicializa answer QV_E_NAO_INICIALIZADO; the
 // entries served later answer E_NOTIMPL.
+// The tax rules of the invoice calculation are in regras_impostos.cpp.
 #include <string>
 
 #include "inhouse_produtos.h"
@@ -39,12 +40,13 @@ public:
     HRESULT STDMETHODCALLTYPE ItensGrade(WORD grade, WORD* quantidade, WORD** itens) noexcept override;
     ZU_RESERVADO(19) ZU_RESERVADO(20) ZU_RESERVADO(21) ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24)
     ZU_RESERVADO(25) ZU_RESERVADO(26) ZU_RESERVADO(27) ZU_RESERVADO(28) ZU_RESERVADO(29) ZU_RESERVADO(30)
-    HRESULT STDMETHODCALLTYPE RegraICMS(QV_CHAVE_18, BYTE*) noexcept override { return reservado("RegraICMS"); }
+    // The tax rules (platform/inhouse/produtos/regras_impostos.cpp).
+    HRESULT STDMETHODCALLTYPE RegraICMS(QV_CHAVE_18 chave, BYTE* regra) noexcept override;
     ZU_RESERVADO(32) ZU_RESERVADO(33) ZU_RESERVADO(34) ZU_RESERVADO(35) ZU_RESERVADO(36) ZU_RESERVADO(37)
     HRESULT STDMETHODCALLTYPE Descricao(LONG, BSTR* descricao) noexcept override;
     ZU_RESERVADO(39) ZU_RESERVADO(40) ZU_RESERVADO(41) ZU_RESERVADO(42) ZU_RESERVADO(43) ZU_RESERVADO(44)
     ZU_RESERVADO(45) ZU_RESERVADO(46) ZU_RESERVADO(47) ZU_RESERVADO(48)
-    HRESULT STDMETHODCALLTYPE RegraDocumento(QV_CHAVE_18, BYTE*) noexcept override { return reservado("RegraDocumento"); }
+    HRESULT STDMETHODCALLTYPE RegraDocumento(QV_CHAVE_18 chave, BYTE* regra) noexcept override;
     ZU_RESERVADO(50) ZU_RESERVADO(51) ZU_RESERVADO(52) ZU_RESERVADO(53) ZU_RESERVADO(54) ZU_RESERVADO(55)
     ZU_RESERVADO(56) ZU_RESERVADO(57) ZU_RESERVADO(58) ZU_RESERVADO(59) ZU_RESERVADO(60) ZU_RESERVADO(61)
     ZU_RESERVADO(62) ZU_RESERVADO(63) ZU_RESERVADO(64) ZU_RESERVADO(65) ZU_RESERVADO(66) ZU_RESERVADO(67)
@@ -54,12 +56,13 @@ public:
     ZU_RESERVADO(77) ZU_RESERVADO(78) ZU_RESERVADO(79)
     HRESULT STDMETHODCALLTYPE LeUnidadeServico(WORD unidade, QV_UNIDADE_76* registro) noexcept override;
     ZU_RESERVADO(81)
-    HRESULT STDMETHODCALLTYPE SituacaoTributaria(WORD, BYTE*) noexcept override { return reservado("SituacaoTributaria"); }
+    HRESULT STDMETHODCALLTYPE SituacaoTributaria(WORD codigo, BYTE* situacao) noexcept override;
     ZU_RESERVADO(83) ZU_RESERVADO(84) ZU_RESERVADO(85) ZU_RESERVADO(86) ZU_RESERVADO(87) ZU_RESERVADO(88)
     HRESULT STDMETHODCALLTYPE ExisteTabelaPreco(BSTR codigo, BYTE tipo, WORD* ponteiro,
                                                 QV_TABELA_PRECO_102* tabela) noexcept override;
     ZU_RESERVADO(90) ZU_RESERVADO(91) ZU_RESERVADO(92) ZU_RESERVADO(93) ZU_RESERVADO(94)
-    HRESULT STDMETHODCALLTYPE ItensPreco(QV_CHAVE_24, BYTE*) noexcept override { return reservado("ItensPreco"); }
+    // The price items of a product (platform/inhouse/produtos/registros_preco.h).
+    HRESULT STDMETHODCALLTYPE ItensPreco(QV_CHAVE_24 chave, BYTE* resposta) noexcept override;
     ZU_RESERVADO(96) ZU_RESERVADO(97) ZU_RESERVADO(98) ZU_RESERVADO(99) ZU_RESERVADO(100) ZU_RESERVADO(101)
     ZU_RESERVADO(102) ZU_RESERVADO(103) ZU_RESERVADO(104) ZU_RESERVADO(105) ZU_RESERVADO(106) ZU_RESERVADO(107)
     ZU_RESERVADO(108) ZU_RESERVADO(109) ZU_RESERVADO(110) ZU_RESERVADO(111) ZU_RESERVADO(112) ZU_RESERVADO(113)
@@ -77,7 +80,11 @@ public:
     }
     ZU_RESERVADO(142) ZU_RESERVADO(143) ZU_RESERVADO(144) ZU_RESERVADO(145) ZU_RESERVADO(146) ZU_RESERVADO(147)
     ZU_RESERVADO(148) ZU_RESERVADO(149)
-    HRESULT STDMETHODCALLTYPE FilialProduto(WORD, LONG, BYTE*) noexcept override { return reservado("FilialProduto"); }
+    HRESULT STDMETHODCALLTYPE FilialProduto(WORD filial, LONG produto, BYTE* resposta) noexcept override;
+    // The PIS/COFINS codes and rules (platform/inhouse/produtos/registros_impostos.h).
+    HRESULT STDMETHODCALLTYPE CodigoPisCofins(BYTE* pedido, BYTE* resposta) noexcept override;
+    HRESULT STDMETHODCALLTYPE RegraPisCofins(LONG um, LONG mascara, LONG produto, WORD chave, WORD data, BYTE entrada,
+                                             BYTE* resposta) noexcept override;
 
 private:
     ~ProdutoServer() override = default;   // objects come only from com::make

@@ -16,16 +16,27 @@
 struct _REG_PRODUTOPS {
     uint8_t reservado0[8];
     int64_t preco;                // +8, the price in the table, 8 implied decimals
-    uint8_t reservado16[88];
+    uint8_t reservado16[8];
+    int64_t peso_bruto;           // +24, 4 implied decimals and as many more as casas_peso_bruto says
+    int64_t peso_liquido;         // +32, likewise with casas_peso_liquido
+    uint8_t reservado40[32];
+    int64_t embalagem;            // +72, the packaging quantity as a CURRENCY
+    uint8_t reservado80[24];
     uint32_t ponteiro;            // +104, the product's own pointer
     uint32_t descricao;           // +108, the key of its description text (here its pointer)
-    uint8_t reservado112[64];
+    uint8_t reservado112[44];
+    uint32_t pallet;              // +156, units on a pallet
+    uint8_t reservado160[16];
     uint16_t unidade;             // +176, the unit of measure's pointer
     uint8_t reservado178[8];
     uint16_t grade1;              // +186, grid pointers (0: none)
     uint16_t grade2;              // +188
     uint16_t grade3;              // +190
-    uint8_t reservado192[44];
+    uint8_t reservado192[6];
+    uint16_t desconto_unitario;   // +198, hundredths of a percent point
+    uint8_t reservado200[2];
+    uint16_t prazo_entrega;       // +202, delivery days
+    uint8_t reservado204[32];
     char nome[184];               // +236
     char classificacao[30];       // +420
     char codigo[21];              // +450
@@ -34,7 +45,16 @@ struct _REG_PRODUTOPS {
     uint8_t reservado930[2];
     uint8_t ofertado;             // +932, 1 when offered in the table (0: left out)
     uint8_t tipo;                 // +933, 'A' analytic or 'T' title
-    uint8_t reservado934[50];
+    uint8_t reservado934;
+    uint8_t regra_icms_propria;   // +935, non-zero: the ICMS rate comes from the product's own rule
+    uint8_t reservado936[7];
+    // The weights' decimals codes: 2 to 6 say the weight holds 1 to 5 decimals more than a
+    // CURRENCY's four; any other code, none more.
+    uint8_t casas_peso_bruto;     // +943
+    uint8_t casas_peso_liquido;   // +944
+    uint8_t reservado945[5];
+    uint8_t diferimento;          // +950, non-zero: ICMS deferred (tax situation 51 keeps it charged)
+    uint8_t reservado951[33];
 };
 
 // One service (522 bytes).
@@ -110,7 +130,12 @@ static_assert(offsetof(_REG_PRODUTOPS, preco) == 8 && offsetof(_REG_PRODUTOPS, p
               offsetof(_REG_PRODUTOPS, unidade) == 176 && offsetof(_REG_PRODUTOPS, grade1) == 186 &&
               offsetof(_REG_PRODUTOPS, grade3) == 190 && offsetof(_REG_PRODUTOPS, nome) == 236 &&
               offsetof(_REG_PRODUTOPS, classificacao) == 420 && offsetof(_REG_PRODUTOPS, codigo) == 450 &&
-              offsetof(_REG_PRODUTOPS, casas_preco) == 929 && offsetof(_REG_PRODUTOPS, ofertado) == 932);
+              offsetof(_REG_PRODUTOPS, casas_preco) == 929 && offsetof(_REG_PRODUTOPS, ofertado) == 932 &&
+              offsetof(_REG_PRODUTOPS, regra_icms_propria) == 935 && offsetof(_REG_PRODUTOPS, diferimento) == 950);
+static_assert(offsetof(_REG_PRODUTOPS, peso_bruto) == 24 && offsetof(_REG_PRODUTOPS, peso_liquido) == 32 &&
+              offsetof(_REG_PRODUTOPS, embalagem) == 72 && offsetof(_REG_PRODUTOPS, pallet) == 156 &&
+              offsetof(_REG_PRODUTOPS, desconto_unitario) == 198 && offsetof(_REG_PRODUTOPS, prazo_entrega) == 202 &&
+              offsetof(_REG_PRODUTOPS, casas_peso_bruto) == 943 && offsetof(_REG_PRODUTOPS, casas_peso_liquido) == 944);
 static_assert(sizeof(_REG_SERVICOSPS) == 522 && sizeof(QV_SERVICO_522) == 522);
 static_assert(offsetof(_REG_SERVICOSPS, preco) == 8 && offsetof(_REG_SERVICOSPS, unidade) == 66 &&
               offsetof(_REG_SERVICOSPS, classificacao) == 108 && offsetof(_REG_SERVICOSPS, codigo) == 160 &&
@@ -143,5 +168,7 @@ inline constexpr HRESULT QV_E_UNIDADE_DESCONHECIDA = static_cast<HRESULT>(0x8004
 inline constexpr HRESULT QV_E_GRADE_DESCONHECIDA = static_cast<HRESULT>(0x800403A5u);
 // A date of the register that a 16-bit day number cannot hold.
 inline constexpr HRESULT QV_E_DATA_FORA_DO_CAMPO = static_cast<HRESULT>(0x800403A6u);
+// A tax-situation code the register does not have.
+inline constexpr HRESULT QV_E_SITUACAO_DESCONHECIDA = static_cast<HRESULT>(0x800403A7u);
 
 }  // namespace inhouse

@@ -100,7 +100,8 @@ int32_t CQVSugestaoImpostosPisCofins::LeArquivo(CServidorPisCofins& servidor, ui
         }
         const std::vector<std::string> c = campos(linha);
         // Fields 1 and 2 decide whether the line is the rule: the key and the CFOP.
-        if (static_cast<uint16_t>(inteiro(digitos(c[0]))) != chave) continue;
+        // Compared whole: a key past 16 bits is another key, not the one its low bits make.
+        if (inteiro(digitos(c[0])) != chave) continue;
         resultado.Chave = chave;
         if (c.size() >= 2) {
             if (digitos(c[1]) != procurado) continue;

@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     caso_arquivo{"PontoDecimal", "12;5102;x;01;1.65", 1, 16500},
                     caso_arquivo{"SoAChave", "12", 1, 0},
                     caso_arquivo{"ChaveComLetras", "F12;5102;x;01;0,99", 1, 9900},
+                    caso_arquivo{"ChaveAlemDe16Bits", "65548;5102;x;01;0,99", 0, 0},
                     caso_arquivo{"PrimeiraDeDuas", "12;5102;x;01;0,99\n12;5102;x;01;0,88", 1, 9900},
                     caso_arquivo{"DepoisDeUmaQueNaoServe", "12;5101;x;01;0,77\n12;5102;x;01;0,88", 1, 8800},
                     caso_arquivo{"CFOPVazio", "12;;x;01;0,99", 0, 0},

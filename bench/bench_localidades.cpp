@@ -71,10 +71,7 @@ lista_municipios carrega(IDispatch* raiz, DISPID fabrica, const char* uf) {
         return l;
     l.lista = com::com_ptr<IDispatch>(V_DISPATCH(objeto.get()));
     com::unique_bstr texto = com::to_bstr(std::string(uf));
-    VARIANT filtro;
-    V_VT(&filtro) = VT_BSTR;
-    V_BSTR(&filtro) = texto.get();
-    if (chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"SetUf"), {filtro}, nullptr) != S_OK) return l;
+    if (chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"SetUf"), {bench::bstr(texto.get())}, nullptr) != S_OK) return l;
     com::unique_variant n;
     if (chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"BuscaPonteiros"), {}, n.get()) != S_OK) return l;
     if (VariantChangeType(n.get(), n.get(), 0, VT_I4) != S_OK) return l;

@@ -171,12 +171,6 @@ tempo_servidor mede_no_processo(int n, int rodadas) {
 
 // ---- the client's reads, from another process ----
 
-VARIANT texto_variant(BSTR b) {
-    VARIANT x;
-    V_VT(&x) = VT_BSTR;
-    V_BSTR(&x) = b;
-    return x;
-}
 
 struct lista_produtos {
     com::com_ptr<IDispatch> lista;
@@ -193,13 +187,13 @@ lista_produtos carrega(IDispatch* raiz, DISPID fabrica, const char* tabela) {
     l.lista = com::com_ptr<IDispatch>(V_DISPATCH(objeto.get()));
     com::unique_bstr codigo = com::to_bstr(std::string(tabela));
     com::unique_variant valida;
-    if (bench::chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"SetTabelaPrecos"), {texto_variant(codigo.get())},
+    if (bench::chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"SetTabelaPrecos"), {bench::bstr(codigo.get())},
               valida.get()) != S_OK ||
         V_VT(valida.get()) != VT_BOOL || V_BOOL(valida.get()) != VARIANT_TRUE)
         return l;
     com::unique_bstr tipo = com::to_bstr(std::string("A"));
     com::unique_variant n;
-    if (bench::chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"BuscaPonteiros"), {texto_variant(tipo.get())}, n.get()) != S_OK)
+    if (bench::chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"BuscaPonteiros"), {bench::bstr(tipo.get())}, n.get()) != S_OK)
         return l;
     if (VariantChangeType(n.get(), n.get(), 0, VT_I4) != S_OK) return l;
     if (bench::chama(l.lista.get(), bench::dispid_of(l.lista.get(), L"SetOrdenacao"), {bench::i4(3)}, nullptr) != S_OK) return l;

@@ -45,6 +45,14 @@ inline VARIANT i4(LONG v) {
     return x;
 }
 
+// A text argument that stays the caller's: the BSTR is borrowed, not handed over.
+inline VARIANT bstr(BSTR b) {
+    VARIANT x;
+    V_VT(&x) = VT_BSTR;
+    V_BSTR(&x) = b;
+    return x;
+}
+
 inline double now_ns() {
     static const double ns_per_tick = [] {
         LARGE_INTEGER f;

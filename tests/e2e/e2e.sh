@@ -5,9 +5,11 @@ set -uo pipefail
 build=$1; check=$2; shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-# A prefix of their own: the unit tests' many short-lived processes run beside these checks, and
-# sharing one wineserver and one COM service with them made activations fail at random.
-prefix="$build/wineprefix-e2e"
+# Prefixes of their own: the unit tests' many short-lived processes run beside these checks, and
+# sharing one wineserver and one COM service with them made activations fail at random. The
+# checks run in lanes (ZU_E2E_LANE), one at a time in each lane's prefix and installation.
+lane=${ZU_E2E_LANE:-1}
+prefix="$build/wineprefix-e2e-$lane"
 run() { "$root/scripts/wine-run" "$prefix" "$@"; }
 winpath() { echo "Z:${1//\//\\}"; }         # cscript takes a Unix path for a //switch
 server="$build/server/ZidizUvi.exe"
@@ -56,7 +58,7 @@ start_clean() {
 }
 
 instala() {
-    run "$build/demo/zu_instala.exe" "$(winpath "$build/e2e-instalacao")" "$(winpath "$root/demo/installation/Mensagens")" >/dev/null ||
+    run "$build/demo/zu_instala.exe" "$(winpath "$build/e2e-instalacao-$lane")" "$(winpath "$root/demo/installation/Mensagens")" >/dev/null ||
         { echo "the installation writer failed"; exit 1; }
 }
 

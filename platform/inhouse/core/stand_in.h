@@ -13,13 +13,16 @@
 //         if (HRESULT hr = faults().enter("Versao"); FAILED(hr)) return hr;
 //         ...
 //     } catch (...) { return stand_in_failure(); }
+#include <objbase.h>
 #include <unknwn.h>
 
 #include <atomic>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/com/com_ptr.h"
 #include "platform/com/object.h"
@@ -41,6 +44,15 @@ std::string guid_text(REFGUID guid);
 std::string hex_bytes(const void* data, size_t size);
 // "empresa=E usuario=U sessao=S": a session passed as its parts.
 std::string descreve_sessao(std::string_view empresa, LONG usuario, LONG sessao);
+
+// A server's answer array: a copy of `itens` in a new task-memory block that the caller frees;
+// null when no block can be had.
+template <class T>
+T* bloco_tarefa(const std::vector<T>& itens) noexcept {
+    auto* bloco = static_cast<T*>(CoTaskMemAlloc(itens.size() * sizeof(T)));
+    if (bloco) std::memcpy(bloco, itens.data(), itens.size() * sizeof(T));
+    return bloco;
+}
 
 // An entry of the interface that the stand-in does not serve: recorded like any other call, then
 // E_NOTIMPL unless the plan answers a failure.

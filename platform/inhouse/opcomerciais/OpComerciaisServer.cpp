@@ -82,9 +82,8 @@ HRESULT STDMETHODCALLTYPE OpComerciaisServer::Posicoes(BYTE tipo_nf, LONG* quant
     std::vector<DWORD> lidas;
     while (q.step()) lidas.push_back(static_cast<DWORD>(q.column_int(0)));
     if (lidas.empty()) return S_OK;
-    auto* array = static_cast<DWORD*>(CoTaskMemAlloc(lidas.size() * sizeof(DWORD)));
+    auto* array = bloco_tarefa(lidas);
     if (!array) return E_OUTOFMEMORY;
-    std::memcpy(array, lidas.data(), lidas.size() * sizeof(DWORD));
     *posicoes = array;
     *quantidade = static_cast<LONG>(lidas.size());
     return S_OK;

@@ -459,9 +459,8 @@ HRESULT STDMETHODCALLTYPE ProdutoServer::ItensGrade(WORD grade, WORD* quantidade
     std::vector<WORD> lidos;
     while (q.step()) lidos.push_back(static_cast<WORD>(q.column_int(0)));
     if (lidos.empty()) return S_OK;
-    auto* bloco = static_cast<WORD*>(CoTaskMemAlloc(lidos.size() * sizeof(WORD)));
+    auto* bloco = bloco_tarefa(lidos);
     if (!bloco) return E_OUTOFMEMORY;
-    std::memcpy(bloco, lidos.data(), lidos.size() * sizeof(WORD));
     *itens = bloco;
     *quantidade = static_cast<WORD>(lidos.size());
     return S_OK;

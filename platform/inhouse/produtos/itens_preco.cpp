@@ -47,10 +47,8 @@ HRESULT STDMETHODCALLTYPE ProdutoServer::ItensPreco(QV_CHAVE_24 chave, BYTE* res
         achados.push_back(a);
     }
     if (achados.empty()) return S_OK;
-    const size_t bytes = achados.size() * sizeof(_REG_ITENS_TABELA_PRECOPS);
-    auto* bloco = static_cast<_REG_ITENS_TABELA_PRECOPS*>(CoTaskMemAlloc(bytes));
+    auto* bloco = bloco_tarefa(achados);
     if (!bloco) return E_OUTOFMEMORY;
-    std::memcpy(bloco, achados.data(), bytes);
     r->quantidade = static_cast<LONG>(achados.size());
     r->itens = bloco;
     return S_OK;

@@ -40,9 +40,8 @@ HRESULT STDMETHODCALLTYPE ProdutoServer::ReferenciasGrade(QV_REFERENCIA_GRADE_86
         achadas.push_back(a);
     }
     if (achadas.empty()) return S_OK;
-    auto* bloco = static_cast<_REG_REFERENCIA_GRADEPS*>(CoTaskMemAlloc(achadas.size() * sizeof(_REG_REFERENCIA_GRADEPS)));
+    auto* bloco = bloco_tarefa(achadas);
     if (!bloco) return E_OUTOFMEMORY;
-    std::memcpy(bloco, achadas.data(), achadas.size() * sizeof(_REG_REFERENCIA_GRADEPS));
     r->quantidade = static_cast<LONG>(achadas.size());
     r->registros = bloco;
     return S_OK;

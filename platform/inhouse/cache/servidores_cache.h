@@ -32,6 +32,11 @@ private:
 class NotasFiscaisServer final : public servidor_registro_sessao<NotasFiscaisServer, IQVFT_NotasFiscais, QV_SESSAO_34> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+    HRESULT STDMETHODCALLTYPE LeNota(QV_CHAVE_NOTA_38 chave, BYTE* nota) noexcept override;
+    HRESULT STDMETHODCALLTYPE BuscaNotas(QV_PERIODO_NOTAS_24 periodo, QV_FILTRO_NOTAS_1136 filtro,
+                                         BYTE** chaves) noexcept override;
+    HRESULT STDMETHODCALLTYPE ResumoVendas(QV_RESUMO_VENDAS_12 pedido, WORD* quantidade, BYTE** resumo) noexcept override;
+    ZU_RESERVADO(04) ZU_RESERVADO(06) ZU_RESERVADO(07) ZU_RESERVADO(09)
 
 private:
     ~NotasFiscaisServer() override = default;   // objects come only from com::make
@@ -76,6 +81,10 @@ private:
 class EstoqueServer final : public servidor_partes_sessao<EstoqueServer, IQVES_Estoque, LONG> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+    HRESULT STDMETHODCALLTYPE Saldo(QV_CONSULTA_SALDO_66 consulta, BYTE* resultado, LONG reservado1, LONG reservado2,
+                                    LONG reservado3) noexcept override;
+    HRESULT STDMETHODCALLTYPE BuscaSaldos(QV_LISTA_SALDOS_60 pedido, BYTE* resposta) noexcept override;
+    ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06) ZU_RESERVADO(07) ZU_RESERVADO(08) ZU_RESERVADO(09) ZU_RESERVADO(10) ZU_RESERVADO(11) ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15) ZU_RESERVADO(16) ZU_RESERVADO(17) ZU_RESERVADO(18) ZU_RESERVADO(19) ZU_RESERVADO(20) ZU_RESERVADO(21) ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24) ZU_RESERVADO(25) ZU_RESERVADO(26) ZU_RESERVADO(27) ZU_RESERVADO(28) ZU_RESERVADO(29) ZU_RESERVADO(30) ZU_RESERVADO(31) ZU_RESERVADO(32) ZU_RESERVADO(33) ZU_RESERVADO(34) ZU_RESERVADO(35) ZU_RESERVADO(36) ZU_RESERVADO(37) ZU_RESERVADO(38) ZU_RESERVADO(39)
 
 private:
     ~EstoqueServer() override = default;   // objects come only from com::make
@@ -126,7 +135,15 @@ private:
 class PedidosServer final : public servidor_registro_sessao<PedidosServer, IQVFT_Pedidos, QV_SESSAO_40> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
-    ZU_RESERVADO(03)
+    HRESULT STDMETHODCALLTYPE Grava(LONG zero, QV_PEDIDO_2208 pedido, LONG sessao, LONG* saida) noexcept override;
+    HRESULT STDMETHODCALLTYPE NumeroMes(WORD mes, LONG* numero) noexcept override;
+    HRESULT STDMETHODCALLTYPE BuscaPedidos(QV_FAIXA_PEDIDOS_16 faixa, QV_FILTRO_PEDIDOS_1014 filtro,
+                                           BYTE** resultado) noexcept override;
+    HRESULT STDMETHODCALLTYPE LePedido(LONG posicao, LONG opcao, BYTE** pedido) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeListaPedido(LONG posicao, BYTE* registro) noexcept override;
+    HRESULT STDMETHODCALLTYPE RelatorioPedidos(QV_RELATORIO_PEDIDOS_834 pedido) noexcept override;
+    HRESULT STDMETHODCALLTYPE Finaliza() noexcept override;
+    ZU_RESERVADO(03) ZU_RESERVADO(05) ZU_RESERVADO(06) ZU_RESERVADO(07)
 
 private:
     ~PedidosServer() override = default;   // objects come only from com::make

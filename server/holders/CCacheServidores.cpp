@@ -7,6 +7,7 @@
 #include "platform/com/unique.h"
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/core/registros_sessao.h"
+#include "platform/inhouse/pedidos/registros_pedidos.h"
 #include "server/holders/CBufferCFRT.h"
 #include "server/holders/CRecPagTes.h"
 #include "server/holders/sessao_atual.h"
@@ -37,6 +38,14 @@ void inicializa_bstr_valor(Itf* p, const sessao_atual& s) {
 template <class Block, class Itf>
 void inicializa_registro(Itf* p, const sessao_atual& s) {
     p->Inicializa(inhouse::bloco_sessao<Block>(s.empresa, s.usuario, s.sessao));
+}
+
+// The orders server's block asks `Grava` for the number of orders saved (byte 34 = 1), which is
+// what the objects saving through the cache read (platform/inhouse/pedidos/PedidosServer.h).
+void inicializa_pedidos(IQVFT_Pedidos* p, const sessao_atual& s) {
+    QV_SESSAO_40 bloco = inhouse::bloco_sessao<QV_SESSAO_40>(s.empresa, s.usuario, s.sessao);
+    bloco.dados[inhouse::pedidos_marca_quantidade] = 1;
+    p->Inicializa(bloco);
 }
 
 // The in-process helpers: created and initialised with the session on first use.
@@ -149,7 +158,7 @@ com::com_ptr<IQVFT_MestreComercial> CCacheServidores::GetServidorMestreComercial
 }
 
 com::com_ptr<IQVFT_Pedidos> CCacheServidores::GetServidorPedidos() {
-    return servidor<IQVFT_Pedidos>(17, inhouse::CLSID_PedidosServer, inicializa_registro<QV_SESSAO_40, IQVFT_Pedidos>);
+    return servidor<IQVFT_Pedidos>(17, inhouse::CLSID_PedidosServer, inicializa_pedidos);
 }
 
 com::com_ptr<IQVCP_OrdensCompra> CCacheServidores::GetServidorOrdensCompra() {

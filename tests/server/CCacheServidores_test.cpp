@@ -65,7 +65,8 @@ std::vector<cache_case> cache_cases() {
         {14, &inhouse::CLSID_SaldosBancariosServer, [](CCacheServidores& c) { return take(c.GetServidorSaldosBancarios()); }, bstr},
         {16, &inhouse::CLSID_MestreComercialServer, [](CCacheServidores& c) { return take(c.GetServidorMestreComercial()); }, bstr},
         {17, &inhouse::CLSID_PedidosServer, [](CCacheServidores& c) { return take(c.GetServidorPedidos()); },
-         bytes_builder(40).text(0, chave_longa.substr(0, 27)).u16(28, 7).i32(30, 4242).hex()},
+         // byte 34 = 1: the cache's callers read Grava's answer as a count
+         bytes_builder(40).text(0, chave_longa.substr(0, 27)).u16(28, 7).i32(30, 4242).u16(34, 1).hex()},
         {18, &inhouse::CLSID_OrdensCompraServer, [](CCacheServidores& c) { return take(c.GetServidorOrdensCompra()); },
          bytes_builder(262).i32(0, 4242).u16(4, 7).text(6, chave_longa).hex()},
         {19, &inhouse::CLSID_CotacoesServer, [](CCacheServidores& c) { return take(c.GetServidorCotacoes()); },

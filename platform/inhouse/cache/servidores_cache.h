@@ -132,23 +132,6 @@ private:
     QV_PARAMETROS_472 m_parametros{};
 };
 
-class PedidosServer final : public servidor_registro_sessao<PedidosServer, IQVFT_Pedidos, QV_SESSAO_40> {
-public:
-    using servidor_registro_sessao::servidor_registro_sessao;
-    HRESULT STDMETHODCALLTYPE Grava(LONG zero, QV_PEDIDO_2208 pedido, LONG sessao, LONG* saida) noexcept override;
-    HRESULT STDMETHODCALLTYPE NumeroMes(WORD mes, LONG* numero) noexcept override;
-    HRESULT STDMETHODCALLTYPE BuscaPedidos(QV_FAIXA_PEDIDOS_16 faixa, QV_FILTRO_PEDIDOS_1014 filtro,
-                                           BYTE** resultado) noexcept override;
-    HRESULT STDMETHODCALLTYPE LePedido(LONG posicao, LONG opcao, BYTE** pedido) noexcept override;
-    HRESULT STDMETHODCALLTYPE LeListaPedido(LONG posicao, BYTE* registro) noexcept override;
-    HRESULT STDMETHODCALLTYPE RelatorioPedidos(QV_RELATORIO_PEDIDOS_834 pedido) noexcept override;
-    HRESULT STDMETHODCALLTYPE Finaliza() noexcept override;
-    ZU_RESERVADO(03) ZU_RESERVADO(05) ZU_RESERVADO(06) ZU_RESERVADO(07)
-
-private:
-    ~PedidosServer() override = default;   // objects come only from com::make
-};
-
 class OrdensCompraServer final : public servidor_registro_sessao<OrdensCompraServer, IQVCP_OrdensCompra, QV_SESSAO_262> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;

@@ -21,22 +21,4 @@ HRESULT STDMETHODCALLTYPE EstoqueServer::Saldo(QV_CONSULTA_SALDO_66, BYTE*, LONG
 
 HRESULT STDMETHODCALLTYPE EstoqueServer::BuscaSaldos(QV_LISTA_SALDOS_60, BYTE*) noexcept { return reservado("BuscaSaldos"); }
 
-HRESULT STDMETHODCALLTYPE PedidosServer::Grava(LONG, QV_PEDIDO_2208, LONG, LONG*) noexcept { return reservado("Grava"); }
-
-HRESULT STDMETHODCALLTYPE PedidosServer::NumeroMes(WORD, LONG*) noexcept { return reservado("NumeroMes"); }
-
-HRESULT STDMETHODCALLTYPE PedidosServer::BuscaPedidos(QV_FAIXA_PEDIDOS_16, QV_FILTRO_PEDIDOS_1014, BYTE**) noexcept {
-    return reservado("BuscaPedidos");
-}
-
-HRESULT STDMETHODCALLTYPE PedidosServer::LePedido(LONG, LONG, BYTE**) noexcept { return reservado("LePedido"); }
-
-HRESULT STDMETHODCALLTYPE PedidosServer::LeListaPedido(LONG, BYTE*) noexcept { return reservado("LeListaPedido"); }
-
-HRESULT STDMETHODCALLTYPE PedidosServer::RelatorioPedidos(QV_RELATORIO_PEDIDOS_834) noexcept {
-    return reservado("RelatorioPedidos");
-}
-
-HRESULT STDMETHODCALLTYPE PedidosServer::Finaliza() noexcept { return reservado("Finaliza"); }
-
 }  // namespace inhouse

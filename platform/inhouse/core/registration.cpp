@@ -19,6 +19,7 @@
 #include "platform/inhouse/localidades/EstadoFiscalServer.h"
 #include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/opcomerciais/OpComerciaisServer.h"
+#include "platform/inhouse/pedidos/PedidosServer.h"
 #include "platform/inhouse/produtos/ProdutoServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"

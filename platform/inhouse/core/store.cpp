@@ -308,6 +308,40 @@ constexpr const char* steps[] = {
     " preco TEXT NOT NULL, desconto TEXT NOT NULL DEFAULT '0',"
     " desconto_percentual INTEGER NOT NULL DEFAULT 0 CHECK (desconto_percentual IN (0, 1)),"
     " PRIMARY KEY (empresa, tabela, produto, item1, item2, item3));",
+    // Next version: the orders server's tables pedido, pedido_item and pedido_parcela. An order's
+    // position is its number: the month index of its issue day in bits 0-11 and its sequence in
+    // that month above. The columns are what lists and reads look at (total and values as CURRENCY
+    // units of 1/10,000; dates as day numbers; the status marks the server owns); `registro` keeps
+    // the bytes the caller saved (pointer fields zeroed), so a read gives back what was saved. An
+    // order seeded without bytes (an empty blob) is read from its columns alone. `entradas` and
+    // `sub_entradas` keep the 32-byte entries hanging from the order and from an item.
+    "CREATE TABLE pedido (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " mes INTEGER NOT NULL CHECK (mes BETWEEN 1 AND 4095), sequencia INTEGER NOT NULL CHECK (sequencia BETWEEN 1 AND 524287),"
+    " representante INTEGER NOT NULL DEFAULT 0, cliente INTEGER NOT NULL DEFAULT 0, filial INTEGER NOT NULL DEFAULT 0,"
+    " data_emissao INTEGER NOT NULL CHECK (data_emissao BETWEEN 0 AND 65535),"
+    " data_entrega INTEGER NOT NULL DEFAULT 0 CHECK (data_entrega BETWEEN 0 AND 65535),"
+    " total INTEGER NOT NULL DEFAULT 0, atendido INTEGER NOT NULL DEFAULT 0, cancelado INTEGER NOT NULL DEFAULT 0,"
+    " faturado_parcial INTEGER NOT NULL DEFAULT 0, atendido_parcial INTEGER NOT NULL DEFAULT 0,"
+    " faturado INTEGER NOT NULL DEFAULT 0, bloqueado INTEGER NOT NULL DEFAULT 0, em_analise INTEGER NOT NULL DEFAULT 0,"
+    " sessao INTEGER NOT NULL DEFAULT 0, observacoes BLOB, entradas BLOB, registro BLOB NOT NULL DEFAULT x'',"
+    " PRIMARY KEY (empresa, posicao), UNIQUE (empresa, mes, sequencia));"
+    "CREATE TABLE pedido_item (empresa TEXT NOT NULL COLLATE NOCASE, pedido INTEGER NOT NULL, indice INTEGER NOT NULL,"
+    " produto INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL DEFAULT 0, valor_unitario INTEGER NOT NULL DEFAULT 0,"
+    " valor INTEGER NOT NULL DEFAULT 0, sub_entradas BLOB, registro BLOB NOT NULL DEFAULT x'',"
+    " PRIMARY KEY (empresa, pedido, indice));"
+    "CREATE TABLE pedido_parcela (empresa TEXT NOT NULL COLLATE NOCASE, pedido INTEGER NOT NULL, indice INTEGER NOT NULL,"
+    " valor INTEGER NOT NULL DEFAULT 0, vencimento INTEGER NOT NULL DEFAULT 0, registro BLOB NOT NULL DEFAULT x'',"
+    " PRIMARY KEY (empresa, pedido, indice));",
+    // Next version: columns of produto that the order library copies into an item's information:
+    // the salesperson's commission (hundredths of a percent point), the stock's lower and upper
+    // limits (units), the goods' origin (0 national, 1 imported directly, 2 bought imported), the
+    // product family's code and the maker's reference.
+    "ALTER TABLE produto ADD COLUMN comissao INTEGER NOT NULL DEFAULT 0 CHECK (comissao BETWEEN 0 AND 4294967295);"
+    "ALTER TABLE produto ADD COLUMN estoque_minimo INTEGER NOT NULL DEFAULT 0 CHECK (estoque_minimo BETWEEN 0 AND 4294967295);"
+    "ALTER TABLE produto ADD COLUMN estoque_maximo INTEGER NOT NULL DEFAULT 0 CHECK (estoque_maximo BETWEEN 0 AND 4294967295);"
+    "ALTER TABLE produto ADD COLUMN origem INTEGER NOT NULL DEFAULT 0 CHECK (origem BETWEEN 0 AND 65535);"
+    "ALTER TABLE produto ADD COLUMN familia INTEGER NOT NULL DEFAULT 0 CHECK (familia BETWEEN 0 AND 65535);"
+    "ALTER TABLE produto ADD COLUMN referencia TEXT NOT NULL DEFAULT '';",
 };
 
 int read_version(sqlite::connection& db) {

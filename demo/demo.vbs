@@ -445,6 +445,20 @@ For Each itemVenda In Array(Array("101", "M", "AZ"), Array("101", "GG", "PR"), A
     End If
 Next
 Set infoProduto = Nothing
+Mostra "-- Pedidos: a lista da página de pedidos e o número do próximo pedido do mês"
+Dim listaPedidos, infoPedido, iPedido
+Set infoPedido = raiz.TW_FT_InfoPedido()
+Mostra "  próximo pedido: " & infoPedido.GetNumero() & ", representante [" & infoPedido.GetNomeRepresentante() & "]"
+Set listaPedidos = raiz.TW_FT_ListaPedidos()
+Mostra "  pedidos deste mês: " & listaPedidos.BuscaQtdPedidosMesAtual()
+For iPedido = 0 To CLng(listaPedidos.BuscaPonteiros()) - 1
+    listaPedidos.LePosicao iPedido
+    Mostra "  " & listaPedidos.GetCodigo() & " de " & listaPedidos.GetDataEmissao() & " (entrega " & _
+           listaPedidos.GetDataEntrega() & "): " & listaPedidos.GetSituacao() & ", R$ " & listaPedidos.GetValorTotal() & _
+           ", " & listaPedidos.GetNomeCliente()
+Next
+Set listaPedidos = Nothing
+Set infoPedido = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

@@ -16,9 +16,21 @@
 
 inline constexpr long FTBufferNaturezas_Mensagem = 37;
 
+// The natures server's manager: its initialisation also asks the server for the company's
+// number of natures, which it keeps; a failure of that question fails the initialisation.
+class CFTGerenciadorNaturezas
+    : public CFTGerenciadorInterface<IQVDF_Naturezas, inhouse::CLSID_NaturezasServer, FTBufferNaturezas_Mensagem> {
+public:
+    HRESULT InicializaServidor() override;
+    WORD GetQuantidadeNaturezas() const noexcept { return m_QuantidadeNaturezas; }
+
+private:
+    WORD m_QuantidadeNaturezas = 0;
+};
+
 class CFTBufferNaturezas : public CFTBufferRegistros<uint16_t, _REG_NATUREZAPS> {
 public:
-    using Gerenciador = CFTGerenciadorInterface<IQVDF_Naturezas, inhouse::CLSID_NaturezasServer, FTBufferNaturezas_Mensagem>;
+    using Gerenciador = CFTGerenciadorNaturezas;
 
     void Inicializa(const std::string& empresa, WORD usuario, LONG sessao) { m_Gerenciador.Configura(empresa, usuario, sessao); }
 

@@ -33,6 +33,11 @@ class CTW_DF_Servicos;
 class CTW_DF_InfoProduto;
 }  // namespace masterdata
 
+namespace sales {
+class CTW_FT_InfoPedido;
+class CTW_FT_ListaPedidos;
+}  // namespace sales
+
 namespace server {
 
 namespace {
@@ -230,11 +235,11 @@ HRESULT CQV_Inicializa::TW_FT_RelatorioVendas(ITW_FT_RelatorioVendas** pp) noexc
 }
 
 HRESULT CQV_Inicializa::TW_FT_ListaPedidos(ITW_FT_ListaPedidos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_ListaPedidos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_InfoPedido(ITW_FT_InfoPedido** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_InfoPedido>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_CN_RelatorioBalancete(ITW_CN_RelatorioBalancete** pp) noexcept {

@@ -93,6 +93,26 @@ TEST_F(CachesServidores, NatureIsAskedForTheDayOfTheRead) {
     EXPECT_FALSE(cache.Busca(1, r));
 }
 
+// The natures manager keeps the company's number of natures from its initialisation; when the
+// server cannot answer it, the initialisation fails, is reported and is tried again next time.
+TEST_F(CachesServidores, NaturesInitialisationKeepsTheNumberOfNatures) {
+    CFTBufferNaturezas cache;
+    cache.Inicializa("DEMO", 1, 1);
+    auto& plano = servidor(inhouse::CLSID_NaturezasServer);
+    plano.answer("QuantidadeNaturezas", {E_ACCESSDENIED});
+    _REG_NATUREZAPS r{};
+    EXPECT_EQ(cache.Le(1, r), E_ACCESSDENIED);
+    EXPECT_FALSE(cache.m_Gerenciador.Inicializado());
+    EXPECT_EQ(plano.count("LeNatureza"), 0u);
+    ASSERT_EQ(cache.Le(1, r), S_OK);
+    EXPECT_TRUE(cache.m_Gerenciador.Inicializado());
+    auto q = store().prepare("SELECT COUNT(*) FROM natureza WHERE empresa = 'DEMO'");
+    ASSERT_TRUE(q.step());
+    EXPECT_EQ(cache.m_Gerenciador.GetQuantidadeNaturezas(), q.column_int(0));
+    EXPECT_GT(cache.m_Gerenciador.GetQuantidadeNaturezas(), 0);
+    EXPECT_EQ(plano.count("QuantidadeNaturezas"), 2u);
+}
+
 TEST_F(CachesServidores, MunicipalityReadOnce) {
     CFTBufferMunicipio cache;
     inicia(cache);

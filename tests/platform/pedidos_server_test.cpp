@@ -73,9 +73,8 @@ struct pedido_exemplo {
             poe_u16(&itens[i], 300, i == 0 ? 2 : 0);
         }
         auto* sub = bloco<REG_ENTRADA_PEDIDO>(2);
-        std::memset(sub, 0x5A, 2 * 28);
-        poe_i32(&sub[0], 28, 0);
-        poe_i32(&sub[1], 28, 0);
+        std::memset(&sub[0], 0x5A, 28);
+        std::memset(&sub[1], 0x5A, 28);
         itens[0].Blocos[0] = com::wire_pointer_put(sub);
         r.Itens = com::wire_pointer_put(itens);
         poe_u8(&r, 1912, 3);

@@ -306,6 +306,28 @@ TEST_F(ProdutoServer, TheProductRecordCarriesWeightsPackagingAndDelivery) {
     EXPECT_EQ(u16(202), 12);
 }
 
+// The fields the order library copies into an item's information, from the demo's T-shirt.
+TEST_F(ProdutoServer, TheProductRecordCarriesWhatAnOrderItemKeeps) {
+    open(produto);
+    long ponteiro = 0;
+    _REG_PRODUTOPS p{};
+    ASSERT_EQ(produto.ExisteProduto("101", 'A', 1, &ponteiro, &p), 1);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&p);
+    auto u32 = [&](size_t at) { uint32_t v; std::memcpy(&v, bytes + at, 4); return v; };
+    auto u16 = [&](size_t at) { uint16_t v; std::memcpy(&v, bytes + at, 2); return v; };
+    EXPECT_EQ(u32(112), 500u);
+    EXPECT_EQ(u32(116), 100u);
+    EXPECT_EQ(u32(120), 2000u);
+    EXPECT_EQ(u16(192), 0u);
+    EXPECT_EQ(u16(212), 10u);
+    EXPECT_STREQ(reinterpret_cast<const char*>(bytes + 534), "CAM-ALG-001");
+    // A reference of more than 60 characters is cut and stays terminated.
+    sql("UPDATE produto SET referencia = '" + std::string(70, 'R') + "', origem = 2 WHERE empresa = 'DEMO' AND codigo = '101'");
+    ASSERT_EQ(produto.ExisteProduto("101", 'A', 1, &ponteiro, &p), 1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes + 534)), std::string(60, 'R'));
+    EXPECT_EQ(u16(192), 2u);
+}
+
 TEST_F(ProdutoServer, GridReferencesAndTaxAnswersWithoutRowsAreEmptyAndDefault) {
     open(produto);
     IQVDF_Produto* s = produto.GetInterface();

@@ -144,4 +144,19 @@ HRESULT STDMETHODCALLTYPE NaturezasServer::Registros(WORD quantidade, BYTE* regi
     return stand_in_failure();
 }
 
+HRESULT STDMETHODCALLTYPE NaturezasServer::QuantidadeNaturezas(WORD* quantidade) noexcept try {
+    if (!quantidade) return E_POINTER;
+    *quantidade = 0;
+    if (HRESULT hr = faults().enter("QuantidadeNaturezas"); hr != S_OK) return hr;
+    if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
+    auto q = m_store.prepare("SELECT COUNT(*) FROM natureza WHERE empresa = ? COLLATE NOCASE");
+    q.bind_text(1, m_empresa);
+    q.step();
+    const int64_t n = q.column_int64(0);
+    *quantidade = static_cast<WORD>(n > 65535 ? 65535 : n);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
 }  // namespace inhouse

@@ -22,6 +22,7 @@ public:
     HRESULT STDMETHODCALLTYPE Quantidade(WORD filial, WORD dia, BYTE tipo, BYTE modulo, BYTE letra,
                                          WORD* quantidade) noexcept override;
     HRESULT STDMETHODCALLTYPE Registros(WORD quantidade, BYTE* registros) noexcept override;
+    HRESULT STDMETHODCALLTYPE QuantidadeNaturezas(WORD* quantidade) noexcept override;
 
 private:
     ~NaturezasServer() override = default;   // objects come only from com::make

@@ -22,7 +22,8 @@ constexpr const char colunas_produto[] =
     "SELECT p.posicao, p.codigo, p.nome, p.classificacao, p.tipo, p.unidade, p.grade1, p.grade2, p.grade3,"
     " p.casas_preco, p.ativo, pp.preco, COALESCE(pi.regra_propria, 0), COALESCE(pi.diferimento, 0),"
     " p.peso_bruto, p.casas_peso_bruto, p.peso_liquido, p.casas_peso_liquido, p.embalagem, p.pallet,"
-    " p.desconto_unitario, p.prazo_entrega FROM produto p LEFT JOIN produto_preco pp"
+    " p.desconto_unitario, p.prazo_entrega, p.comissao, p.estoque_minimo, p.estoque_maximo, p.origem, p.familia,"
+    " p.referencia FROM produto p LEFT JOIN produto_preco pp"
     " ON pp.empresa = p.empresa AND pp.produto = p.posicao AND pp.tabela = ?2"
     " LEFT JOIN produto_icms pi ON pi.empresa = p.empresa AND pi.produto = p.posicao ";
 
@@ -61,6 +62,12 @@ _REG_PRODUTOPS produto_de(sqlite::statement& q, WORD tabela) {
     r.pallet = static_cast<uint32_t>(q.column_int64(19));
     r.desconto_unitario = static_cast<uint16_t>(q.column_int(20));
     r.prazo_entrega = static_cast<uint16_t>(q.column_int(21));
+    r.comissao = static_cast<uint32_t>(q.column_int64(22));
+    r.estoque_minimo = static_cast<uint32_t>(q.column_int64(23));
+    r.estoque_maximo = static_cast<uint32_t>(q.column_int64(24));
+    r.origem = static_cast<uint16_t>(q.column_int(25));
+    r.familia = static_cast<uint16_t>(q.column_int(26));
+    poe_campo(r.referencia, q.column_text(27));
     return r;
 }
 

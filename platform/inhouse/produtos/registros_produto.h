@@ -24,7 +24,10 @@ struct _REG_PRODUTOPS {
     uint8_t reservado80[24];
     uint32_t ponteiro;            // +104, the product's own pointer
     uint32_t descricao;           // +108, the key of its description text (here its pointer)
-    uint8_t reservado112[44];
+    uint32_t comissao;            // +112, the salesperson's commission, hundredths of a percent point
+    uint32_t estoque_minimo;      // +116, units
+    uint32_t estoque_maximo;      // +120, units
+    uint8_t reservado124[32];
     uint32_t pallet;              // +156, units on a pallet
     uint8_t reservado160[16];
     uint16_t unidade;             // +176, the unit of measure's pointer
@@ -32,15 +35,20 @@ struct _REG_PRODUTOPS {
     uint16_t grade1;              // +186, grid pointers (0: none)
     uint16_t grade2;              // +188
     uint16_t grade3;              // +190
-    uint8_t reservado192[6];
+    uint16_t origem;              // +192, the goods' origin (0 national, 1 imported directly, 2 bought imported)
+    uint8_t reservado194[4];
     uint16_t desconto_unitario;   // +198, hundredths of a percent point
     uint8_t reservado200[2];
     uint16_t prazo_entrega;       // +202, delivery days
-    uint8_t reservado204[32];
+    uint8_t reservado204[8];
+    uint16_t familia;             // +212, the product family's code
+    uint8_t reservado214[22];
     char nome[184];               // +236
     char classificacao[30];       // +420
     char codigo[21];              // +450
-    uint8_t reservado471[458];
+    uint8_t reservado471[63];
+    char referencia[61];          // +534, the maker's reference, at most 60 characters
+    uint8_t reservado595[334];
     uint8_t casas_preco;          // +929, decimals shown for the price
     uint8_t reservado930[2];
     uint8_t ofertado;             // +932, 1 when offered in the table (0: left out)
@@ -136,6 +144,9 @@ static_assert(offsetof(_REG_PRODUTOPS, peso_bruto) == 24 && offsetof(_REG_PRODUT
               offsetof(_REG_PRODUTOPS, embalagem) == 72 && offsetof(_REG_PRODUTOPS, pallet) == 156 &&
               offsetof(_REG_PRODUTOPS, desconto_unitario) == 198 && offsetof(_REG_PRODUTOPS, prazo_entrega) == 202 &&
               offsetof(_REG_PRODUTOPS, casas_peso_bruto) == 943 && offsetof(_REG_PRODUTOPS, casas_peso_liquido) == 944);
+static_assert(offsetof(_REG_PRODUTOPS, comissao) == 112 && offsetof(_REG_PRODUTOPS, estoque_minimo) == 116 &&
+              offsetof(_REG_PRODUTOPS, estoque_maximo) == 120 && offsetof(_REG_PRODUTOPS, origem) == 192 &&
+              offsetof(_REG_PRODUTOPS, familia) == 212 && offsetof(_REG_PRODUTOPS, referencia) == 534);
 static_assert(sizeof(_REG_SERVICOSPS) == 522 && sizeof(QV_SERVICO_522) == 522);
 static_assert(offsetof(_REG_SERVICOSPS, preco) == 8 && offsetof(_REG_SERVICOSPS, unidade) == 66 &&
               offsetof(_REG_SERVICOSPS, classificacao) == 108 && offsetof(_REG_SERVICOSPS, codigo) == 160 &&

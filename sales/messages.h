@@ -1,0 +1,17 @@
+#pragma once
+// The sales classes' texts, as clients read them (CP1252 in the binary).
+
+namespace sales::msg {
+
+// Order information.
+inline constexpr char inicializar_comercial[] = "Erro ao inicializar conexão com o comercial.";
+inline constexpr char numero_pedido[] = "Falha ao buscar o número do próximo pedido.";
+
+// Order list.
+inline constexpr char buscar_pedidos[] = "Falha ao buscar pedidos.";
+inline constexpr char nenhum_pedido[] = "Nenhum pedido foi encontrado.";
+inline constexpr char carregar_cliente[] = "Falha ao carregar cliente.";
+inline constexpr char ler_pedido[] = "Falha ao ler pedido.";
+inline constexpr char pedido_nao_selecionado[] = "Nenhum pedido foi selecionado.";
+
+}  // namespace sales::msg

@@ -461,6 +461,35 @@ Set listaPedidos = Nothing
 Set infoPedido = Nothing
 
 Mostra ""
+Mostra "-- Relatórios de estoque e de vendas do mês"
+Dim relEstoque, textoEstoque, arquivoEstoque
+Set relEstoque = raiz.TW_ES_RelatorioRegistroEstoque()
+relEstoque.SetModelo "Registro de estoque"
+relEstoque.SetDataInicial "01/12/2026"
+relEstoque.SetDataFinal "31/12/2026"
+relEstoque.SetFilial "1"
+relEstoque.SetEP True
+relEstoque.SetTipoEstoque
+relEstoque.AdicionaProduto "101", "M", "AZ", ""
+relEstoque.AdicionaProduto "201", "", "", ""
+relEstoque.SetTipo "qvr"
+Mostra "  registro de estoque (" & relEstoque.AtualizaTipoRelatorio("REGISTROESTOQUE") & "):"
+Mostra "  " & Replace(Mid(relEstoque.GeraRelatorio(), 3), vbCrLf, vbCrLf & "  ")
+relEstoque.SetTipo "pdf"
+textoEstoque = relEstoque.GeraRelatorio()
+Set arquivoEstoque = fso.CreateTextFile(fso.GetParentFolderName(WScript.Arguments(0)) & "\registro_estoque.pdf.utf16", True, True)
+arquivoEstoque.Write textoEstoque
+arquivoEstoque.Close
+Mostra "  registro de estoque em PDF: registro_estoque.pdf"
+Set relEstoque = raiz.TW_FT_RelatorioComissoesPagar()
+relEstoque.SetTipo "qvr"
+relEstoque.SetDataInicial "01/12/2026"
+relEstoque.SetDataFinal "31/12/2026"
+relEstoque.SetPosicaoRepresentante 1
+Mostra "  " & Replace(Mid(relEstoque.GeraRelatorio(), 3), vbCrLf, vbCrLf & "  ")
+Set relEstoque = Nothing
+
+Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza
 Mostra "  Finaliza: empresa [" & raiz.m_sEmpresa & "], usuário " & raiz.m_iUsuario

@@ -3,7 +3,8 @@
 // demo company, and the PDF printer. An existing store is replaced. This is the only program that
 // makes a store: the server opens the one the installation names and never creates one.
 // The demo report models go into the reports folder, the demo company's editor files into its
-// company folders and the register files of demo/installation/Cadastros into the registers folder.
+// company folders, the register files of demo/installation/Cadastros into the registers folder and
+// the modules' libraries built beside this program into the modules' folders.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "base/QVCaminhos.h"
 #include "base/QVInstalacao.h"
 #include "demo/arquivos_editor_demo.h"
+#include "demo/bibliotecas_demo.h"
 #include "demo/cadastros_demo.h"
 #include "demo/modelos_demo.h"
 #include "platform/com/failure.h"
@@ -37,6 +39,11 @@ int main(int argc, char** argv) {
     // The register files beside the messages (the PIS/COFINS rates).
     if (unsigned long rc = copia_cadastros_demo(argv[2]); rc != 0) {
         std::fprintf(stderr, "zu_instala: erro %lu ao copiar os arquivos de cadastros\n", rc);
+        return 1;
+    }
+    // The libraries the server loads from the modules' folders (the stock reports' parameters).
+    if (unsigned long rc = copia_bibliotecas_demo(); rc != 0) {
+        std::fprintf(stderr, "zu_instala: erro %lu ao copiar as bibliotecas dos módulos\n", rc);
         return 1;
     }
     try {

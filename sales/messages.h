@@ -1,5 +1,5 @@
 #pragma once
-// The sales classes' texts, as clients read them (CP1252 in the binary).
+// The sales and stock classes' texts, as clients read them (CP1252 in the binary).
 
 namespace sales::msg {
 
@@ -13,5 +13,13 @@ inline constexpr char nenhum_pedido[] = "Nenhum pedido foi encontrado.";
 inline constexpr char carregar_cliente[] = "Falha ao carregar cliente.";
 inline constexpr char ler_pedido[] = "Falha ao ler pedido.";
 inline constexpr char pedido_nao_selecionado[] = "Nenhum pedido foi selecionado.";
+
+// Reports.
+inline constexpr char gerar_relatorio[] = "Falha ao gerar relatório.";
+inline constexpr char erro_gerar_relatorio[] = "Erro ao gerar relatório.";
+inline constexpr char produto_ja_adicionado[] = "O produto informado já foi adicionado.";
+inline constexpr char ler_mestre_comercial[] = "Falha ao ler registro mestre do Comercial.";
+inline constexpr char inicializar_parametros_relatorio[] = "Falha ao inicializar interface de relatórios.";
+inline constexpr char buscar_informacoes_relatorio[] = "Falha ao buscar informações do relatório.";
 
 }  // namespace sales::msg

@@ -6,6 +6,7 @@
 //
 //     registro.nomes = com::wire_pointer_put(bloco);          // the component
 //     auto* bloco = static_cast<char*>(com::wire_pointer_take(registro.nomes));   // the caller
+#include <cstddef>
 #include <cstdint>
 
 namespace com {
@@ -18,5 +19,20 @@ void* wire_pointer_get(uint32_t field) noexcept;
 void* wire_pointer_take(uint32_t field) noexcept;
 // How many handles are in the table (always 0 on i686): for tests.
 size_t wire_pointer_count() noexcept;
+
+// A field for p for as long as the holder lives: what a caller lends a server for one call (the
+// caller keeps owning p).
+class wire_pointer_loan {
+public:
+    explicit wire_pointer_loan(const void* p) : m_field(wire_pointer_put(const_cast<void*>(p))) {}
+    ~wire_pointer_loan() { wire_pointer_take(m_field); }
+    wire_pointer_loan(const wire_pointer_loan&) = delete;
+    wire_pointer_loan& operator=(const wire_pointer_loan&) = delete;
+
+    uint32_t field() const noexcept { return m_field; }
+
+private:
+    uint32_t m_field;
+};
 
 }  // namespace com

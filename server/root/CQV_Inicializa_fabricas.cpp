@@ -36,6 +36,13 @@ class CTW_DF_InfoProduto;
 namespace sales {
 class CTW_FT_InfoPedido;
 class CTW_FT_ListaPedidos;
+class CTW_ES_RelatorioRegistroEstoque;
+class CTW_ES_RelatorioMovimentos;
+class CTW_ES_RelatorioInventario;
+class CTW_ES_RelatorioPontoReposicao;
+class CTW_FT_RelatorioVendas;
+class CTW_FT_RelatorioRelacaoPedidos;
+class CTW_FT_RelatorioComissoesPagar;
 }  // namespace sales
 
 namespace server {
@@ -175,27 +182,27 @@ HRESULT CQV_Inicializa::TW_ES_SaldoTotal(ITW_ES_SaldoTotal** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_ES_RelatorioPontoReposicao(ITW_ES_RelatorioPontoReposicao** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_ES_RelatorioPontoReposicao>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_ES_RelatorioMovimentos(ITW_ES_RelatorioMovimentos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_ES_RelatorioMovimentos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_ES_RelatorioInventario(ITW_ES_RelatorioInventario** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_ES_RelatorioInventario>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_ES_RelatorioRegistroEstoque(ITW_ES_RelatorioRegistroEstoque** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_ES_RelatorioRegistroEstoque>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_RelatorioRelacaoPedidos(ITW_FT_RelatorioRelacaoPedidos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_RelatorioRelacaoPedidos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_RelatorioComissoesPagar(ITW_FT_RelatorioComissoesPagar** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_RelatorioComissoesPagar>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_Pedido(ITW_FT_Pedido** pp) noexcept {
@@ -231,7 +238,7 @@ HRESULT CQV_Inicializa::TW_FT_AgendamentoVisita(ITW_FT_AgendamentoVisita** pp) n
 }
 
 HRESULT CQV_Inicializa::TW_FT_RelatorioVendas(ITW_FT_RelatorioVendas** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_RelatorioVendas>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_ListaPedidos(ITW_FT_ListaPedidos** pp) noexcept {

@@ -36,7 +36,9 @@ public:
     HRESULT STDMETHODCALLTYPE BuscaNotas(QV_PERIODO_NOTAS_24 periodo, QV_FILTRO_NOTAS_1136 filtro,
                                          BYTE** chaves) noexcept override;
     HRESULT STDMETHODCALLTYPE ResumoVendas(QV_RESUMO_VENDAS_12 pedido, WORD* quantidade, BYTE** resumo) noexcept override;
-    ZU_RESERVADO(04) ZU_RESERVADO(06) ZU_RESERVADO(07) ZU_RESERVADO(09)
+    // The sales report (relatorios_vendas.cpp).
+    HRESULT STDMETHODCALLTYPE RelatorioVendas(QV_RELATORIO_VENDAS_912 pedido) noexcept override;
+    ZU_RESERVADO(04) ZU_RESERVADO(06) ZU_RESERVADO(07)
 
 private:
     ~NotasFiscaisServer() override = default;   // objects come only from com::make
@@ -84,6 +86,15 @@ public:
     HRESULT STDMETHODCALLTYPE Saldo(QV_CONSULTA_SALDO_66 consulta, BYTE* resultado, LONG reservado1, LONG reservado2,
                                     LONG reservado3) noexcept override;
     HRESULT STDMETHODCALLTYPE BuscaSaldos(QV_LISTA_SALDOS_60 pedido, BYTE* resposta) noexcept override;
+    // The stock reports (relatorios_estoque.cpp).
+    HRESULT STDMETHODCALLTYPE RelatorioRegistroEstoque(BSTR arquivo, BSTR razao_social, BSTR modelo,
+                                                       QV_REGISTRO_ESTOQUE_52 pedido) noexcept override;
+    HRESULT STDMETHODCALLTYPE RelatorioMovimentos(BSTR arquivo, BSTR razao_social, BSTR modelo,
+                                                  QV_MOVIMENTOS_ESTOQUE_100 pedido) noexcept override;
+    HRESULT STDMETHODCALLTYPE RelatorioInventario(BSTR arquivo, BSTR razao_social, BSTR modelo, QV_INVENTARIO_16 pedido,
+                                                  LONG* situacao) noexcept override;
+    HRESULT STDMETHODCALLTYPE RelatorioPontoReposicao(BSTR arquivo, BSTR razao_social, BSTR modelo,
+                                                      QV_PONTO_REPOSICAO_20 pedido) noexcept override;
     ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06) ZU_RESERVADO(07) ZU_RESERVADO(08) ZU_RESERVADO(09) ZU_RESERVADO(10) ZU_RESERVADO(11) ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15) ZU_RESERVADO(16) ZU_RESERVADO(17) ZU_RESERVADO(18) ZU_RESERVADO(19) ZU_RESERVADO(20) ZU_RESERVADO(21) ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24) ZU_RESERVADO(25) ZU_RESERVADO(26) ZU_RESERVADO(27) ZU_RESERVADO(28) ZU_RESERVADO(29) ZU_RESERVADO(30) ZU_RESERVADO(31) ZU_RESERVADO(32) ZU_RESERVADO(33) ZU_RESERVADO(34) ZU_RESERVADO(35) ZU_RESERVADO(36) ZU_RESERVADO(37) ZU_RESERVADO(38) ZU_RESERVADO(39)
 
 private:
@@ -103,7 +114,8 @@ private:
 class RelatoriosMovimentosServer final : public stand_in_object<RelatoriosMovimentosServer, IQVFN_RelatoriosMovimentos> {
 public:
     using stand_in_object::stand_in_object;
-    ZU_RESERVADO(03)
+    // The commissions report (relatorios_comerciais.cpp).
+    HRESULT STDMETHODCALLTYPE RelatorioComissoes(BYTE* pedido) noexcept override;
 
 private:
     ~RelatoriosMovimentosServer() override = default;   // objects come only from com::make

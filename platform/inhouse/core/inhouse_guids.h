@@ -74,6 +74,10 @@ inline constexpr GUID CLSID_ModelosRelatorio = inhouse_guid(0x240);
 inline constexpr GUID CLSID_EditorServer = inhouse_guid(0x210);
 // 0x250: the report component, which hands a report server's file back (IQVRelatorio, 0x2D0).
 inline constexpr GUID CLSID_RelatorioComponente = inhouse_guid(0x250);
+// 0x258: the report-parameters component (IQVParametrosRelatorio, 0x2D8).
+inline constexpr GUID CLSID_ParametrosRelatorio = inhouse_guid(0x258);
+// 0x259: the commercial report server (IQVRelatoriosComerciais, 0x2D9).
+inline constexpr GUID CLSID_RelatoriosComerciais = inhouse_guid(0x259);
 // The operation natures server (IQVDF_Naturezas): the company's CFOP natures.
 inline constexpr GUID CLSID_NaturezasServer = inhouse_guid(0x260);
 // The commercial operations server (IQVDF_OperacoesComerciais, 0x2E8).

@@ -21,7 +21,9 @@
 #include "platform/inhouse/opcomerciais/OpComerciaisServer.h"
 #include "platform/inhouse/pedidos/PedidosServer.h"
 #include "platform/inhouse/produtos/ProdutoServer.h"
+#include "platform/inhouse/relatorios/ParametrosRelatorio.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
+#include "platform/inhouse/relatorios/RelatoriosComerciais.h"
 #include "platform/inhouse/xml/LeitorXml.h"
 #include "platform/inhouse/localidades/servidores_localidades.h"
 
@@ -60,6 +62,8 @@ constexpr stand_in_class classes[] = {
     {&CLSID_ModelosRelatorio, "ModelosRelatorio", &ModelosRelatorio::create},
     {&CLSID_EditorServer, "EditorServer", &EditorServer::create},
     {&CLSID_RelatorioComponente, "RelatorioComponente", &RelatorioComponente::create},
+    {&CLSID_ParametrosRelatorio, "ParametrosRelatorio", &ParametrosRelatorio::create},
+    {&CLSID_RelatoriosComerciais, "RelatoriosComerciais", &RelatoriosComerciais::create},
     {&CLSID_FilialServer, "FilialServer", &FilialServer::create},
     {&CLSID_NaturezasServer, "NaturezasServer", &NaturezasServer::create},
     {&CLSID_OpComerciaisServer, "OpComerciaisServer", &OpComerciaisServer::create},

@@ -1,0 +1,39 @@
+#include "sales/fabricas.h"
+
+#include "platform/com/object.h"
+#include "sales/CTW_FT_InfoPedido.h"
+#include "sales/CTW_FT_ListaPedidos.h"
+#include "sales/relatorios_estoque.h"
+#include "sales/relatorios_vendas.h"
+#include "server/root/fabricas_modulos.h"
+
+namespace sales {
+
+namespace {
+template <class Classe, class Itf>
+IUnknown* cria() {
+    return static_cast<Itf*>(com::make<Classe>().detach());
+}
+
+struct fabrica {
+    const IID* iid;
+    server::fabrica_modulo cria;
+};
+const fabrica fabricas[] = {
+    {&__uuidof(ITW_FT_InfoPedido), &cria<CTW_FT_InfoPedido, ITW_FT_InfoPedido>},
+    {&__uuidof(ITW_FT_ListaPedidos), &cria<CTW_FT_ListaPedidos, ITW_FT_ListaPedidos>},
+    {&__uuidof(ITW_ES_RelatorioRegistroEstoque), &cria<CTW_ES_RelatorioRegistroEstoque, ITW_ES_RelatorioRegistroEstoque>},
+    {&__uuidof(ITW_ES_RelatorioMovimentos), &cria<CTW_ES_RelatorioMovimentos, ITW_ES_RelatorioMovimentos>},
+    {&__uuidof(ITW_ES_RelatorioInventario), &cria<CTW_ES_RelatorioInventario, ITW_ES_RelatorioInventario>},
+    {&__uuidof(ITW_ES_RelatorioPontoReposicao), &cria<CTW_ES_RelatorioPontoReposicao, ITW_ES_RelatorioPontoReposicao>},
+    {&__uuidof(ITW_FT_RelatorioVendas), &cria<CTW_FT_RelatorioVendas, ITW_FT_RelatorioVendas>},
+    {&__uuidof(ITW_FT_RelatorioRelacaoPedidos), &cria<CTW_FT_RelatorioRelacaoPedidos, ITW_FT_RelatorioRelacaoPedidos>},
+    {&__uuidof(ITW_FT_RelatorioComissoesPagar), &cria<CTW_FT_RelatorioComissoesPagar, ITW_FT_RelatorioComissoesPagar>},
+};
+}  // namespace
+
+void registra_fabricas() {
+    for (const auto& f : fabricas) server::registra_fabrica(*f.iid, f.cria);
+}
+
+}  // namespace sales

@@ -19,6 +19,8 @@
 #include "platform/inhouse/localidades/EstadoFiscalServer.h"
 #include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/opcomerciais/OpComerciaisServer.h"
+#include "platform/inhouse/condicoes/CondicoesServer.h"
+#include "platform/inhouse/condicoes/DocumentosPagtoServer.h"
 #include "platform/inhouse/produtos/ProdutoServer.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
 #include "platform/inhouse/xml/LeitorXml.h"
@@ -69,6 +71,9 @@ constexpr stand_in_class classes[] = {
     {&CLSID_ProdutoServer, "ProdutoServer", &ProdutoServer::create},
     {&CLSID_ServicoServer, "ServicoServer", &ProdutoServer::create_servicos},
     {&CLSID_EstadoFiscalServer, "EstadoFiscalServer", &EstadoFiscalServer::create},
+    {&CLSID_CondicoesServer, "CondicoesServer", &CondicoesServer::create},
+    {&CLSID_FormasPagamentoServer, "FormasPagamentoServer", &DocumentosPagtoServer::create_formas},
+    {&CLSID_TiposCobrancaServer, "TiposCobrancaServer", &DocumentosPagtoServer::create_cobrancas},
 };
 
 }  // namespace

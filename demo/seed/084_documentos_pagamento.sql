@@ -15,3 +15,5 @@ INSERT INTO condicao_pagamento (empresa, codigo, descricao, validade, compras, m
 INSERT INTO condicao_pagamento_parcela (empresa, condicao, ordem, percentual, dias, tipo) VALUES
     ('DEMO', 6, 0, 5000, 30, 0), ('DEMO', 6, 1, 5000, 60, 0),
     ('DEMO', 7, 0, 10000, 28, 0);
+-- A condition's name field holds 32 characters.
+UPDATE condicao_pagamento SET descricao = '30/60/90 dias, juros 2% ao mês' WHERE empresa = 'DEMO' AND codigo = 4;

@@ -488,6 +488,20 @@ relEstoque.SetDataFinal "31/12/2026"
 relEstoque.SetPosicaoRepresentante 1
 Mostra "  " & Replace(Mid(relEstoque.GeraRelatorio(), 3), vbCrLf, vbCrLf & "  ")
 Set relEstoque = Nothing
+Mostra "-- Página do pedido: formas de pagamento, tipos de cobrança e condições válidas"
+Dim docsPagto, iDoc
+Set docsPagto = raiz.TW_FT_Documentos()
+For iDoc = 0 To CLng(docsPagto.GetQtdFormaPagamento()) - 1
+    Mostra "  forma " & docsPagto.GetCodFormaPagamento(iDoc) & ": " & docsPagto.GetNomeFormaPagamento(iDoc)
+Next
+For iDoc = 0 To CLng(docsPagto.GetQtdTipoCobranca()) - 1
+    Mostra "  cobrança " & docsPagto.GetCodTipoCobranca(iDoc) & ": " & docsPagto.GetNomeTipoCobranca(iDoc)
+Next
+For iDoc = 0 To CLng(docsPagto.GetQtdCondicaoPagamento()) - 1
+    Mostra "  condição " & docsPagto.GetCodCondicaoPagamento(iDoc) & ": " & docsPagto.GetNomeCondicaoPagamento(iDoc)
+Next
+Mostra "  à vista: condição " & docsPagto.BuscaCondicaoAVista()
+Set docsPagto = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

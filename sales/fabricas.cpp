@@ -5,6 +5,7 @@
 #include "sales/CTW_FT_ListaPedidos.h"
 #include "sales/relatorios_estoque.h"
 #include "sales/relatorios_vendas.h"
+#include "sales/CTW_FT_Documentos.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace sales {
@@ -29,6 +30,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_FT_RelatorioVendas), &cria<CTW_FT_RelatorioVendas, ITW_FT_RelatorioVendas>},
     {&__uuidof(ITW_FT_RelatorioRelacaoPedidos), &cria<CTW_FT_RelatorioRelacaoPedidos, ITW_FT_RelatorioRelacaoPedidos>},
     {&__uuidof(ITW_FT_RelatorioComissoesPagar), &cria<CTW_FT_RelatorioComissoesPagar, ITW_FT_RelatorioComissoesPagar>},
+    {&__uuidof(ITW_FT_Documentos), &cria<CTW_FT_Documentos, ITW_FT_Documentos>},
 };
 }  // namespace
 

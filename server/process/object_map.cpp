@@ -19,6 +19,8 @@
 #include "masterdata/CCFRT_Fornecedor.h"
 #include "masterdata/CCFRT_Representante.h"
 #include "masterdata/CQVDF_CFRTs.h"
+#include "sales/CCondicaoPagamentoWeb.h"
+#include "sales/CCondicoesPagamento.h"
 #include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
 #include "sales/CWebComercial.h"
@@ -46,6 +48,8 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CFilial>(),
     com::entry<masterdata::CQVDFNatureza>(),
     com::entry<masterdata::CCFRT_Representante>(),
+    com::entry<sales::CCondicoesPagamento>(),
+    com::entry<sales::CCondicaoPagamentoWeb>(),
     com::entry<sales::CWebComercial>(),
     com::entry<CQVHashTable>(),
     com::entry<masterdata::CQVDFCadDocto>(),

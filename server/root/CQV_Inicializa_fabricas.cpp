@@ -32,6 +32,9 @@ class CTW_DF_TabelasPreco;
 class CTW_DF_Servicos;
 class CTW_DF_InfoProduto;
 }  // namespace masterdata
+namespace sales {
+class CTW_FT_Documentos;
+}  // namespace sales
 
 namespace sales {
 class CTW_FT_InfoPedido;
@@ -226,7 +229,7 @@ HRESULT CQV_Inicializa::TW_FT_GerenciaClienteFornecedor(ITW_FT_GerenciaClienteFo
 }
 
 HRESULT CQV_Inicializa::TW_FT_Documentos(ITW_FT_Documentos** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_Documentos>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_AgendamentosVisitas(ITW_FT_AgendamentosVisitas** pp) noexcept {

@@ -119,7 +119,8 @@ TEST_F(CalendarioDemo, CondicoesDePagamentoDaDemo) {
     _REG_COND_PAGTOPS r{};
     std::vector<REG_LINHA_CONDICAO_PAGTO> linhas;
     ASSERT_TRUE(inhouse::le_condicao_pagamento(m_store, "DEMO", 3, r, linhas));
-    EXPECT_STREQ(r.Descricao, "Entrada + 2x");
+    EXPECT_STREQ(r.Nome, "Entrada + 2x");
+    EXPECT_STREQ(r.CodigoTexto, "3");
     EXPECT_EQ(r.Codigo, 3);
     EXPECT_EQ(r.QtdParcelas, 3);
     EXPECT_EQ(r.Entrada, 1);

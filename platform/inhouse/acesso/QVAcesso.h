@@ -9,6 +9,7 @@
 #include "inhouse_historico.h"
 #include "inhouse_login.h"
 #include "platform/inhouse/acesso/CConexaoCliente.h"
+#include "platform/inhouse/acesso/CConexaoCondicaoPagamento.h"
 #include "platform/inhouse/acesso/CConexaoEstado.h"
 #include "platform/inhouse/acesso/CConexaoMunicipio.h"
 #include "platform/inhouse/acesso/CConexaoOpComerciais.h"
@@ -295,9 +296,6 @@ ZU_CONEXAO(CConexaoProduto, CConexaoServidor);
 
 // The connections initialised with company, user and session only.
 ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
-ZU_CONEXAO(CConexaoCondicaoPagamento, CConexaoServidor);
-ZU_CONEXAO(CConexaoFormaPagamento, CConexaoServidor);
-ZU_CONEXAO(CConexaoTipoCobranca, CConexaoServidor);
 ZU_CONEXAO(CConexaoVendedor, CConexaoServidor);
 // equipbase.dll
 ZU_CONEXAO(CConexaoCadEquipamento, CConexaoServidor);

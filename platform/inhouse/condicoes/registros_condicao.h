@@ -12,8 +12,10 @@ struct _REG_COND_PAGTOPS {
     uint16_t Taxa;                     // +4 interest or discount rate, hundredths of a percent
     uint16_t DescontoParcela;          // +6 instalment discount, hundredths of a percent
     uint16_t DiasDesconto;             // +8 days before the due date the discount runs
-    char Descricao[41];                // +10 CP1252, terminated
-    uint8_t reservado_51[92];          // +51
+    uint16_t Validade;                 // +10 last day of use, 16-bit day number; 0: no limit
+    uint8_t reservado_12[4];           // +12
+    char CodigoTexto[94];              // +16 the code users type, CP1252, terminated
+    char Nome[33];                     // +110 CP1252, terminated
     uint8_t QtdParcelas;               // +143
     uint8_t TipoCobranca;              // +144 0 none, 1 interest, 2 discount
     uint8_t ParcelasComDesconto;       // +145 instalments carry the discount percentage and days
@@ -21,7 +23,9 @@ struct _REG_COND_PAGTOPS {
     uint8_t Simples30Dias;             // +147
     uint8_t NumeraDeZero;              // +148
     uint8_t Entrada;                   // +149 the first instalment is a down payment
-    uint8_t reservado_150[3];          // +150
+    uint8_t reservado_150;             // +150
+    uint8_t ComprasPodeUsar;           // +151 purchases may use the condition (non-zero)
+    uint8_t reservado_152;             // +152
     uint8_t JurosUltimoPrazo;          // +153 compound, or simple over the last instalment's days
     uint8_t reservado_154[2];          // +154
     uint8_t SegundaSeguinte;           // +156 the base date moves to the next week's Monday
@@ -37,6 +41,8 @@ struct REG_LINHA_CONDICAO_PAGTO {
 #pragma pack(pop)
 
 static_assert(std::is_trivially_copyable_v<_REG_COND_PAGTOPS> && sizeof(_REG_COND_PAGTOPS) == 168);
+static_assert(offsetof(_REG_COND_PAGTOPS, Validade) == 10 && offsetof(_REG_COND_PAGTOPS, CodigoTexto) == 16 &&
+              offsetof(_REG_COND_PAGTOPS, Nome) == 110 && offsetof(_REG_COND_PAGTOPS, ComprasPodeUsar) == 151);
 static_assert(offsetof(_REG_COND_PAGTOPS, Codigo) == 2 && offsetof(_REG_COND_PAGTOPS, Taxa) == 4 &&
               offsetof(_REG_COND_PAGTOPS, DescontoParcela) == 6 && offsetof(_REG_COND_PAGTOPS, DiasDesconto) == 8 &&
               offsetof(_REG_COND_PAGTOPS, QtdParcelas) == 143 && offsetof(_REG_COND_PAGTOPS, TipoCobranca) == 144 &&

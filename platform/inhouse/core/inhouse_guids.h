@@ -90,5 +90,10 @@ inline constexpr GUID CLSID_DocumentoServer = inhouse_guid(0x228);
 // the services connection's server answers the same interface with the service count.
 inline constexpr GUID CLSID_ProdutoServer = inhouse_guid(0x26A);
 inline constexpr GUID CLSID_ServicoServer = inhouse_guid(0x26B);
+// The payment-condition server (IQVDF_Materiais, 0x2FC) and the payment-document server
+// (IQVDF_Documento, 0x2FD), one class for both kinds: payment forms and billing types.
+inline constexpr GUID CLSID_CondicoesServer = inhouse_guid(0x27C);
+inline constexpr GUID CLSID_FormasPagamentoServer = inhouse_guid(0x27D);
+inline constexpr GUID CLSID_TiposCobrancaServer = inhouse_guid(0x27E);
 
 }  // namespace inhouse

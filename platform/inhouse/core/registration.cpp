@@ -20,6 +20,8 @@
 #include "platform/inhouse/naturezas/NaturezasServer.h"
 #include "platform/inhouse/opcomerciais/OpComerciaisServer.h"
 #include "platform/inhouse/pedidos/PedidosServer.h"
+#include "platform/inhouse/condicoes/CondicoesServer.h"
+#include "platform/inhouse/condicoes/DocumentosPagtoServer.h"
 #include "platform/inhouse/produtos/ProdutoServer.h"
 #include "platform/inhouse/relatorios/ParametrosRelatorio.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
@@ -74,6 +76,9 @@ constexpr stand_in_class classes[] = {
     {&CLSID_ProdutoServer, "ProdutoServer", &ProdutoServer::create},
     {&CLSID_ServicoServer, "ServicoServer", &ProdutoServer::create_servicos},
     {&CLSID_EstadoFiscalServer, "EstadoFiscalServer", &EstadoFiscalServer::create},
+    {&CLSID_CondicoesServer, "CondicoesServer", &CondicoesServer::create},
+    {&CLSID_FormasPagamentoServer, "FormasPagamentoServer", &DocumentosPagtoServer::create_formas},
+    {&CLSID_TiposCobrancaServer, "TiposCobrancaServer", &DocumentosPagtoServer::create_cobrancas},
 };
 
 }  // namespace

@@ -342,6 +342,18 @@ constexpr const char* steps[] = {
     "ALTER TABLE produto ADD COLUMN origem INTEGER NOT NULL DEFAULT 0 CHECK (origem BETWEEN 0 AND 65535);"
     "ALTER TABLE produto ADD COLUMN familia INTEGER NOT NULL DEFAULT 0 CHECK (familia BETWEEN 0 AND 65535);"
     "ALTER TABLE produto ADD COLUMN referencia TEXT NOT NULL DEFAULT '';",
+    // Payment conditions for listing, and table documento_pagamento. Columns of condicao_pagamento:
+    // the code users type (codigo_texto; empty: the number), the last day of use (validade,
+    // 'YYYY-MM-DD'; NULL: no limit), whether purchases may use it, and the two-letter
+    // abbreviation of the one module it belongs to (empty: every module). documento_pagamento
+    // holds the payment forms (tipo '3') and billing types (tipo '2'), each kind numbered from 1.
+    "ALTER TABLE condicao_pagamento ADD COLUMN codigo_texto TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE condicao_pagamento ADD COLUMN validade TEXT CHECK (validade IS NULL OR date(validade) = validade);"
+    "ALTER TABLE condicao_pagamento ADD COLUMN compras INTEGER NOT NULL DEFAULT 0 CHECK (compras BETWEEN 0 AND 255);"
+    "ALTER TABLE condicao_pagamento ADD COLUMN modulo TEXT NOT NULL DEFAULT '' COLLATE NOCASE;"
+    "CREATE TABLE documento_pagamento (empresa TEXT NOT NULL COLLATE NOCASE, tipo TEXT NOT NULL CHECK (tipo IN ('2', '3')),"
+    " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo TEXT NOT NULL, nome TEXT NOT NULL,"
+    " PRIMARY KEY (empresa, tipo, posicao));",
 };
 
 int read_version(sqlite::connection& db) {

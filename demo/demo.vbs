@@ -446,6 +446,40 @@ For Each itemVenda In Array(Array("101", "M", "AZ"), Array("101", "GG", "PR"), A
 Next
 Set infoProduto = Nothing
 
+Mostra "-- Cadastro de cliente pela página (formulário), lido de volta"
+Dim formulario, cadastro, novoCliente, posCliente
+Set formulario = raiz.TW_FT_FornecedorCliente()
+formulario.SetEhFornecedor False
+formulario.SetCodigo "C010"
+formulario.SetClassificacao "1.010"
+formulario.SetTipoPessoa "J"
+formulario.SetNome "Livraria Página Certa Ltda"
+formulario.SetCpfCnpj "04.252.011/0001-10"
+formulario.SetEndereco "Rua Augusta"
+formulario.SetNumero 2100
+formulario.SetBairro "Jardins"
+formulario.SetCep "01412-100"
+formulario.SetCodigoMunicipio 355030
+formulario.SetTelefone "(11) 3333-4444"
+formulario.SetEmail "contato@paginacerta.com.br"
+formulario.SetInscricaoEstadual "110.042.490.114"
+Set cadastro = raiz.TW_FT_GerenciaClienteFornecedor()
+cadastro.SetNovoCliente formulario.GetCliente()
+posCliente = CLng(cadastro.Gravar())
+If posCliente > 0 Then
+    Set novoCliente = cadastro.LeCliente(posCliente)
+    Mostra "  " & novoCliente.CodigoProprio & " " & novoCliente.Nome & " (" & novoCliente.TipoPessoa & ") " & _
+           novoCliente.CNPJ_CPF & ", IE " & novoCliente.InscricaoEstadual & ", " & novoCliente.Situacao
+    Mostra "  " & novoCliente.Endereco.Rua & ", " & novoCliente.Endereco.Numero & " - " & novoCliente.Endereco.Bairro & _
+           ", tel (" & novoCliente.Endereco.DDD & ") " & novoCliente.Endereco.Telefone & ", " & novoCliente.Endereco.Email
+    Set novoCliente = Nothing
+Else
+    Mostra "  Recusado: código " & posCliente
+End If
+Mostra "  O mesmo CNPJ digitado sem máscara: código " & CLng(cadastro.Gravar())
+Set cadastro = Nothing
+Set formulario = Nothing
+
 Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza

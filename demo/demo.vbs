@@ -447,14 +447,14 @@ Next
 Set infoProduto = Nothing
 
 Mostra "-- Cadastro de cliente pela página (formulário), lido de volta"
-Dim formulario, cadastro, novoCliente, posCliente
+Dim formulario, cadastro, clienteWeb, posicaoWeb
 Set formulario = raiz.TW_FT_FornecedorCliente()
 formulario.SetEhFornecedor False
 formulario.SetCodigo "C010"
 formulario.SetClassificacao "1.010"
 formulario.SetTipoPessoa "J"
 formulario.SetNome "Livraria Página Certa Ltda"
-formulario.SetCpfCnpj "04.252.011/0001-10"
+formulario.SetCpfCnpj "12.345.678/0001-95"
 formulario.SetEndereco "Rua Augusta"
 formulario.SetNumero 2100
 formulario.SetBairro "Jardins"
@@ -465,18 +465,21 @@ formulario.SetEmail "contato@paginacerta.com.br"
 formulario.SetInscricaoEstadual "110.042.490.114"
 Set cadastro = raiz.TW_FT_GerenciaClienteFornecedor()
 cadastro.SetNovoCliente formulario.GetCliente()
-posCliente = CLng(cadastro.Gravar())
-If posCliente > 0 Then
-    Set novoCliente = cadastro.LeCliente(posCliente)
-    Mostra "  " & novoCliente.CodigoProprio & " " & novoCliente.Nome & " (" & novoCliente.TipoPessoa & ") " & _
-           novoCliente.CNPJ_CPF & ", IE " & novoCliente.InscricaoEstadual & ", " & novoCliente.Situacao
-    Mostra "  " & novoCliente.Endereco.Rua & ", " & novoCliente.Endereco.Numero & " - " & novoCliente.Endereco.Bairro & _
-           ", tel (" & novoCliente.Endereco.DDD & ") " & novoCliente.Endereco.Telefone & ", " & novoCliente.Endereco.Email
-    Set novoCliente = Nothing
+posicaoWeb = CLng(cadastro.Gravar())
+If posicaoWeb > 0 Then
+    Set clienteWeb = cadastro.LeCliente(posicaoWeb)
+    Mostra "  " & clienteWeb.CodigoProprio & " " & clienteWeb.Nome & " (" & clienteWeb.TipoPessoa & ") " & _
+           clienteWeb.CNPJ_CPF & ", IE " & clienteWeb.InscricaoEstadual & ", " & clienteWeb.Situacao
+    Mostra "  " & clienteWeb.Endereco.Rua & ", " & clienteWeb.Endereco.Numero & " - " & clienteWeb.Endereco.Bairro & _
+           ", tel (" & clienteWeb.Endereco.DDD & ") " & clienteWeb.Endereco.Telefone & ", " & clienteWeb.Endereco.Email
+    Set clienteWeb = Nothing
 Else
-    Mostra "  Recusado: código " & posCliente
+    Mostra "  Recusado: código " & posicaoWeb
 End If
-Mostra "  O mesmo CNPJ digitado sem máscara: código " & CLng(cadastro.Gravar())
+formulario.SetCodigo "C011"
+formulario.SetClassificacao "1.011"
+formulario.SetCpfCnpj "12345678000195"
+Mostra "  Outro cliente com o mesmo CNPJ digitado sem máscara: código " & CLng(cadastro.Gravar())
 Set cadastro = Nothing
 Set formulario = Nothing
 

@@ -503,6 +503,43 @@ Next
 Mostra "  à vista: condição " & docsPagto.BuscaCondicaoAVista()
 Set docsPagto = Nothing
 
+Mostra "-- Cadastro de cliente pela página (formulário), lido de volta"
+Dim formulario, cadastro, clienteWeb, posicaoWeb
+Set formulario = raiz.TW_FT_FornecedorCliente()
+formulario.SetEhFornecedor False
+formulario.SetCodigo "C010"
+formulario.SetClassificacao "1.010"
+formulario.SetTipoPessoa "J"
+formulario.SetNome "Livraria Página Certa Ltda"
+formulario.SetCpfCnpj "12.345.678/0001-95"
+formulario.SetEndereco "Rua Augusta"
+formulario.SetNumero 2100
+formulario.SetBairro "Jardins"
+formulario.SetCep "01412-100"
+formulario.SetCodigoMunicipio 355030
+formulario.SetTelefone "(11) 3333-4444"
+formulario.SetEmail "contato@paginacerta.com.br"
+formulario.SetInscricaoEstadual "110.042.490.114"
+Set cadastro = raiz.TW_FT_GerenciaClienteFornecedor()
+cadastro.SetNovoCliente formulario.GetCliente()
+posicaoWeb = CLng(cadastro.Gravar())
+If posicaoWeb > 0 Then
+    Set clienteWeb = cadastro.LeCliente(posicaoWeb)
+    Mostra "  " & clienteWeb.CodigoProprio & " " & clienteWeb.Nome & " (" & clienteWeb.TipoPessoa & ") " & _
+           clienteWeb.CNPJ_CPF & ", IE " & clienteWeb.InscricaoEstadual & ", " & clienteWeb.Situacao
+    Mostra "  " & clienteWeb.Endereco.Rua & ", " & clienteWeb.Endereco.Numero & " - " & clienteWeb.Endereco.Bairro & _
+           ", tel (" & clienteWeb.Endereco.DDD & ") " & clienteWeb.Endereco.Telefone & ", " & clienteWeb.Endereco.Email
+    Set clienteWeb = Nothing
+Else
+    Mostra "  Recusado: código " & posicaoWeb
+End If
+formulario.SetCodigo "C011"
+formulario.SetClassificacao "1.011"
+formulario.SetCpfCnpj "12345678000195"
+Mostra "  Outro cliente com o mesmo CNPJ digitado sem máscara: código " & CLng(cadastro.Gravar())
+Set cadastro = Nothing
+Set formulario = Nothing
+
 Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza

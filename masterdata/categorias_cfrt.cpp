@@ -17,20 +17,11 @@ struct bloco_tarefa {
 };
 }  // namespace
 
-std::vector<_REG_CATEGORIAS_PS> categorias_cfrt::Todas(const CQVString& empresa, WORD usuario, long sessao,
-                                                        const char* texto) {
-    if (!m_servidor) {
-        com::com_ptr<IQVDF_Categorias> servidor;
-        com::check(QVCriaInstancia(inhouse::CLSID_CategoriasServer, nullptr, QV_CLSCTX_SERVIDOR,
-                                   __uuidof(IQVDF_Categorias), servidor.put_void(), QV_CRIA_PADRAO),
-                   texto);
-        com::check(servidor->Inicializa(inhouse::bloco_sessao<QV_SESSAO_36>(empresa, usuario, sessao)), texto);
-        m_servidor = std::move(servidor);
-    }
+std::vector<_REG_CATEGORIAS_PS> le_categorias(IQVDF_Categorias& servidor, const char* texto) {
     LONG quantidade = 0;
     bloco_tarefa nomes, codigos;
     const com::unique_bstr vazio = com::to_bstr(std::string());
-    com::check(m_servidor->BuscaCategorias(vazio.get(), vazio.get(), 0, &quantidade, &nomes.p, &codigos.p), texto);
+    com::check(servidor.BuscaCategorias(vazio.get(), vazio.get(), 0, &quantidade, &nomes.p, &codigos.p), texto);
     std::vector<_REG_CATEGORIAS_PS> categorias;
     if (quantidade <= 0 || !nomes.p || !codigos.p) return categorias;
     categorias.resize(static_cast<size_t>(quantidade));
@@ -41,6 +32,19 @@ std::vector<_REG_CATEGORIAS_PS> categorias_cfrt::Todas(const CQVString& empresa,
         std::memcpy(&categorias[i].codigo, codigos.p + i * sizeof(uint16_t), sizeof(uint16_t));
     }
     return categorias;
+}
+
+std::vector<_REG_CATEGORIAS_PS> categorias_cfrt::Todas(const CQVString& empresa, WORD usuario, long sessao,
+                                                        const char* texto) {
+    if (!m_servidor) {
+        com::com_ptr<IQVDF_Categorias> servidor;
+        com::check(QVCriaInstancia(inhouse::CLSID_CategoriasServer, nullptr, QV_CLSCTX_SERVIDOR,
+                                   __uuidof(IQVDF_Categorias), servidor.put_void(), QV_CRIA_PADRAO),
+                   texto);
+        com::check(servidor->Inicializa(inhouse::bloco_sessao<QV_SESSAO_36>(empresa, usuario, sessao)), texto);
+        m_servidor = std::move(servidor);
+    }
+    return le_categorias(*m_servidor.get(), texto);
 }
 
 }  // namespace masterdata

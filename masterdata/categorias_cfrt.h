@@ -10,6 +10,10 @@
 
 namespace masterdata {
 
+// Every category that `servidor` holds, in register order (its two answer blocks freed). Throws
+// com::failure with `texto` and the server's HRESULT.
+std::vector<_REG_CATEGORIAS_PS> le_categorias(IQVDF_Categorias& servidor, const char* texto);
+
 class categorias_cfrt {
 public:
     // Every category of the company, in register order. Throws com::failure with `texto` and the

@@ -6,6 +6,8 @@
 #include "sales/relatorios_estoque.h"
 #include "sales/relatorios_vendas.h"
 #include "sales/CTW_FT_Documentos.h"
+#include "sales/CTW_FT_FornecedorCliente.h"
+#include "sales/CTW_FT_GerenciaClienteFornecedor.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace sales {
@@ -31,6 +33,8 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_FT_RelatorioRelacaoPedidos), &cria<CTW_FT_RelatorioRelacaoPedidos, ITW_FT_RelatorioRelacaoPedidos>},
     {&__uuidof(ITW_FT_RelatorioComissoesPagar), &cria<CTW_FT_RelatorioComissoesPagar, ITW_FT_RelatorioComissoesPagar>},
     {&__uuidof(ITW_FT_Documentos), &cria<CTW_FT_Documentos, ITW_FT_Documentos>},
+    {&__uuidof(ITW_FT_FornecedorCliente), &cria<CTW_FT_FornecedorCliente, ITW_FT_FornecedorCliente>},
+    {&__uuidof(ITW_FT_GerenciaClienteFornecedor), &cria<CTW_FT_GerenciaClienteFornecedor, ITW_FT_GerenciaClienteFornecedor>},
 };
 }  // namespace
 

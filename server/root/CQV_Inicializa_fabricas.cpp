@@ -48,6 +48,11 @@ class CTW_FT_RelatorioRelacaoPedidos;
 class CTW_FT_RelatorioComissoesPagar;
 }  // namespace sales
 
+namespace sales {
+class CTW_FT_FornecedorCliente;
+class CTW_FT_GerenciaClienteFornecedor;
+}  // namespace sales
+
 namespace server {
 
 namespace {
@@ -221,11 +226,11 @@ HRESULT CQV_Inicializa::TW_DF_PlanoContasContabil(ITW_DF_PlanoContasContabil** p
 }
 
 HRESULT CQV_Inicializa::TW_FT_FornecedorCliente(ITW_FT_FornecedorCliente** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_FornecedorCliente>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_GerenciaClienteFornecedor(ITW_FT_GerenciaClienteFornecedor** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_GerenciaClienteFornecedor>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_Documentos(ITW_FT_Documentos** pp) noexcept {

@@ -42,7 +42,8 @@ struct _REG_PRODUTOPS {
     char codigo[21];              // +450
     uint8_t reservado471[458];
     uint8_t casas_preco;          // +929, decimals shown for the price
-    uint8_t reservado930[2];
+    uint8_t reservado930;
+    uint8_t casas_custo;          // +931, decimals of the product's costs
     uint8_t ofertado;             // +932, 1 when offered in the table (0: left out)
     uint8_t tipo;                 // +933, 'A' analytic or 'T' title
     uint8_t reservado934;

@@ -1,0 +1,106 @@
+#include "sales/posicao_produtos_textos.h"
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+#include "base/QVCurrency.h"
+
+namespace sales {
+
+std::string TextoNumeroNF(int32_t numero) {
+    if (numero < 1) return {};
+    char digitos[16];
+    std::snprintf(digitos, sizeof digitos, "%06d", static_cast<int>(numero));
+    const std::string_view d(digitos);
+    std::string texto;
+    for (size_t n = 0; n < d.size(); ++n) {
+        const size_t restantes = d.size() - n;
+        if (n > 0 && restantes % 3 == 0) texto += '.';
+        texto += d[n];
+    }
+    return texto;
+}
+
+std::string TextoFrete(uint8_t codigo) {
+    switch (codigo) {
+    case 0: return "Emitente";
+    case 1: return "Destinatário";
+    case 2: return "Terceiro";
+    case 9: return "Sem Frete";
+    default: return {};
+    }
+}
+
+int CasasSaldo(uint8_t codigo) {
+    constexpr int casas[] = {0, 2, 4};
+    return codigo < std::size(casas) ? casas[codigo] : 2;
+}
+
+int CasasQuantidadeNota(uint8_t codigo) { return codigo == 0 ? 0 : codigo == 1 ? 2 : 4; }
+
+namespace {
+// a / b rounded half away from zero (b non-zero).
+__int128 divide_arredondando(__int128 a, __int128 b) {
+    if (b < 0) a = -a, b = -b;
+    const __int128 q = a / b, r = a % b;
+    if (2 * (r < 0 ? -r : r) >= b) return a < 0 ? q - 1 : q + 1;
+    return q;
+}
+}  // namespace
+
+int64_t TicksDe8Casas(int64_t valor8) { return static_cast<int64_t>(divide_arredondando(valor8, 10000)); }
+
+std::optional<int64_t> ValorPorUnidade(int64_t total, int64_t quantidade) {
+    if (quantidade == 0) return std::nullopt;
+    // Both are CURRENCY ticks: the quotient's ticks are total * 10000 / quantity.
+    const __int128 ticks = divide_arredondando(static_cast<__int128>(total) * 10000, quantidade);
+    if (ticks > std::numeric_limits<int64_t>::max() || ticks < std::numeric_limits<int64_t>::min()) return std::nullopt;
+    return static_cast<int64_t>(ticks);
+}
+
+saldos_texto SomaSaldos(const uint8_t (&resultado)[396], bool ep, bool ept, bool etpe, int casas) {
+    const auto valor = [&resultado](size_t offset) {
+        int64_t v;
+        std::memcpy(&v, resultado + offset, sizeof v);
+        return v;
+    };
+    int64_t total = 0, reservado = 0, disponivel = 0, indisponivel = 0, pre_baixa = 0;
+    const bool tipos[3] = {ep, ept, etpe};
+    for (size_t t = 0; t < 3; ++t) {
+        if (!tipos[t]) continue;
+        const size_t bloco = 10 + t * 128;
+        total += valor(bloco);
+        reservado += valor(bloco + 8);
+        disponivel += valor(bloco + 16);
+        indisponivel += valor(bloco + 24);
+        pre_baixa += valor(bloco + 48) + valor(bloco + 56);
+    }
+    const auto texto = [casas](int64_t v) {
+        CURRENCY cy;
+        cy.int64 = v;
+        return std::string(QVFormataCYDecimais(cy, casas));
+    };
+    return {texto(total), texto(reservado), texto(disponivel), texto(indisponivel), texto(pre_baixa)};
+}
+
+void JuntaItemGrade(std::string& nome, int grade, std::string_view descricao) {
+    nome += grade < 2 ? " - " : " ";
+    nome += descricao;
+}
+
+std::optional<size_t> EscolheMaiorEstoque(std::span<const saldo_local> saldos, uint16_t local_padrao) {
+    std::optional<size_t> melhor;
+    for (size_t n = 0; n < saldos.size(); ++n) {
+        if (!melhor || saldos[n].saldo > saldos[*melhor].saldo ||
+            (saldos[n].saldo == saldos[*melhor].saldo && saldos[n].local == local_padrao))
+            melhor = n;
+    }
+    if (melhor && saldos[*melhor].saldo > 0) return melhor;
+    return std::nullopt;
+}
+
+}  // namespace sales

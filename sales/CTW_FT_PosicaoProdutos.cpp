@@ -212,7 +212,9 @@ void CTW_FT_PosicaoProdutos::CarregaSaldos() noexcept {
 }
 
 void CTW_FT_PosicaoProdutos::CarregaNotaFiscal() noexcept {
-    if (!Instalado(25)) return;
+    // Product 0 in the invoice filter stands for every product: a code that is not there has no
+    // invoice of its own.
+    if (!Instalado(25) || m_ponteiro == 0) return;
     try {
         com::com_ptr<IQVFT_NotasFiscais> notas = cache().GetServidorNotasFiscais();
         if (!notas) com::fail(msg::buscar_notas, E_FAIL);

@@ -5,9 +5,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <limits>
 
 #include "base/QVCurrency.h"
+#include "base/exact_decimal.h"
 
 namespace sales {
 
@@ -42,24 +42,17 @@ int CasasSaldo(uint8_t codigo) {
 
 int CasasQuantidadeNota(uint8_t codigo) { return codigo == 0 ? 0 : codigo == 1 ? 2 : 4; }
 
-namespace {
-// a / b rounded half away from zero (b non-zero).
-__int128 divide_arredondando(__int128 a, __int128 b) {
-    if (b < 0) a = -a, b = -b;
-    const __int128 q = a / b, r = a % b;
-    if (2 * (r < 0 ? -r : r) >= b) return a < 0 ? q - 1 : q + 1;
-    return q;
+int64_t TicksDe8Casas(int64_t valor8) {
+    int64_t ticks = 0;
+    exact::div_scaled(valor8, int64_t{10000}, 0, ticks);   // 10^4 never fails and always fits
+    return ticks;
 }
-}  // namespace
-
-int64_t TicksDe8Casas(int64_t valor8) { return static_cast<int64_t>(divide_arredondando(valor8, 10000)); }
 
 std::optional<int64_t> ValorPorUnidade(int64_t total, int64_t quantidade) {
-    if (quantidade == 0) return std::nullopt;
-    // Both are CURRENCY ticks: the quotient's ticks are total * 10000 / quantity.
-    const __int128 ticks = divide_arredondando(static_cast<__int128>(total) * 10000, quantidade);
-    if (ticks > std::numeric_limits<int64_t>::max() || ticks < std::numeric_limits<int64_t>::min()) return std::nullopt;
-    return static_cast<int64_t>(ticks);
+    // Both are CURRENCY ticks: the quotient's ticks are total x 10^4 / quantity.
+    int64_t ticks = 0;
+    if (quantidade == 0 || !exact::div_scaled(total, quantidade, 4, ticks)) return std::nullopt;
+    return ticks;
 }
 
 saldos_texto SomaSaldos(const uint8_t (&resultado)[396], bool ep, bool ept, bool etpe, int casas) {

@@ -22,10 +22,10 @@ int CasasSaldo(uint8_t codigo);
 // The decimals of an invoice item's quantity for its code: 0 none, 1 two, any other four.
 int CasasQuantidadeNota(uint8_t codigo);
 
-// An 8-decimal value as CURRENCY ticks (4 decimals), rounded half away from zero.
+// An 8-decimal value as CURRENCY ticks (4 decimals), rounded half to even as a currency division.
 int64_t TicksDe8Casas(int64_t valor8);
-// An amount of a whole item per unit of its quantity, in CURRENCY ticks rounded half away from
-// zero; nothing for a quantity of 0 (or a result CURRENCY cannot hold).
+// An amount of a whole item per unit of its quantity, in CURRENCY ticks rounded half to even as a
+// currency division; nothing for a quantity of 0 (or a result CURRENCY cannot hold).
 std::optional<int64_t> ValorPorUnidade(int64_t total, int64_t quantidade);
 
 // Appends grid k's item description (k = 0, 1, 2) to a product name: " - " before the first two

@@ -38,8 +38,10 @@ TEST(PosicaoTextos, ValorPorUnidadeNaoDivideQuantidadeZero) {
     const struct { int64_t total, quantidade; std::optional<int64_t> ticks; } casos[] = {
         {141100, 20000, 70550},   // 14,11 over 2 units: 7,055
         {10000, 30000, 3333},     // 1,00 over 3: 0,3333
-        {20000, 30000, 6667},     // half away from zero upwards
+        {20000, 30000, 6667},
         {-20000, 30000, -6667},
+        {5, 20000, 2},            // 0,00025: a tie goes to the even tick
+        {7, 20000, 4},            // 0,00035
         {350100, 0, std::nullopt},   // no quantity: nothing per unit, never a division by zero
         {0, 0, std::nullopt},
     };
@@ -48,7 +50,8 @@ TEST(PosicaoTextos, ValorPorUnidadeNaoDivideQuantidadeZero) {
 
 TEST(PosicaoTextos, OitoCasasParaCurrency) {
     EXPECT_EQ(TicksDe8Casas(3920000000), 392000);
-    EXPECT_EQ(TicksDe8Casas(15000), 2);      // 0,00015 rounds half away to 0,0002
+    EXPECT_EQ(TicksDe8Casas(15000), 2);      // ties go to the even tick, as currency division does
+    EXPECT_EQ(TicksDe8Casas(25000), 2);
     EXPECT_EQ(TicksDe8Casas(-15000), -2);
     EXPECT_EQ(TicksDe8Casas(14999), 1);
 }

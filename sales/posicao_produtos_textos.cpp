@@ -16,11 +16,13 @@ std::string TextoNumeroNF(int32_t numero) {
     char digitos[16];
     std::snprintf(digitos, sizeof digitos, "%06d", static_cast<int>(numero));
     const std::string_view d(digitos);
-    std::string texto;
-    for (size_t n = 0; n < d.size(); ++n) {
-        const size_t restantes = d.size() - n;
-        if (n > 0 && restantes % 3 == 0) texto += '.';
-        texto += d[n];
+    // A point goes before a group only when digits of the number itself stand in front of it:
+    // the padding zeros of 5 ("000005") get none, those of 1234 ("001.234") one.
+    int64_t limite = 1;
+    std::string texto(d);
+    for (size_t grupo = 3; grupo < d.size(); grupo += 3) {
+        limite *= 1000;
+        if (numero >= limite) texto.insert(texto.size() - grupo - (grupo / 3 - 1), 1, '.');
     }
     return texto;
 }

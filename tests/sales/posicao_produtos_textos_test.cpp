@@ -11,7 +11,7 @@ using namespace sales;
 
 TEST(PosicaoTextos, NumeroNFTemZerosEPontos) {
     const struct { int32_t numero; const char* texto; } casos[] = {
-        {5, "000005"}, {1234, "001.234"}, {123456, "123.456"}, {1234567, "1.234.567"}, {0, ""}, {-3, ""},
+        {5, "000005"}, {999, "000999"}, {1000, "001.000"}, {1234, "001.234"}, {123456, "123.456"}, {1234567, "1.234.567"}, {0, ""}, {-3, ""},
         {2147483647, "2.147.483.647"},
     };
     for (const auto& c : casos) EXPECT_EQ(TextoNumeroNF(c.numero), c.texto) << c.numero;

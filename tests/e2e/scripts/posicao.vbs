@@ -10,16 +10,57 @@ Sub Mostra(texto)
     out.WriteLine texto
 End Sub
 
-' A getter's text, or its error.
+' A getter's text, or its error (Eval of a member is not available to scripts under Wine).
 Function Campo(nome)
     Dim v
+    v = "<não lido>"
     On Error Resume Next
-    v = Eval("p." & nome)
+    Select Case nome
+        Case "Codigo": v = p.Codigo
+        Case "Nome": v = p.Nome
+        Case "Descricao": v = p.Descricao
+        Case "CodTabPrecos": v = p.CodTabPrecos
+        Case "TabPrecos": v = p.TabPrecos
+        Case "PrecoVenda": v = p.PrecoVenda
+        Case "CustoMedio": v = p.CustoMedio
+        Case "LocalPadrao": v = p.LocalPadrao
+        Case "NomeLocalPadrao": v = p.NomeLocalPadrao
+        Case "LocalMaiorEstoque": v = p.LocalMaiorEstoque
+        Case "NomeLocalMaiorEstoque": v = p.NomeLocalMaiorEstoque
+        Case "QuantidadeCotacao": v = p.QuantidadeCotacao
+        Case "QuantidadeOC": v = p.QuantidadeOC
+        Case "SaldoTotal": v = p.SaldoTotal
+        Case "SaldoReservado": v = p.SaldoReservado
+        Case "SaldoPreBaixa": v = p.SaldoPreBaixa
+        Case "SaldoIndisponivel": v = p.SaldoIndisponivel
+        Case "SaldoDisponivel": v = p.SaldoDisponivel
+        Case "ValorUnitario": v = p.ValorUnitario
+        Case "CondPagamento": v = p.CondPagamento
+        Case "ValorICMS": v = p.ValorICMS
+        Case "DataEmissao": v = p.DataEmissao
+        Case "ValorIPI": v = p.ValorIPI
+        Case "NumeroNF": v = p.NumeroNF
+        Case "Quantidade": v = p.Quantidade
+        Case "CFOP": v = p.CFOP
+        Case "FretePorConta": v = p.FretePorConta
+        Case "QtdUltimasCompras": v = p.QtdUltimasCompras
+    End Select
+    Campo = Resultado(v)
+End Function
+
+Function Compra(i, campo)
+    Dim v
+    On Error Resume Next
+    v = p.GetUltimaCompra(i, campo)
+    Compra = Resultado(v)
+End Function
+
+Function Resultado(v)
     If Err.Number <> 0 Then
-        Campo = "<erro " & Hex(Err.Number) & ": " & Err.Description & ">"
+        Resultado = "<erro " & Hex(Err.Number) & ": " & Err.Description & ">"
         Err.Clear
     Else
-        Campo = "[" & v & "]"
+        Resultado = "[" & v & "]"
     End If
 End Function
 
@@ -47,16 +88,15 @@ Sub Posicao(titulo, chaves, valores)
     For Each nome In nomes
         Mostra "  " & nome & " " & Campo(nome)
     Next
-    n = Eval("p.QtdUltimasCompras")
+    n = CLng(p.QtdUltimasCompras)
     For i = 0 To n - 1
         linha = "  compra " & i & ":"
         For r = 1 To 6
-            linha = linha & " " & Campo("GetUltimaCompra(" & i & ", " & r & ")")
+            linha = linha & " " & Compra(i, r)
         Next
         Mostra linha
     Next
-    Mostra "  fora: " & Campo("GetUltimaCompra(" & n & ", 1)") & " " & Campo("GetUltimaCompra(0, 7)") & " " & _
-           Campo("GetUltimaCompra(-1, 1)")
+    Mostra "  fora: " & Compra(n, 1) & " " & Compra(0, 7) & " " & Compra(-1, 1)
     Set p = Nothing
 End Sub
 

@@ -314,7 +314,7 @@ constexpr const char* steps[] = {
     // cotacao and cotacao_item (purchase quotations). Keys are the documents' own numbers; dates
     // are "yyyy-mm-dd"; quantities and amounts are CURRENCY ticks (4 implied decimals); product
     // and grid items are register positions (item 0: none); suppliers and customers are chart
-    // positions of the CFRT register.
+    // positions of the CFRT register. What purchases received of an order item is found by index.
     "CREATE TABLE nota_fiscal (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
     " numero INTEGER NOT NULL, filial INTEGER NOT NULL DEFAULT 0, cliente INTEGER NOT NULL DEFAULT 0,"
     " emissao TEXT NOT NULL, condicao INTEGER NOT NULL DEFAULT 0, frete INTEGER NOT NULL DEFAULT 0 CHECK (frete BETWEEN 0 AND 255),"
@@ -333,6 +333,7 @@ constexpr const char* steps[] = {
     " item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL, valor_unitario INTEGER NOT NULL,"
     " ordem_compra INTEGER NOT NULL DEFAULT 0, item_ordem INTEGER NOT NULL DEFAULT 0,"
     " PRIMARY KEY (empresa, compra, ordem), FOREIGN KEY (empresa, compra) REFERENCES compra (empresa, chave));"
+    "CREATE INDEX compra_item_ordem_compra ON compra_item (empresa, ordem_compra, item_ordem);"
     "CREATE TABLE ordem_compra (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
     " filial INTEGER NOT NULL DEFAULT 0, emissao TEXT NOT NULL, tipo INTEGER NOT NULL DEFAULT 0 CHECK (tipo BETWEEN 0 AND 255),"
     " cancelada INTEGER NOT NULL DEFAULT 0 CHECK (cancelada IN (0, 1)), PRIMARY KEY (empresa, chave));"

@@ -540,6 +540,30 @@ Mostra "  Outro cliente com o mesmo CNPJ digitado sem máscara: código " & CLng
 Set cadastro = Nothing
 Set formulario = Nothing
 
+Mostra "-- Posição do produto 201 (café) na filial 1: preços, estoque, última venda, compras"
+Dim filtroPosicao, posicao, iCompra
+Set filtroPosicao = CreateObject("ZidizUvi.QVHashTable")
+filtroPosicao.SetAt "CODIGO", "201"
+filtroPosicao.SetAt "TABPRECOS", "1"
+filtroPosicao.SetAt "FILIAL", "1"
+filtroPosicao.SetAt "EP", "V"
+Set posicao = raiz.TW_FT_PosicaoProdutos(filtroPosicao)
+Mostra "  " & posicao.Codigo & " " & posicao.Nome & ": R$ " & posicao.PrecoVenda & " na tabela " & posicao.TabPrecos
+On Error Resume Next
+Mostra "  Saldo total " & posicao.SaldoTotal & ", disponível " & posicao.SaldoDisponivel & ", custo médio R$ " & posicao.CustoMedio
+If Err.Number <> 0 Then MostraErro "Saldos"
+On Error GoTo 0
+Mostra "  Última venda: NF " & posicao.NumeroNF & " de " & posicao.DataEmissao & ", " & posicao.Quantidade & " a R$ " & _
+       posicao.ValorUnitario & " (ICMS R$ " & posicao.ValorICMS & " por unidade), " & posicao.CondPagamento & _
+       ", frete por conta do " & posicao.FretePorConta
+Mostra "  Em cotação: " & posicao.QuantidadeCotacao & "; em ordens de compra: " & posicao.QuantidadeOC
+For iCompra = 0 To CLng(posicao.QtdUltimasCompras) - 1
+    Mostra "  Compra de " & posicao.GetUltimaCompra(iCompra, 1) & ": " & posicao.GetUltimaCompra(iCompra, 5) & " a R$ " & _
+           posicao.GetUltimaCompra(iCompra, 6) & " de " & posicao.GetUltimaCompra(iCompra, 3)
+Next
+Set posicao = Nothing
+Set filtroPosicao = Nothing
+
 Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza

@@ -20,6 +20,7 @@ inline constexpr char banco_ausente[] = "O banco de dados da instalação não f
 inline constexpr char banco_inutilizavel[] = "O banco de dados da instalação não pode ser usado: ";
 inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
 inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
+inline constexpr char falha_instanciar_posicao[] = "Falha ao instanciar posição de produtos.";
 inline constexpr char falha_operacoes_comerciais[] = "Falha ao instanciar operações comerciais.";
 inline constexpr char nao_disponivel[] = "Função ainda não disponível.";
 // The root object's questions about rights, users and the company.

@@ -54,8 +54,4 @@ HRESULT CQV_Inicializa::FT_AgendamentoVisitas(IAgendamentoVisitas** ppAgendament
     return pendente(ppAgendamentos);
 }
 
-HRESULT CQV_Inicializa::TW_FT_PosicaoProdutos(IQVHashTable*, ITW_FT_PosicaoProdutos** ppPosicao) noexcept {
-    return pendente(ppPosicao);
-}
-
 }  // namespace server

@@ -31,4 +31,12 @@ void registra_fabrica_operacoes_comerciais(fabrica_operacoes_comerciais fabrica)
 
 fabrica_operacoes_comerciais fabrica_operacoes_comerciais_registrada() noexcept { return operacoes_comerciais; }
 
+namespace {
+fabrica_posicao_produtos posicao_produtos = nullptr;
+}  // namespace
+
+void registra_fabrica_posicao_produtos(fabrica_posicao_produtos fabrica) noexcept { posicao_produtos = fabrica; }
+
+fabrica_posicao_produtos fabrica_posicao_produtos_registrada() noexcept { return posicao_produtos; }
+
 }  // namespace server

@@ -6,6 +6,9 @@
 #include <windows.h>
 #include <unknwn.h>
 
+#include <map>
+#include <string>
+
 namespace server {
 
 // A new object with one reference, as the interface it was registered for; throws com::failure.
@@ -20,6 +23,13 @@ fabrica_modulo fabrica_registrada(REFIID iid) noexcept;
 using fabrica_operacoes_comerciais = IUnknown* (*)(const char* empresa, WORD usuario, long sessao);
 void registra_fabrica_operacoes_comerciais(fabrica_operacoes_comerciais fabrica) noexcept;
 fabrica_operacoes_comerciais fabrica_operacoes_comerciais_registrada() noexcept;
+
+// The product position of TW_FT_PosicaoProdutos: new, with one reference, filled from the
+// client's filter (upper-case keys, CP1252 values) and the process-wide session; throws
+// com::failure.
+using fabrica_posicao_produtos = IUnknown* (*)(const std::map<std::string, std::string>& filtro);
+void registra_fabrica_posicao_produtos(fabrica_posicao_produtos fabrica) noexcept;
+fabrica_posicao_produtos fabrica_posicao_produtos_registrada() noexcept;
 
 // A factory line's class, made by the subsystem that builds it.
 template <class Classe>

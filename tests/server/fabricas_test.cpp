@@ -95,9 +95,6 @@ TEST(Fabricas, MembersNotBuiltAnswerNotImplementedWithTheirOutValuesEmptied) {
     EXPECT_EQ(relatorio, nullptr);
     SysFreeString(antes);     // the caller's own text; the member never owned it
 
-    ITW_FT_PosicaoProdutos* posicao = reinterpret_cast<ITW_FT_PosicaoProdutos*>(0x1234);
-    EXPECT_EQ(root->TW_FT_PosicaoProdutos(nullptr, &posicao), E_NOTIMPL);
-    EXPECT_EQ(posicao, nullptr);
     EXPECT_EQ(root->InicializaCotacao(nullptr), E_NOTIMPL);
 }
 

@@ -47,6 +47,8 @@ private:
 class CondicoesPagamentoServer final : public servidor_partes_sessao<CondicoesPagamentoServer, IQVFT_CondicoesPagamento> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+    HRESULT STDMETHODCALLTYPE LeCondicao(WORD posicao, BYTE* condicao) noexcept override;
+    ZU_RESERVADO(04)
 
 private:
     ~CondicoesPagamentoServer() override = default;   // objects come only from com::make
@@ -147,6 +149,10 @@ private:
 class OrdensCompraServer final : public servidor_registro_sessao<OrdensCompraServer, IQVCP_OrdensCompra, QV_SESSAO_262> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+    HRESULT STDMETHODCALLTYPE BuscaOrdens(LONG inicio, LONG fim, QV_FILTRO_ORDENS_234 filtro, BYTE** lista) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeOrdens(QV_LISTA_CHAVES_12 lista, BYTE* resposta) noexcept override;
+    ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
+    ZU_RESERVADO(08) ZU_RESERVADO(09) ZU_RESERVADO(10) ZU_RESERVADO(11) ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15) ZU_RESERVADO(16) ZU_RESERVADO(17) ZU_RESERVADO(18) ZU_RESERVADO(19) ZU_RESERVADO(20)
 
 private:
     ~OrdensCompraServer() override = default;   // objects come only from com::make
@@ -155,6 +161,10 @@ private:
 class CotacoesServer final : public servidor_registro_sessao<CotacoesServer, IQVCP_Cotacoes, QV_SESSAO_262> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+    HRESULT STDMETHODCALLTYPE BuscaCotacoes(LONG inicio, LONG fim, QV_FILTRO_COTACOES_438 filtro, BYTE** lista) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeCotacoes(QV_LISTA_CHAVES_12 lista, BYTE* resposta) noexcept override;
+    ZU_RESERVADO(04) ZU_RESERVADO(05) ZU_RESERVADO(06)
+    ZU_RESERVADO(08) ZU_RESERVADO(09) ZU_RESERVADO(10) ZU_RESERVADO(11) ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15) ZU_RESERVADO(16)
 
 private:
     ~CotacoesServer() override = default;   // objects come only from com::make
@@ -163,6 +173,14 @@ private:
 class ComprasServer final : public servidor_registro_sessao<ComprasServer, IQVCP_Compras, QV_SESSAO_262> {
 public:
     using servidor_registro_sessao::servidor_registro_sessao;
+    HRESULT STDMETHODCALLTYPE LeCompra(LONGLONG chave, BYTE* compra) noexcept override;
+    HRESULT STDMETHODCALLTYPE BuscaCompras(LONG inicio, LONG fim, QV_FILTRO_COMPRAS_310 filtro, BYTE** lista) noexcept override;
+    HRESULT STDMETHODCALLTYPE Atendimentos(LONG inicio, LONG fim, LONGLONG origem, LONG quantidade, BYTE* pedidos,
+                                           BYTE* respostas) noexcept override;
+    HRESULT STDMETHODCALLTYPE SituacaoCompra(LONGLONG chave, BYTE* situacao) noexcept override;
+    ZU_RESERVADO(04) ZU_RESERVADO(06) ZU_RESERVADO(07)
+    ZU_RESERVADO(09) ZU_RESERVADO(10) ZU_RESERVADO(11) ZU_RESERVADO(12) ZU_RESERVADO(13) ZU_RESERVADO(14) ZU_RESERVADO(15) ZU_RESERVADO(16) ZU_RESERVADO(17) ZU_RESERVADO(18) ZU_RESERVADO(19) ZU_RESERVADO(20) ZU_RESERVADO(21) ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24)
+    ZU_RESERVADO(26) ZU_RESERVADO(27) ZU_RESERVADO(28) ZU_RESERVADO(29)
 
 private:
     ~ComprasServer() override = default;   // objects come only from com::make

@@ -5,12 +5,6 @@
 
 namespace inhouse {
 
-HRESULT STDMETHODCALLTYPE NotasFiscaisServer::LeNota(QV_CHAVE_NOTA_38, BYTE*) noexcept { return reservado("LeNota"); }
-
-HRESULT STDMETHODCALLTYPE NotasFiscaisServer::BuscaNotas(QV_PERIODO_NOTAS_24, QV_FILTRO_NOTAS_1136, BYTE**) noexcept {
-    return reservado("BuscaNotas");
-}
-
 HRESULT STDMETHODCALLTYPE NotasFiscaisServer::ResumoVendas(QV_RESUMO_VENDAS_12, WORD*, BYTE**) noexcept {
     return reservado("ResumoVendas");
 }

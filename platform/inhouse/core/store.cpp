@@ -354,6 +354,47 @@ constexpr const char* steps[] = {
     "CREATE TABLE documento_pagamento (empresa TEXT NOT NULL COLLATE NOCASE, tipo TEXT NOT NULL CHECK (tipo IN ('2', '3')),"
     " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo TEXT NOT NULL, nome TEXT NOT NULL,"
     " PRIMARY KEY (empresa, tipo, posicao));",
+    // Version 20: the product position's documents: tables nota_fiscal and nota_fiscal_item (sales
+    // invoices), compra and compra_item (purchases, an item may receive a purchase-order item),
+    // ordem_compra and ordem_compra_item (purchase orders; tipo 1 is received through purchases),
+    // cotacao and cotacao_item (purchase quotations). Keys are the documents' own numbers; dates
+    // are "yyyy-mm-dd"; quantities and amounts are CURRENCY ticks (4 implied decimals); product
+    // and grid items are register positions (item 0: none); suppliers and customers are chart
+    // positions of the CFRT register. What purchases received of an order item is found by index.
+    "CREATE TABLE nota_fiscal (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
+    " numero INTEGER NOT NULL, filial INTEGER NOT NULL DEFAULT 0, cliente INTEGER NOT NULL DEFAULT 0,"
+    " emissao TEXT NOT NULL, condicao INTEGER NOT NULL DEFAULT 0, frete INTEGER NOT NULL DEFAULT 0 CHECK (frete BETWEEN 0 AND 255),"
+    " PRIMARY KEY (empresa, chave));"
+    "CREATE TABLE nota_fiscal_item (empresa TEXT NOT NULL COLLATE NOCASE, nota INTEGER NOT NULL, ordem INTEGER NOT NULL,"
+    " produto INTEGER NOT NULL, item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0,"
+    " item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL, valor_unitario INTEGER NOT NULL,"
+    " valor_icms INTEGER NOT NULL DEFAULT 0, valor_ipi INTEGER NOT NULL DEFAULT 0, cfop TEXT NOT NULL DEFAULT '',"
+    " casas_quantidade INTEGER NOT NULL DEFAULT 0, casas_valor INTEGER NOT NULL DEFAULT 2,"
+    " PRIMARY KEY (empresa, nota, ordem), FOREIGN KEY (empresa, nota) REFERENCES nota_fiscal (empresa, chave));"
+    "CREATE TABLE compra (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
+    " filial INTEGER NOT NULL DEFAULT 0, fornecedor INTEGER NOT NULL DEFAULT 0, emissao TEXT NOT NULL, entrada TEXT NOT NULL,"
+    " cancelada INTEGER NOT NULL DEFAULT 0 CHECK (cancelada IN (0, 1)), PRIMARY KEY (empresa, chave));"
+    "CREATE TABLE compra_item (empresa TEXT NOT NULL COLLATE NOCASE, compra INTEGER NOT NULL, ordem INTEGER NOT NULL,"
+    " produto INTEGER NOT NULL, item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0,"
+    " item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL, valor_unitario INTEGER NOT NULL,"
+    " ordem_compra INTEGER NOT NULL DEFAULT 0, item_ordem INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, compra, ordem), FOREIGN KEY (empresa, compra) REFERENCES compra (empresa, chave));"
+    "CREATE INDEX compra_item_ordem_compra ON compra_item (empresa, ordem_compra, item_ordem);"
+    "CREATE TABLE ordem_compra (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
+    " filial INTEGER NOT NULL DEFAULT 0, emissao TEXT NOT NULL, tipo INTEGER NOT NULL DEFAULT 0 CHECK (tipo BETWEEN 0 AND 255),"
+    " cancelada INTEGER NOT NULL DEFAULT 0 CHECK (cancelada IN (0, 1)), PRIMARY KEY (empresa, chave));"
+    "CREATE TABLE ordem_compra_item (empresa TEXT NOT NULL COLLATE NOCASE, ordem_compra INTEGER NOT NULL,"
+    " ordem INTEGER NOT NULL, produto INTEGER NOT NULL, item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0,"
+    " item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL,"
+    " cancelado INTEGER NOT NULL DEFAULT 0 CHECK (cancelado IN (0, 1)), encerrado INTEGER NOT NULL DEFAULT 0 CHECK (encerrado IN (0, 1)),"
+    " PRIMARY KEY (empresa, ordem_compra, ordem), FOREIGN KEY (empresa, ordem_compra) REFERENCES ordem_compra (empresa, chave));"
+    "CREATE TABLE cotacao (empresa TEXT NOT NULL COLLATE NOCASE, chave INTEGER NOT NULL CHECK (chave > 0),"
+    " filial INTEGER NOT NULL DEFAULT 0, emissao TEXT NOT NULL,"
+    " cancelada INTEGER NOT NULL DEFAULT 0 CHECK (cancelada IN (0, 1)), PRIMARY KEY (empresa, chave));"
+    "CREATE TABLE cotacao_item (empresa TEXT NOT NULL COLLATE NOCASE, cotacao INTEGER NOT NULL, ordem INTEGER NOT NULL,"
+    " tipo TEXT NOT NULL DEFAULT 'P', produto INTEGER NOT NULL, item1 INTEGER NOT NULL DEFAULT 0,"
+    " item2 INTEGER NOT NULL DEFAULT 0, item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL,"
+    " PRIMARY KEY (empresa, cotacao, ordem), FOREIGN KEY (empresa, cotacao) REFERENCES cotacao (empresa, chave));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -49,6 +49,7 @@ _REG_PRODUTOPS produto_de(sqlite::statement& q, WORD tabela) {
     r.grade2 = static_cast<uint16_t>(q.column_int(7));
     r.grade3 = static_cast<uint16_t>(q.column_int(8));
     r.casas_preco = static_cast<uint8_t>(q.column_int(9));
+    r.casas_custo = r.casas_preco;   // costs are kept with the price's decimals
     const bool com_preco = !q.is_null(11);
     if (com_preco) r.preco = valor_decimal(q.column_text(11), 8);
     r.ofertado = q.column_int(10) == 1 && (tabela == 0 || com_preco) ? 1 : 0;

@@ -50,7 +50,8 @@ struct _REG_PRODUTOPS {
     char referencia[61];          // +534, the maker's reference, at most 60 characters
     uint8_t reservado595[334];
     uint8_t casas_preco;          // +929, decimals shown for the price
-    uint8_t reservado930[2];
+    uint8_t reservado930;
+    uint8_t casas_custo;          // +931, decimals of the product's costs
     uint8_t ofertado;             // +932, 1 when offered in the table (0: left out)
     uint8_t tipo;                 // +933, 'A' analytic or 'T' title
     uint8_t reservado934;

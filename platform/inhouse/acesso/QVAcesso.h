@@ -13,6 +13,7 @@
 #include "platform/inhouse/acesso/CConexaoMunicipio.h"
 #include "platform/inhouse/acesso/CConexaoOpComerciais.h"
 #include "platform/inhouse/acesso/CConexaoServidor.h"
+#include "platform/inhouse/acesso/CConexoesPagamento.h"
 #include "platform/inhouse/cfrt/QVCFRT.h"
 #include "platform/inhouse/documento/registros_documento.h"
 #include "platform/inhouse/login/registros_filial.h"
@@ -295,9 +296,6 @@ ZU_CONEXAO(CConexaoProduto, CConexaoServidor);
 
 // The connections initialised with company, user and session only.
 ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
-ZU_CONEXAO(CConexaoCondicaoPagamento, CConexaoServidor);
-ZU_CONEXAO(CConexaoFormaPagamento, CConexaoServidor);
-ZU_CONEXAO(CConexaoTipoCobranca, CConexaoServidor);
 ZU_CONEXAO(CConexaoVendedor, CConexaoServidor);
 // equipbase.dll
 ZU_CONEXAO(CConexaoCadEquipamento, CConexaoServidor);

@@ -308,6 +308,12 @@ constexpr const char* steps[] = {
     " preco TEXT NOT NULL, desconto TEXT NOT NULL DEFAULT '0',"
     " desconto_percentual INTEGER NOT NULL DEFAULT 0 CHECK (desconto_percentual IN (0, 1)),"
     " PRIMARY KEY (empresa, tabela, produto, item1, item2, item3));",
+    // Table documento_pagamento: the payment forms (tipo 'F') and billing types (tipo 'C') that
+    // orders and their instalments name, by register position, with their code and name.
+    "CREATE TABLE documento_pagamento (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " tipo TEXT NOT NULL CHECK (tipo IN ('F', 'C')), posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535),"
+    " codigo TEXT NOT NULL COLLATE NOCASE, nome TEXT NOT NULL,"
+    " PRIMARY KEY (empresa, tipo, posicao), UNIQUE (empresa, tipo, codigo));",
 };
 
 int read_version(sqlite::connection& db) {

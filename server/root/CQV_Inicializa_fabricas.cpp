@@ -33,6 +33,10 @@ class CTW_DF_Servicos;
 class CTW_DF_InfoProduto;
 }  // namespace masterdata
 
+namespace sales {
+class CTW_FT_Pedido;
+}  // namespace sales
+
 namespace server {
 
 namespace {
@@ -194,7 +198,7 @@ HRESULT CQV_Inicializa::TW_FT_RelatorioComissoesPagar(ITW_FT_RelatorioComissoesP
 }
 
 HRESULT CQV_Inicializa::TW_FT_Pedido(ITW_FT_Pedido** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_Pedido>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_HistoricoCliente(ITW_FT_HistoricoCliente** pp) noexcept {

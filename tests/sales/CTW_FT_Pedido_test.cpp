@@ -96,7 +96,13 @@ TEST_F(Pedido, SavesTheWholeOrderAsTheServerReceivesIt) {
 
 TEST_F(Pedido, TheClientsTaxRatesAreTheOnesTheItemIsTaxedWith) {
     ASSERT_EQ(adiciona("104", "1", "100,00", "", "", "", "0", 0, "18", "10", "0"), S_OK);
-    EXPECT_EQ(texto(&CTW_FT_Pedido::GetTotalIPI), "10,00");
+    ASSERT_EQ(set_dados(), S_OK);
+    ASSERT_EQ(grava(), S_OK);
+    ASSERT_EQ(servidor->recebidos.size(), 1u);
+    const auto& item = servidor->recebidos[0].itens.at(0);
+    EXPECT_EQ(item.le<uint16_t>(310), 1800);
+    EXPECT_EQ(item.le<int64_t>(106), 100000);
+    EXPECT_EQ(item.le<int64_t>(210), 180000);   // ICMS 18 % of 100,00
 }
 
 struct texto_codigo {

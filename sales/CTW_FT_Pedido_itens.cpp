@@ -6,6 +6,7 @@
 #include "base/CQVException.h"
 #include "base/QVCurrency.h"
 #include "base/QVDataCurta.h"
+#include "base/exact_decimal.h"
 #include "ft/ftlibrary/campo_texto.h"
 #include "platform/com/failure.h"
 #include "platform/com/out_param.h"
@@ -21,7 +22,6 @@ namespace sales {
 
 namespace {
 
-constexpr int64_t ticks_por_unidade = 10000;      // CURRENCY: four implied decimals
 constexpr int64_t oito_casas_por_tick = 10000;    // from four to eight implied decimals
 
 CURRENCY valor(BSTR texto) { return QVConverteTextoCY(com::from_bstr(texto).c_str()); }
@@ -31,13 +31,21 @@ CURRENCY cy(int64_t ticks) {
     return c;
 }
 
-// a x b / divisor in CURRENCY ticks, rounded half away from zero; the product is exact.
-int64_t multiplica_divide(int64_t a, int64_t b, int64_t divisor) {
-    const __int128 p = static_cast<__int128>(a) * b;
-    __int128 q = p / divisor;
-    const __int128 resto = p % divisor;
-    if (2 * (resto < 0 ? -resto : resto) >= (divisor < 0 ? -divisor : divisor)) q += (p < 0) != (divisor < 0) ? -1 : 1;
-    return static_cast<int64_t>(q);
+// Exact products and quotients of amounts (no double, the same on both builds); an amount too
+// large for a CURRENCY is an overflow failure.
+int64_t exato(bool ok, const int64_t& valor) {
+    if (!ok) com::fail(msg::valor_fora_limite, DISP_E_OVERFLOW);
+    return valor;
+}
+int64_t multiplica(int64_t a, int64_t b, int expoente) {
+    int64_t r = 0;
+    const bool ok = exact::mul_scaled(a, b, expoente, r);
+    return exato(ok, r);
+}
+int64_t divide(int64_t a, int64_t b, int expoente) {
+    int64_t r = 0;
+    const bool ok = exact::div_scaled(a, b, expoente, r);
+    return exato(ok, r);
 }
 
 // The product record of an item; zero when it cannot be read.
@@ -131,9 +139,9 @@ HRESULT CTW_FT_Pedido::AdicionaItem(BSTR bsCodigo, BSTR bsQuantidade, BSTR bsVal
     if (!PassoFilial(com::from_bstr(bsFilial)) || !PassoCliente(com::from_bstr(bsCliente))) com::fail(msg::adicionar_item);
 
     const CURRENCY q = r.Quantidade;
-    m_pedido.SetPesoBruto(cy(m_pedido.GetPesoBruto().int64 + multiplica_divide(valor(bsPesoBruto).int64, q.int64, ticks_por_unidade)));
+    m_pedido.SetPesoBruto(cy(m_pedido.GetPesoBruto().int64 + multiplica(valor(bsPesoBruto).int64, q.int64, -4)));
     m_pedido.SetPesoLiquido(
-        cy(m_pedido.GetPesoLiquido().int64 + multiplica_divide(valor(bsPesoLiquido).int64, q.int64, ticks_por_unidade)));
+        cy(m_pedido.GetPesoLiquido().int64 + multiplica(valor(bsPesoLiquido).int64, q.int64, -4)));
 
     CItemPedido item(r);
     item.SetOpcaoFilial(1);
@@ -276,9 +284,9 @@ HRESULT CTW_FT_Pedido::CalculaDescontoItem(BSTR bsValorItem, BSTR bsValorDescont
     const int64_t b = valor(bsValorDesconto).int64;
     int64_t resultado = 0;
     if (vbEmPorcentagem == VARIANT_TRUE)
-        resultado = multiplica_divide(b, a, 100 * ticks_por_unidade);     // B percent of A
+        resultado = multiplica(b, a, -6);     // B percent of A: b x a / 100, in ticks
     else if (a != 0)
-        resultado = multiplica_divide(100 * b, ticks_por_unidade, a);     // B as a percentage of A
+        resultado = divide(b, a, 6);          // B as a percentage of A: 100 x b / a, in ticks
     return com::put_text(pvsRetorno, QVFormataCYDecimais(cy(resultado), 2));
 } catch (...) {
     return report();

@@ -12,6 +12,7 @@ inline constexpr char pedido_ja_gravado[] =
     "O pedido já foi gravado: informe os dados do pedido (SetDados) antes de gravá-lo novamente.";
 inline constexpr char item_invalido[] = "Item do pedido inválido.";
 inline constexpr char parcela_invalida[] = "Parcela inválida.";
+inline constexpr char valor_fora_limite[] = "Valor fora dos limites.";
 inline constexpr char dados_pedido[] = "Erro ao montar os dados do Pedido.";
 inline constexpr char forma_pagamento_nenhum[] = "nenhum";
 inline constexpr char forma_pagamento_nenhuma[] = "(Nenhuma)";

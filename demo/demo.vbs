@@ -564,6 +564,44 @@ Next
 Set posicao = Nothing
 Set filtroPosicao = Nothing
 
+Mostra "-- Pedido: dois itens (um com grade), desconto, frete por conta do cliente e condição 30/60/90"
+Dim pedidoWeb, iPedido, nPedido
+Set pedidoWeb = raiz.TW_FT_Pedido()
+pedidoWeb.AdicionaItem "101", "2", "39,90", "10", "18", "5", "0", "", "20/12/2026", "", "0,22", "0,20", "M", "AZ", _
+                       "", 0, "5102", 1, "VAREJO", "1", "C001"
+pedidoWeb.AdicionaItem "104", "12", "9,90", "0", "18", "0", "0", "", "20/12/2026", "", "0,05", "0,05", "", "", "", 0, _
+                       "5102", 0, "VAREJO", "1", "C001"
+For iPedido = 0 To CLng(pedidoWeb.GetQtdItens()) - 1
+    pedidoWeb.GetItem iPedido
+    Mostra "  " & pedidoWeb.GetCodigoItem() & " " & pedidoWeb.GetDescricaoItem() & " " & pedidoWeb.GetDescricaoGrade1Item() & _
+           " " & pedidoWeb.GetDescricaoGrade2Item() & ": " & pedidoWeb.GetQtdItem() & " x R$ " & _
+           pedidoWeb.GetValorLiquidoItem()
+Next
+pedidoWeb.CalculaValoresTotais "15,00"
+pedidoWeb.CalculaParcelas "2"
+Mostra "  Produtos R$ " & pedidoWeb.GetTotalProdutos() & ", desconto R$ " & pedidoWeb.GetDescontoTotal() & ", IPI R$ " & _
+       pedidoWeb.GetTotalIPI() & ", a pagar R$ " & pedidoWeb.GetTotalPagar() & ", peso " & pedidoWeb.GetPesoBruto() & " kg"
+nPedido = CLng(pedidoWeb.GetQtdParcelas())
+For iPedido = 0 To nPedido - 1
+    pedidoWeb.GetParcela iPedido
+    pedidoWeb.AlteraParcela iPedido, pedidoWeb.GetDataVencimentoParcela(), pedidoWeb.GetValorParcela(), "", "BOL"
+Next
+For iPedido = 0 To nPedido - 1
+    pedidoWeb.GetParcela iPedido
+    Mostra "  Parcela " & pedidoWeb.GetNumeroParcela() & ": " & pedidoWeb.GetDataVencimentoParcela() & " R$ " & _
+           pedidoWeb.GetValorParcela() & " " & pedidoWeb.GetNomeFormaPagamentoParcela()
+Next
+If pedidoWeb.SetDados("", "1", "C001", "20/12/2026", "VENDA", "5102", "OC-2026-17", "Entregar pela manhã", _
+                      pedidoWeb.GetTotalProdutos(), pedidoWeb.GetDescontoTotal(), pedidoWeb.GetTotalIPI(), "2", _
+                      "destinatario", "", "rodoviario", "", pedidoWeb.GetPesoBruto(), pedidoWeb.GetPesoLiquido(), _
+                      "ZIDIZ", "CAIXA", "1", "Doca 3", "CS", "10/12/2026", "2") Then
+    On Error Resume Next
+    Mostra "  Gravado: " & pedidoWeb.Grava()
+    If Err.Number <> 0 Then MostraErro "Grava"
+    On Error GoTo 0
+End If
+Set pedidoWeb = Nothing
+
 Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza

@@ -10,6 +10,7 @@
 #include "sales/CTW_FT_GerenciaClienteFornecedor.h"
 #include "base/QVCurrency.h"
 #include "sales/CTW_FT_PosicaoProdutos.h"
+#include "sales/CTW_FT_Pedido.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace sales {
@@ -25,6 +26,7 @@ struct fabrica {
     server::fabrica_modulo cria;
 };
 const fabrica fabricas[] = {
+    {&__uuidof(ITW_FT_Pedido), &cria<CTW_FT_Pedido, ITW_FT_Pedido>},
     {&__uuidof(ITW_FT_InfoPedido), &cria<CTW_FT_InfoPedido, ITW_FT_InfoPedido>},
     {&__uuidof(ITW_FT_ListaPedidos), &cria<CTW_FT_ListaPedidos, ITW_FT_ListaPedidos>},
     {&__uuidof(ITW_ES_RelatorioRegistroEstoque), &cria<CTW_ES_RelatorioRegistroEstoque, ITW_ES_RelatorioRegistroEstoque>},

@@ -53,6 +53,10 @@ class CTW_FT_FornecedorCliente;
 class CTW_FT_GerenciaClienteFornecedor;
 }  // namespace sales
 
+namespace sales {
+class CTW_FT_Pedido;
+}  // namespace sales
+
 namespace server {
 
 namespace {
@@ -214,7 +218,7 @@ HRESULT CQV_Inicializa::TW_FT_RelatorioComissoesPagar(ITW_FT_RelatorioComissoesP
 }
 
 HRESULT CQV_Inicializa::TW_FT_Pedido(ITW_FT_Pedido** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_Pedido>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_HistoricoCliente(ITW_FT_HistoricoCliente** pp) noexcept {

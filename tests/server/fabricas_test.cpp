@@ -49,8 +49,8 @@ resposta_invoke chama(IDispatch* object, const wchar_t* name) {
 TEST(Fabricas, EveryFactoryAnswersAFailedCreationToScriptClients) {
     // Factories of classes not built: one of the first ones, the last one, the ones around the
     // product position's slot, and one between them.
-    const wchar_t* fabricas[] = {L"TW_ES_SaldoTotal", L"TW_FT_Pedido", L"TW_FT_HistoricoCliente",
-                                 L"TW_FT_RelatorioComissoesPagar", L"TW_CN_FiltroLancamentos", L"TW_GE_Atendimento"};
+    const wchar_t* fabricas[] = {L"TW_CN_RelatorioBalancete", L"TW_CN_RelatorioRazao", L"TW_CN_FiltroLancamentos",
+                                 L"TW_GE_Atendimento"};
     auto root = com::make<CQV_Inicializa>();
     com::com_ptr<IDispatch> dispatch;
     ASSERT_EQ(root->QueryInterface(IID_IDispatch, dispatch.put_void()), S_OK);

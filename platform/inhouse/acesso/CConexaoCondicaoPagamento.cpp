@@ -46,6 +46,13 @@ int CConexaoCondicaoPagamento::Existe(const char* codigo, WORD* posicao, _REG_CO
     return existe<IQVDF_Materiais, _REG_COND_PAGTOPS, WORD, WORD>(GetInterface(), codigo, posicao, registro);
 }
 
+HRESULT CConexaoCondicaoPagamento::LeLinhas(WORD chave, WORD quantidade, REG_LINHA_CONDICAO_PAGTO* linhas) {
+    if (!linhas) return E_POINTER;
+    IQVDF_Materiais* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    return s->LeParcelas(chave, quantidade, reinterpret_cast<BYTE*>(linhas));
+}
+
 HRESULT CConexaoDFSTDC::Servidor(IQVDF_Documento*& servidor) { return servidor_inicializado(*this, servidor); }
 
 IQVDF_Documento* CConexaoDFSTDC::GetInterface() {

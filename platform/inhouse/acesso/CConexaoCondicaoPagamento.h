@@ -24,6 +24,8 @@ public:
     // Looks a condition up by the code users type: 1 when found, and then its position and
     // record are written; 0 otherwise (a failed look-up too), with both left as given.
     int Existe(const char* codigo, WORD* posicao, _REG_COND_PAGTOPS* registro);
+    // The first `quantidade` instalment rows of the condition whose key is `chave`.
+    HRESULT LeLinhas(WORD chave, WORD quantidade, REG_LINHA_CONDICAO_PAGTO* linhas);
 
 protected:
     const CLSID* ClasseServidor() const noexcept override;

@@ -20,6 +20,9 @@
 #include "masterdata/CCFRT_Representante.h"
 #include "masterdata/CQVDF_CFRTs.h"
 #include "server/root/CQVHashTable.h"
+#include "sales/CItemPedidoWeb.h"
+#include "sales/CPedidoWeb.h"
+#include "sales/CPedidos.h"
 #include "masterdata/fabricas.h"
 #include "ft/ftlibrary/calculo_impostos_info_produto.h"
 #include "server/process/class_table.h"
@@ -43,6 +46,9 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CFiliais>(),
     com::entry<masterdata::CFilial>(),
     com::entry<masterdata::CQVDFNatureza>(),
+    com::entry<sales::CPedidoWeb>(),
+    com::entry<sales::CItemPedidoWeb>(),
+    com::entry<sales::CPedidos>(),
     com::entry<masterdata::CCFRT_Representante>(),
     com::entry<CQVHashTable>(),
     com::entry<masterdata::CQVDFCadDocto>(),

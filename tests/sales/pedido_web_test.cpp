@@ -16,6 +16,7 @@
 #include "sales/messages.h"
 #include "sales/normaliza_decimais.h"
 #include "server/root/CQV_Inicializa.h"
+#include "support/task_memory_counter.h"
 #include "tests/masterdata/masterdata_fixture.h"
 
 using sales::CItemPedidoWeb;
@@ -453,6 +454,39 @@ TEST_F(PedidoWeb, SavedOrderCarriesItsItemsAndGoesToTheOrdersServer) {
     EXPECT_EQ(pedidos->GravaPedido(p.get(), &posicao), E_FAIL);
     EXPECT_EQ(posicao, -1);
     EXPECT_EQ(last_error_text(), sales::msg::pedidos_gravar);
+}
+
+// Every block of the save record (notes, items, instalments, the empty entry block) is freed
+// once, also when the save fails.
+TEST_F(PedidoWeb, TheSaveRecordsBlocksAreFreedOnEveryRoad) {
+    ASSERT_EQ(inicializa(), S_OK);
+    auto p = novo();
+    ASSERT_EQ(grava(p.get(), "104", "2", "10").first, 1);
+    ASSERT_EQ(p->put_CondicaoPagamento(2), S_OK);
+    ASSERT_EQ(p->put_Observacoes(b("Frágil").get()), S_OK);
+    task_memory_counter counter;
+    {
+        sales::registro_gravacao g;
+        nosso(p.get())->MontaRegistro(g);
+        EXPECT_EQ(counter.outstanding(), 4u);
+    }
+    EXPECT_EQ(counter.outstanding(), 0u);
+    orders().answer("Grava", {E_FAIL});
+    LONG posicao = 0;
+    EXPECT_EQ(pedidos->GravaPedido(p.get(), &posicao), E_FAIL);
+    EXPECT_EQ(counter.outstanding(), 0u);
+}
+
+TEST_F(PedidoWeb, AFailedReadOfASavedOrderIsAFailure) {
+    ASSERT_EQ(inicializa(), S_OK);
+    auto p = novo(0);
+    orders().answer("LePedido", {E_FAIL});
+    SetErrorInfo(0, nullptr);
+    EXPECT_EQ(p->LePosicao(3, FALSE), E_FAIL);
+    EXPECT_EQ(last_error_text(), sales::msg::pedido_ler_posicao);
+    LONG posicao = 9;
+    EXPECT_EQ(p->get_Posicao(&posicao), S_OK);
+    EXPECT_EQ(posicao, 0);
 }
 
 TEST_F(PedidoWeb, ListIndicesOutsideTheListGiveNoOrder) {

@@ -602,6 +602,53 @@ If pedidoWeb.SetDados("", "1", "C001", "20/12/2026", "VENDA", "5102", "OC-2026-1
 End If
 Set pedidoWeb = Nothing
 
+Mostra "-- Pedido pela página antiga: dois itens, 30/60/90 dias, gravado e lido de volta"
+Dim pedidosWeb, pedidoWeb, itemWeb, parcelaWeb, iWeb, posicaoWeb, lidoWeb
+Set pedidosWeb = CreateObject("ZidizUvi.Pedidos")
+pedidosWeb.Inicializa raiz
+Set pedidoWeb = pedidosWeb.NovoPedido(9001)
+pedidoWeb.CodigoCliente = "C101"
+Mostra "  Pedido de " & pedidoWeb.NomeRepresentante & " para " & pedidoWeb.NomeCliente
+For Each itemVenda In Array(Array("101", "M", "AZ", "2", "29,90"), Array("201", "", "", "1,5", "38,00"))
+    Set itemWeb = pedidoWeb.NovoItem()
+    itemWeb.Codigo = itemVenda(0)
+    If itemVenda(1) <> "" Then itemWeb.SetCodigoItemGrade 0, itemVenda(1)
+    If itemVenda(2) <> "" Then itemWeb.SetCodigoItemGrade 1, itemVenda(2)
+    itemWeb.NovaQuantidade = itemVenda(3)
+    itemWeb.NovoValorUnitario = itemVenda(4)
+    iWeb = pedidoWeb.GravaItem(itemWeb, "VAREJO")
+    If iWeb < 0 Then
+        Mostra "  item " & itemVenda(0) & " recusado: " & pedidoWeb.GetLastError()
+    Else
+        Mostra "  item " & iWeb & ": " & itemVenda(0) & " x " & itemVenda(3) & " a R$ " & itemVenda(4)
+    End If
+Next
+pedidoWeb.CondicaoPagamento = 2
+Mostra "  produtos R$ " & pedidoWeb.ValorProdutos & ", total R$ " & pedidoWeb.ValorTotal & ", " & _
+       pedidoWeb.QtdParcelas & " parcelas"
+For iWeb = 0 To pedidoWeb.QtdParcelas - 1
+    parcelaWeb = Split(pedidoWeb.Parcela(iWeb), "|")
+    Mostra "    " & parcelaWeb(0) & ": " & parcelaWeb(1) & " R$ " & parcelaWeb(2)
+Next
+On Error Resume Next
+posicaoWeb = pedidosWeb.GravaPedido(pedidoWeb)
+If Err.Number <> 0 Then
+    MostraErro "Gravar o pedido"
+Else
+    Mostra "  gravado na posição " & posicaoWeb
+    Set lidoWeb = Nothing
+    If CLng(pedidosWeb.BuscaPonteiros(9001)) > 0 Then Set lidoWeb = pedidosWeb.GetPedidoLightInvertido(0)
+    If Err.Number <> 0 Then
+        MostraErro "Ler o pedido"
+    ElseIf Not lidoWeb Is Nothing Then
+        Mostra "  lido de volta: " & lidoWeb.NumeroPedido & ", " & lidoWeb.QuantidadeItems & " itens, R$ " & _
+               lidoWeb.ValorLight & ", " & lidoWeb.Situacao
+    End If
+End If
+On Error GoTo 0
+Set pedidoWeb = Nothing
+Set pedidosWeb = Nothing
+
 Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza

@@ -22,6 +22,9 @@
 #include "sales/CCondicaoPagamentoWeb.h"
 #include "sales/CCondicoesPagamento.h"
 #include "server/root/CQVHashTable.h"
+#include "sales/CItemPedidoWeb.h"
+#include "sales/CPedidoWeb.h"
+#include "sales/CPedidos.h"
 #include "masterdata/fabricas.h"
 #include "sales/CWebComercial.h"
 #include "sales/fabricas.h"
@@ -47,6 +50,9 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CFiliais>(),
     com::entry<masterdata::CFilial>(),
     com::entry<masterdata::CQVDFNatureza>(),
+    com::entry<sales::CPedidoWeb>(),
+    com::entry<sales::CItemPedidoWeb>(),
+    com::entry<sales::CPedidos>(),
     com::entry<masterdata::CCFRT_Representante>(),
     com::entry<sales::CCondicoesPagamento>(),
     com::entry<sales::CCondicaoPagamentoWeb>(),

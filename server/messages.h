@@ -21,6 +21,7 @@ inline constexpr char banco_inutilizavel[] = "O banco de dados da instalação n
 inline constexpr char componente_nao_inicializado[] = "1\t-\tComponente não inicializado !";
 inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
 inline constexpr char falha_operacoes_comerciais[] = "Falha ao instanciar operações comerciais.";
+inline constexpr char falha_agendamentos_visitas[] = "Falha ao instanciar agendamentos de visitas.";
 inline constexpr char nao_disponivel[] = "Função ainda não disponível.";
 // The root object's questions about rights, users and the company.
 inline constexpr char modulo_longo[] = "O código do módulo tem mais de 5 caracteres.";

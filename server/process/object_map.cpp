@@ -21,6 +21,7 @@
 #include "masterdata/CQVDF_CFRTs.h"
 #include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
+#include "sales/fabricas_visitas_historico.h"
 #include "ft/ftlibrary/calculo_impostos_info_produto.h"
 #include "server/process/class_table.h"
 #include "platform/com/class_factory.h"
@@ -67,6 +68,7 @@ std::span<const com::class_entry> object_map() { return built_classes; }
 com::module_config product_module() {
     // The root object's factories of the subsystems' classes.
     masterdata::registra_fabricas();
+    sales::registra_fabricas_visitas_historico();
     // The order library's tax calculation, which the product information of master data uses.
     ft::registra_calculo_impostos_info_produto();
     return {app_name, &appid, &LIBID_VAVEDERAZur, object_map()};

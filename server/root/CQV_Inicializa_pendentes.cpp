@@ -50,10 +50,6 @@ HRESULT CQV_Inicializa::FN_FluxoCaixaRel(IQVHashTable*, BSTR* pbsRelatorio) noex
     return pendente(pbsRelatorio);
 }
 
-HRESULT CQV_Inicializa::FT_AgendamentoVisitas(IAgendamentoVisitas** ppAgendamentos) noexcept {
-    return pendente(ppAgendamentos);
-}
-
 HRESULT CQV_Inicializa::TW_FT_PosicaoProdutos(IQVHashTable*, ITW_FT_PosicaoProdutos** ppPosicao) noexcept {
     return pendente(ppPosicao);
 }

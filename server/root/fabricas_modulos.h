@@ -21,6 +21,13 @@ using fabrica_operacoes_comerciais = IUnknown* (*)(const char* empresa, WORD usu
 void registra_fabrica_operacoes_comerciais(fabrica_operacoes_comerciais fabrica) noexcept;
 fabrica_operacoes_comerciais fabrica_operacoes_comerciais_registrada() noexcept;
 
+// The objects of the root's members that hand out an object started with the root's company, user
+// and session (FT_AgendamentoVisitas, ...), keyed by the interface they answer: new, with one
+// reference; throws com::failure.
+using fabrica_com_sessao = IUnknown* (*)(const char* empresa, WORD usuario, long sessao);
+void registra_fabrica_com_sessao(REFIID iid, fabrica_com_sessao fabrica);
+fabrica_com_sessao fabrica_com_sessao_registrada(REFIID iid) noexcept;
+
 // A factory line's class, made by the subsystem that builds it.
 template <class Classe>
 struct modulo {};

@@ -49,7 +49,7 @@ resposta_invoke chama(IDispatch* object, const wchar_t* name) {
 TEST(Fabricas, EveryFactoryAnswersAFailedCreationToScriptClients) {
     // Factories of classes not built: one of the first ones, the last one, the ones around the
     // product position's slot, and one between them.
-    const wchar_t* fabricas[] = {L"TW_ES_SaldoTotal", L"TW_FT_Pedido", L"TW_FT_HistoricoCliente",
+    const wchar_t* fabricas[] = {L"TW_ES_SaldoTotal", L"TW_FT_Pedido", L"TW_FT_InfoPedido",
                                  L"TW_FT_FornecedorCliente", L"TW_CN_FiltroLancamentos", L"TW_GE_Atendimento"};
     auto root = com::make<CQV_Inicializa>();
     com::com_ptr<IDispatch> dispatch;
@@ -84,9 +84,9 @@ TEST(Fabricas, MembersNotBuiltAnswerNotImplementedWithTheirOutValuesEmptied) {
     auto root = com::make<CQV_Inicializa>();
     const std::string nao_disponivel = "Função ainda não disponível.";
 
-    auto* agendamentos = reinterpret_cast<IAgendamentoVisitas*>(0x1234);
-    EXPECT_EQ(root->FT_AgendamentoVisitas(&agendamentos), E_NOTIMPL);
-    EXPECT_EQ(agendamentos, nullptr);
+    auto* conexao = reinterpret_cast<IWebGE_ConexaoAtTec*>(0x1234);
+    EXPECT_EQ(root->get_ConexaoAtTec(&conexao), E_NOTIMPL);
+    EXPECT_EQ(conexao, nullptr);
     EXPECT_EQ(last_error(), nao_disponivel);
 
     BSTR relatorio = SysAllocString(L"antes");

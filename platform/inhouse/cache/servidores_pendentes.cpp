@@ -11,10 +11,6 @@ HRESULT STDMETHODCALLTYPE NotasFiscaisServer::BuscaNotas(QV_PERIODO_NOTAS_24, QV
     return reservado("BuscaNotas");
 }
 
-HRESULT STDMETHODCALLTYPE NotasFiscaisServer::ResumoVendas(QV_RESUMO_VENDAS_12, WORD*, BYTE**) noexcept {
-    return reservado("ResumoVendas");
-}
-
 HRESULT STDMETHODCALLTYPE EstoqueServer::Saldo(QV_CONSULTA_SALDO_66, BYTE*, LONG, LONG, LONG) noexcept {
     return reservado("Saldo");
 }

@@ -308,6 +308,41 @@ constexpr const char* steps[] = {
     " preco TEXT NOT NULL, desconto TEXT NOT NULL DEFAULT '0',"
     " desconto_percentual INTEGER NOT NULL DEFAULT 0 CHECK (desconto_percentual IN (0, 1)),"
     " PRIMARY KEY (empresa, tabela, produto, item1, item2, item3));",
+    // Version 20 (visits, customer history): tables agendamento_visita, venda_cliente,
+    // posicao_financeira and cheque_terceiro. Days are "yyyy-mm-dd" texts (empty: none), amounts
+    // CURRENCY ticks. agendamento_visita: a representative's scheduled visits to customers
+    // (situation 0 not done, 3 rescheduled). venda_cliente: a customer's documents (tipo 'P' order,
+    // 'V' sale, 'D' return; one product each, with its grid items and quantity) from which the
+    // invoices server builds the sales summary. posicao_financeira: a customer's financial
+    // position as the master server answers it. cheque_terceiro: cheques received from customers
+    // (situacao 5, 6, 7: returned).
+    "CREATE TABLE agendamento_visita (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " representante INTEGER NOT NULL, cliente INTEGER NOT NULL, numero INTEGER NOT NULL,"
+    " tipo_periodo INTEGER NOT NULL DEFAULT 0 CHECK (tipo_periodo BETWEEN 0 AND 65535), data TEXT NOT NULL,"
+    " data_reagendada TEXT NOT NULL DEFAULT '', atendido_por TEXT NOT NULL DEFAULT '',"
+    " obs_agendamento TEXT NOT NULL DEFAULT '', obs_visita TEXT NOT NULL DEFAULT '',"
+    " situacao INTEGER NOT NULL DEFAULT 0 CHECK (situacao BETWEEN 0 AND 255),"
+    " dia_util INTEGER NOT NULL DEFAULT 0 CHECK (dia_util BETWEEN 0 AND 255),"
+    " recalcular INTEGER NOT NULL DEFAULT 0 CHECK (recalcular BETWEEN 0 AND 255),"
+    " venda INTEGER NOT NULL DEFAULT 0 CHECK (venda BETWEEN 0 AND 255), valor_venda INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE venda_cliente (empresa TEXT NOT NULL COLLATE NOCASE, cliente INTEGER NOT NULL,"
+    " tipo TEXT NOT NULL CHECK (tipo IN ('P', 'V', 'D')), numero INTEGER NOT NULL, documento TEXT NOT NULL DEFAULT '',"
+    " filial INTEGER NOT NULL DEFAULT 0, data TEXT NOT NULL, data2 TEXT NOT NULL DEFAULT '',"
+    " valor INTEGER NOT NULL DEFAULT 0, valor2 INTEGER NOT NULL DEFAULT 0, vendedor INTEGER NOT NULL DEFAULT 0,"
+    " conta INTEGER NOT NULL DEFAULT 0, extra32 INTEGER NOT NULL DEFAULT 0, extra16 INTEGER NOT NULL DEFAULT 0,"
+    " produto INTEGER NOT NULL DEFAULT 0, item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0,"
+    " item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (empresa, cliente, tipo, numero));"
+    "CREATE TABLE posicao_financeira (empresa TEXT NOT NULL COLLATE NOCASE, cliente INTEGER NOT NULL,"
+    " a_vencer INTEGER NOT NULL DEFAULT 0, vencido INTEGER NOT NULL DEFAULT 0, maior_atraso INTEGER NOT NULL DEFAULT 0,"
+    " baixas_inadimplencia INTEGER NOT NULL DEFAULT 0, comprometido INTEGER NOT NULL DEFAULT 0,"
+    " limite INTEGER NOT NULL DEFAULT 0, adiantamentos INTEGER NOT NULL DEFAULT 0,"
+    " media_atraso INTEGER NOT NULL DEFAULT 0 CHECK (media_atraso BETWEEN 0 AND 65535),"
+    " quantidade_baixas INTEGER NOT NULL DEFAULT 0 CHECK (quantidade_baixas BETWEEN 0 AND 65535),"
+    " data_limite TEXT NOT NULL DEFAULT '', PRIMARY KEY (empresa, cliente));"
+    "CREATE TABLE cheque_terceiro (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " cliente INTEGER NOT NULL, valor INTEGER NOT NULL, data TEXT NOT NULL,"
+    " situacao INTEGER NOT NULL DEFAULT 0 CHECK (situacao BETWEEN 0 AND 255), PRIMARY KEY (empresa, posicao));",
 };
 
 int read_version(sqlite::connection& db) {

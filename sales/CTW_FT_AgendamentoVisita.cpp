@@ -43,8 +43,10 @@ HRESULT CTW_FT_AgendamentoVisita::GetVendaEfetuada(VARIANT_BOOL* pvbVendaEfetuad
     return com::put_bool(pvbVendaEfetuada, m_registro.venda != 0);
 }
 
+// The record's flags hold 1 for yes, as the earlier visit schedule writes and reads them (the low
+// byte of VARIANT_TRUE would read back there as 255).
 HRESULT CTW_FT_AgendamentoVisita::SetVendaEfetuada(VARIANT_BOOL vbVendaEfetuada) noexcept {
-    m_registro.venda = static_cast<uint8_t>(vbVendaEfetuada & 0xFF);
+    m_registro.venda = vbVendaEfetuada ? 1 : 0;
     return S_OK;
 }
 
@@ -113,7 +115,7 @@ HRESULT CTW_FT_AgendamentoVisita::GetRecalcularProximosReagendamentos(VARIANT_BO
 }
 
 HRESULT CTW_FT_AgendamentoVisita::SetRecalcularAgendamento(VARIANT_BOOL vbRecalcular) noexcept {
-    m_registro.recalcular = static_cast<uint8_t>(vbRecalcular & 0xFF);
+    m_registro.recalcular = vbRecalcular ? 1 : 0;
     return S_OK;
 }
 

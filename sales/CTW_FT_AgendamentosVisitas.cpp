@@ -92,8 +92,8 @@ HRESULT CTW_FT_AgendamentosVisitas::GravarDadosVisita(LONG lPosicao, ITW_FT_Agen
     registro.situacao = static_cast<uint8_t>(numero<LONG>(v, &I::GetSituacaoVisita));
     inhouse::poe_campo(registro.atendido_por, texto(v, &I::GetAtendidoPor));
     registro.data_reagendada = dia_de_texto(texto(v, &I::GetReagendadaPara));
-    registro.recalcular = static_cast<uint8_t>(numero<VARIANT_BOOL>(v, &I::GetRecalcularProximosReagendamentos) & 0xFF);
-    registro.venda = static_cast<uint8_t>(numero<VARIANT_BOOL>(v, &I::GetVendaEfetuada) & 0xFF);
+    registro.recalcular = numero<VARIANT_BOOL>(v, &I::GetRecalcularProximosReagendamentos) ? 1 : 0;
+    registro.venda = numero<VARIANT_BOOL>(v, &I::GetVendaEfetuada) ? 1 : 0;
     registro.valor_venda = QVConverteTextoCY(texto(v, &I::GetValorVenda).c_str()).int64;
     inhouse::poe_campo(registro.obs_visita, texto(v, &I::GetObservacoesVisita));
     // A visit that was not saved is a failure the client must see.

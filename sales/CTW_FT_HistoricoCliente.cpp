@@ -269,14 +269,22 @@ HRESULT CTW_FT_HistoricoCliente::financeiro(BSTR* pVal, F&& texto) noexcept try 
     return report();
 }
 
-std::string CTW_FT_HistoricoCliente::categoria(uint16_t posicao) const {
-    if (posicao == 0) return {};
+std::string CTW_FT_HistoricoCliente::categoria(uint16_t codigo) const {
+    // The register keeps the category's code; the categories server finds its name by code.
+    if (codigo == 0) return {};
     com::com_ptr<IQVDF_Categorias> categorias = cache().GetServidorCategorias();
-    QV_CATEGORIA_80 bloco{};
-    if (!categorias || FAILED(categorias->LeCategoria(posicao, &bloco))) return {};
-    _REG_CATEGORIAS_PS r{};
-    std::memcpy(&r, &bloco, sizeof r);
-    return std::string(texto_campo(r.nome));
+    if (!categorias) return {};
+    LONG quantidade = 0;
+    BYTE* nomes = nullptr;
+    BYTE* codigos = nullptr;
+    const HRESULT hr = categorias->BuscaCategorias(com::to_bstr(std::string()).get(), com::to_bstr(std::string()).get(),
+                                                   codigo, &quantidade, &nomes, &codigos);
+    std::string nome;
+    if (SUCCEEDED(hr) && nomes && quantidade > 0)
+        nome = std::string(texto_campo(reinterpret_cast<const char*>(nomes), sizeof(_REG_CATEGORIAS_PS::nome)));
+    CoTaskMemFree(nomes);
+    CoTaskMemFree(codigos);
+    return nome;
 }
 
 std::string CTW_FT_HistoricoCliente::descricao_mais_comprado(const inhouse::REG_CHAVE_MAIS_COMPRADO& chave) const {

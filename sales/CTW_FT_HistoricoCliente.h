@@ -81,7 +81,7 @@ private:
     // A financial getter: the text when the finance module is there, else S_OK and no value.
     template <class F>
     HRESULT financeiro(BSTR* pVal, F&& texto) noexcept;
-    std::string categoria(uint16_t posicao) const;
+    std::string categoria(uint16_t codigo) const;
     std::string descricao_mais_comprado(const inhouse::REG_CHAVE_MAIS_COMPRADO& chave) const;
     std::string valor_mais_comprado(const inhouse::REG_CHAVE_MAIS_COMPRADO& chave, int64_t valor) const;
 

@@ -69,6 +69,9 @@ TEST_F(HistoricoCliente, RegisterAndSalesOfThePeriod) {
     EXPECT_EQ(le(&I::get_ClienteDesde), "05/01/2001");
     EXPECT_EQ(le(&I::get_Endereco),
               "Avenida Paulista, 1000 - Conjunto 101 - Bairro: Bela Vista - Munic\xedpio: S\xe3o Paulo - UF: SP - CEP: 01310100");
+    EXPECT_EQ(le(&I::get_Categoria1), "Grande porte");
+    EXPECT_EQ(le(&I::get_Categoria2), "Atacadista");
+    EXPECT_EQ(le(&I::get_Categoria3), "Regi\xe3o Sudeste");
     EXPECT_EQ(le(&I::get_ValorPedidos), "2.500,00");
     EXPECT_EQ(le(&I::get_ValorVendas), "2.850,00");
     EXPECT_EQ(le(&I::get_ValorDevolucoes), "150,00");

@@ -149,8 +149,8 @@ TEST_F(Visitas, SavingTakesTheResultsFromTheVisitObject) {
     v->SetObsVisita(to_bstr(std::string("Remarcar")).get());
     ASSERT_EQ(l->GravarDadosVisita(0, v.get()), S_OK);
     EXPECT_EQ(visitas().calls("GravaAgendamento"),
-              (std::vector<std::string>{"posicao=1 situacao=3 atendido=Sr. Jo\xe3o reagendada=2026-12-21 recalcular=255 "
-                                        "venda=255 valor=15002500 obs=Remarcar"}));
+              (std::vector<std::string>{"posicao=1 situacao=3 atendido=Sr. Jo\xe3o reagendada=2026-12-21 recalcular=1 "
+                                        "venda=1 valor=15002500 obs=Remarcar"}));
     EXPECT_EQ(coluna("data_reagendada", 1), "2026-12-21");
     EXPECT_EQ(coluna("valor_venda", 1), "15002500");
 }

@@ -649,6 +649,43 @@ On Error GoTo 0
 Set pedidoWeb = Nothing
 Set pedidosWeb = Nothing
 
+Mostra "-- Agenda de visitas da semana de 14/12/2026: a primeira visita registrada"
+Dim agendaVisitas, visitaDemo, iVisita
+Set agendaVisitas = raiz.TW_FT_AgendamentosVisitas()
+agendaVisitas.SetIntervalo "14/12/2026", "18/12/2026"
+For iVisita = 0 To CLng(agendaVisitas.BuscaQuantidadeAgendamentosVisitas("14/12/2026")) - 1
+    Set visitaDemo = agendaVisitas.LeAgendamentoVisita(iVisita)
+    Mostra "  " & visitaDemo.GetNrAgendamento() & " " & visitaDemo.GetData() & " cliente " & visitaDemo.GetCliente() & _
+           ": " & visitaDemo.GetObservacoesAgendamento() & " (situação " & visitaDemo.GetSituacaoVisita() & ")"
+Next
+Set visitaDemo = agendaVisitas.LeAgendamentoVisita(0)
+visitaDemo.SetSituacaoVisita 1
+visitaDemo.SetAtendidoPor "João Pereira"
+visitaDemo.SetVendaEfetuada True
+visitaDemo.SetValorVenda "1.980,00"
+visitaDemo.SetObsVisita "Pedido da nova coleção"
+agendaVisitas.GravarDadosVisita 0, visitaDemo
+Set visitaDemo = agendaVisitas.LeAgendamentoVisita(0)
+Mostra "  registrada: atendida por " & visitaDemo.GetAtendidoPor() & ", venda R$ " & visitaDemo.GetValorVenda() & _
+       ", " & visitaDemo.GetObservacoesVisita()
+Set visitaDemo = Nothing
+Set agendaVisitas = Nothing
+Mostra "-- Histórico do cliente C001 no primeiro semestre de 2026"
+Dim historico, iCompra
+Set historico = raiz.TW_FT_HistoricoCliente()
+historico.SetDadosCliente "C001", "01/01/2026", "30/06/2026"
+Mostra "  " & historico.Nome & " (" & historico.CNPJ & "), cliente desde " & historico.ClienteDesde & ": " & historico.Endereco
+Mostra "  vendas R$ " & historico.ValorVendas & ", devoluções R$ " & historico.ValorDevolucoes & ", compra a cada " & _
+       historico.FreqMediaCompras & "; mais comprado: " & historico.DescProdMaisCompradoQtd
+Mostra "  limite R$ " & historico.LimiteValor & ", disponível R$ " & historico.CreditoDisponivel & ", cheques pré-datados R$ " & _
+       historico.ChequesPredatados & ", devolvidos R$ " & historico.ChequesDevolvidos & "; venda " & historico.Venda
+For iCompra = 0 To historico.QtdUltimasCompras - 1
+    Mostra "  " & historico.GetUltimaCompra(iCompra, 1) & " " & historico.GetUltimaCompra(iCompra, 2) & " de " & _
+           historico.GetUltimaCompra(iCompra, 4) & " (" & historico.GetUltimaCompra(iCompra, 3) & "): R$ " & _
+           historico.GetUltimaCompra(iCompra, 6)
+Next
+Set historico = Nothing
+
 Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza

@@ -11,6 +11,10 @@
 #include "base/QVCurrency.h"
 #include "sales/CTW_FT_PosicaoProdutos.h"
 #include "sales/CTW_FT_Pedido.h"
+#include "sales/CAgendamentoVisitas.h"
+#include "sales/CTW_FT_AgendamentoVisita.h"
+#include "sales/CTW_FT_AgendamentosVisitas.h"
+#include "sales/CTW_FT_HistoricoCliente.h"
 #include "server/root/fabricas_modulos.h"
 
 namespace sales {
@@ -19,6 +23,12 @@ namespace {
 template <class Classe, class Itf>
 IUnknown* cria() {
     return static_cast<Itf*>(com::make<Classe>().detach());
+}
+
+IUnknown* cria_agendamento_visitas(const char* empresa, WORD usuario, long sessao) {
+    auto objeto = com::make<CAgendamentoVisitas>();
+    objeto->Inicializa(empresa, usuario, sessao);
+    return static_cast<IAgendamentoVisitas*>(objeto.detach());
 }
 
 struct fabrica {
@@ -39,6 +49,9 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_FT_Documentos), &cria<CTW_FT_Documentos, ITW_FT_Documentos>},
     {&__uuidof(ITW_FT_FornecedorCliente), &cria<CTW_FT_FornecedorCliente, ITW_FT_FornecedorCliente>},
     {&__uuidof(ITW_FT_GerenciaClienteFornecedor), &cria<CTW_FT_GerenciaClienteFornecedor, ITW_FT_GerenciaClienteFornecedor>},
+    {&__uuidof(ITW_FT_AgendamentosVisitas), &cria<CTW_FT_AgendamentosVisitas, ITW_FT_AgendamentosVisitas>},
+    {&__uuidof(ITW_FT_AgendamentoVisita), &cria<CTW_FT_AgendamentoVisita, ITW_FT_AgendamentoVisita>},
+    {&__uuidof(ITW_FT_HistoricoCliente), &cria<CTW_FT_HistoricoCliente, ITW_FT_HistoricoCliente>},
 };
 
 std::string valor(const std::map<std::string, std::string>& filtro, const char* chave) {
@@ -69,6 +82,7 @@ filtro_posicao LeFiltroPosicao(const std::map<std::string, std::string>& filtro)
 void registra_fabricas() {
     for (const auto& f : fabricas) server::registra_fabrica(*f.iid, f.cria);
     server::registra_fabrica_posicao_produtos(&cria_posicao_produtos);
+    server::registra_fabrica_com_sessao(__uuidof(IAgendamentoVisitas), &cria_agendamento_visitas);
 }
 
 }  // namespace sales

@@ -57,6 +57,12 @@ namespace sales {
 class CTW_FT_Pedido;
 }  // namespace sales
 
+namespace sales {
+class CTW_FT_AgendamentosVisitas;
+class CTW_FT_AgendamentoVisita;
+class CTW_FT_HistoricoCliente;
+}  // namespace sales
+
 namespace server {
 
 namespace {
@@ -222,7 +228,7 @@ HRESULT CQV_Inicializa::TW_FT_Pedido(ITW_FT_Pedido** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_FT_HistoricoCliente(ITW_FT_HistoricoCliente** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_HistoricoCliente>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_DF_PlanoContasContabil(ITW_DF_PlanoContasContabil** pp) noexcept {
@@ -242,11 +248,11 @@ HRESULT CQV_Inicializa::TW_FT_Documentos(ITW_FT_Documentos** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_FT_AgendamentosVisitas(ITW_FT_AgendamentosVisitas** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_AgendamentosVisitas>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_AgendamentoVisita(ITW_FT_AgendamentoVisita** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_FT_AgendamentoVisita>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_FT_RelatorioVendas(ITW_FT_RelatorioVendas** pp) noexcept {

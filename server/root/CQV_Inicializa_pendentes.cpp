@@ -50,8 +50,6 @@ HRESULT CQV_Inicializa::FN_FluxoCaixaRel(IQVHashTable*, BSTR* pbsRelatorio) noex
     return pendente(pbsRelatorio);
 }
 
-HRESULT CQV_Inicializa::FT_AgendamentoVisitas(IAgendamentoVisitas** ppAgendamentos) noexcept {
-    return pendente(ppAgendamentos);
 }
 
 }  // namespace server

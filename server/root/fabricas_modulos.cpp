@@ -39,4 +39,20 @@ void registra_fabrica_posicao_produtos(fabrica_posicao_produtos fabrica) noexcep
 
 fabrica_posicao_produtos fabrica_posicao_produtos_registrada() noexcept { return posicao_produtos; }
 
+namespace {
+std::map<IID, fabrica_com_sessao, menor_iid>& fabricas_com_sessao() {
+    static std::map<IID, fabrica_com_sessao, menor_iid> tabela;
+    return tabela;
+}
+}  // namespace
+
+void registra_fabrica_com_sessao(REFIID iid, fabrica_com_sessao fabrica) {
+    fabricas_com_sessao().insert_or_assign(iid, fabrica);
+}
+
+fabrica_com_sessao fabrica_com_sessao_registrada(REFIID iid) noexcept {
+    const auto it = fabricas_com_sessao().find(iid);
+    return it == fabricas_com_sessao().end() ? nullptr : it->second;
+}
+
 }  // namespace server

@@ -31,6 +31,13 @@ using fabrica_posicao_produtos = IUnknown* (*)(const std::map<std::string, std::
 void registra_fabrica_posicao_produtos(fabrica_posicao_produtos fabrica) noexcept;
 fabrica_posicao_produtos fabrica_posicao_produtos_registrada() noexcept;
 
+// The objects of the root's members that hand out an object started with the root's company, user
+// and session (FT_AgendamentoVisitas, ...), keyed by the interface they answer: new, with one
+// reference; throws com::failure.
+using fabrica_com_sessao = IUnknown* (*)(const char* empresa, WORD usuario, long sessao);
+void registra_fabrica_com_sessao(REFIID iid, fabrica_com_sessao fabrica);
+fabrica_com_sessao fabrica_com_sessao_registrada(REFIID iid) noexcept;
+
 // A factory line's class, made by the subsystem that builds it.
 template <class Classe>
 struct modulo {};

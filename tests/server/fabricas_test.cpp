@@ -84,9 +84,9 @@ TEST(Fabricas, MembersNotBuiltAnswerNotImplementedWithTheirOutValuesEmptied) {
     auto root = com::make<CQV_Inicializa>();
     const std::string nao_disponivel = "Função ainda não disponível.";
 
-    auto* agendamentos = reinterpret_cast<IAgendamentoVisitas*>(0x1234);
-    EXPECT_EQ(root->FT_AgendamentoVisitas(&agendamentos), E_NOTIMPL);
-    EXPECT_EQ(agendamentos, nullptr);
+    auto* conexao = reinterpret_cast<IWebGE_ConexaoAtTec*>(0x1234);
+    EXPECT_EQ(root->get_ConexaoAtTec(&conexao), E_NOTIMPL);
+    EXPECT_EQ(conexao, nullptr);
     EXPECT_EQ(last_error(), nao_disponivel);
 
     BSTR relatorio = SysAllocString(L"antes");

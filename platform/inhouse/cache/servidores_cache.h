@@ -74,9 +74,13 @@ private:
     ~TabelasPrecoServer() override = default;   // objects come only from com::make
 };
 
+// Visits over the store's agendamento_visita rows (platform/inhouse/cache/agendamentos.cpp).
 class AgendamentosServer final : public servidor_partes_sessao<AgendamentosServer, IQVFT_Agendamentos> {
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
+    HRESULT STDMETHODCALLTYPE BuscaAgendamentos(LONG intervalo, QV_FILTRO_VISITAS_354 filtro, BYTE* resposta) noexcept override;
+    HRESULT STDMETHODCALLTYPE LeAgendamento(LONG posicao, BYTE* registro) noexcept override;
+    HRESULT STDMETHODCALLTYPE GravaAgendamento(LONG posicao, QV_VISITA_1606 registro, LONG* resultado) noexcept override;
 
 private:
     ~AgendamentosServer() override = default;   // objects come only from com::make
@@ -107,6 +111,8 @@ class MestreServer final : public servidor_partes_sessao<MestreServer, IQVDF_Mes
 public:
     using servidor_partes_sessao::servidor_partes_sessao;
     HRESULT STDMETHODCALLTYPE LeMestre(QV_MESTRE_1324* mestre) noexcept override;
+    // Over the store's posicao_financeira rows (platform/inhouse/cache/historico_cliente.cpp).
+    HRESULT STDMETHODCALLTYPE PosicaoFinanceira(QV_POSICAO_FINANCEIRA_56 pedido, BYTE* posicao) noexcept override;
     ZU_RESERVADO(04)
 
 private:

@@ -5,10 +5,6 @@
 
 namespace inhouse {
 
-HRESULT STDMETHODCALLTYPE NotasFiscaisServer::ResumoVendas(QV_RESUMO_VENDAS_12, WORD*, BYTE**) noexcept {
-    return reservado("ResumoVendas");
-}
-
 HRESULT STDMETHODCALLTYPE EstoqueServer::Saldo(QV_CONSULTA_SALDO_66, BYTE*, LONG, LONG, LONG) noexcept {
     return reservado("Saldo");
 }

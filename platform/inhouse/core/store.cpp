@@ -308,7 +308,7 @@ constexpr const char* steps[] = {
     " preco TEXT NOT NULL, desconto TEXT NOT NULL DEFAULT '0',"
     " desconto_percentual INTEGER NOT NULL DEFAULT 0 CHECK (desconto_percentual IN (0, 1)),"
     " PRIMARY KEY (empresa, tabela, produto, item1, item2, item3));",
-    // Next version: the orders server's tables pedido, pedido_item and pedido_parcela. An order's
+    // Version 20: the orders server's tables pedido, pedido_item and pedido_parcela. An order's
     // position is its number: the month index of its issue day in bits 0-11 and its sequence in
     // that month above. The columns are what lists and reads look at (total and values as CURRENCY
     // units of 1/10,000; dates as day numbers; the status marks the server owns); `registro` keeps
@@ -332,7 +332,7 @@ constexpr const char* steps[] = {
     "CREATE TABLE pedido_parcela (empresa TEXT NOT NULL COLLATE NOCASE, pedido INTEGER NOT NULL, indice INTEGER NOT NULL,"
     " valor INTEGER NOT NULL DEFAULT 0, vencimento INTEGER NOT NULL DEFAULT 0, registro BLOB NOT NULL DEFAULT x'',"
     " PRIMARY KEY (empresa, pedido, indice));",
-    // Next version: columns of produto that the order library copies into an item's information:
+    // Version 21: columns of produto that the order library copies into an item's information:
     // the salesperson's commission (hundredths of a percent point), the stock's lower and upper
     // limits (units), the goods' origin (0 national, 1 imported directly, 2 bought imported), the
     // product family's code and the maker's reference.
@@ -342,7 +342,7 @@ constexpr const char* steps[] = {
     "ALTER TABLE produto ADD COLUMN origem INTEGER NOT NULL DEFAULT 0 CHECK (origem BETWEEN 0 AND 65535);"
     "ALTER TABLE produto ADD COLUMN familia INTEGER NOT NULL DEFAULT 0 CHECK (familia BETWEEN 0 AND 65535);"
     "ALTER TABLE produto ADD COLUMN referencia TEXT NOT NULL DEFAULT '';",
-    // Payment conditions for listing, and table documento_pagamento. Columns of condicao_pagamento:
+    // Version 22: payment conditions for listing, and table documento_pagamento. Columns of condicao_pagamento:
     // the code users type (codigo_texto; empty: the number), the last day of use (validade,
     // 'YYYY-MM-DD'; NULL: no limit), whether purchases may use it, and the two-letter
     // abbreviation of the one module it belongs to (empty: every module). documento_pagamento
@@ -354,7 +354,7 @@ constexpr const char* steps[] = {
     "CREATE TABLE documento_pagamento (empresa TEXT NOT NULL COLLATE NOCASE, tipo TEXT NOT NULL CHECK (tipo IN ('2', '3')),"
     " posicao INTEGER NOT NULL CHECK (posicao BETWEEN 1 AND 65535), codigo TEXT NOT NULL, nome TEXT NOT NULL,"
     " PRIMARY KEY (empresa, tipo, posicao));",
-    // Version 20: the product position's documents: tables nota_fiscal and nota_fiscal_item (sales
+    // Version 23: the product position's documents: tables nota_fiscal and nota_fiscal_item (sales
     // invoices), compra and compra_item (purchases, an item may receive a purchase-order item),
     // ordem_compra and ordem_compra_item (purchase orders; tipo 1 is received through purchases),
     // cotacao and cotacao_item (purchase quotations). Keys are the documents' own numbers; dates
@@ -395,6 +395,41 @@ constexpr const char* steps[] = {
     " tipo TEXT NOT NULL DEFAULT 'P', produto INTEGER NOT NULL, item1 INTEGER NOT NULL DEFAULT 0,"
     " item2 INTEGER NOT NULL DEFAULT 0, item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL,"
     " PRIMARY KEY (empresa, cotacao, ordem), FOREIGN KEY (empresa, cotacao) REFERENCES cotacao (empresa, chave));",
+    // Version 24 (visits, customer history): tables agendamento_visita, venda_cliente,
+    // posicao_financeira and cheque_terceiro. Days are "yyyy-mm-dd" texts (empty: none), amounts
+    // CURRENCY ticks. agendamento_visita: a representative's scheduled visits to customers
+    // (situation 0 not done, 3 rescheduled). venda_cliente: a customer's documents (tipo 'P' order,
+    // 'V' sale, 'D' return; one product each, with its grid items and quantity) from which the
+    // invoices server builds the sales summary. posicao_financeira: a customer's financial
+    // position as the master server answers it. cheque_terceiro: cheques received from customers
+    // (situacao 5, 6, 7: returned).
+    "CREATE TABLE agendamento_visita (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " representante INTEGER NOT NULL, cliente INTEGER NOT NULL, numero INTEGER NOT NULL,"
+    " tipo_periodo INTEGER NOT NULL DEFAULT 0 CHECK (tipo_periodo BETWEEN 0 AND 65535), data TEXT NOT NULL,"
+    " data_reagendada TEXT NOT NULL DEFAULT '', atendido_por TEXT NOT NULL DEFAULT '',"
+    " obs_agendamento TEXT NOT NULL DEFAULT '', obs_visita TEXT NOT NULL DEFAULT '',"
+    " situacao INTEGER NOT NULL DEFAULT 0 CHECK (situacao BETWEEN 0 AND 255),"
+    " dia_util INTEGER NOT NULL DEFAULT 0 CHECK (dia_util BETWEEN 0 AND 255),"
+    " recalcular INTEGER NOT NULL DEFAULT 0 CHECK (recalcular BETWEEN 0 AND 255),"
+    " venda INTEGER NOT NULL DEFAULT 0 CHECK (venda BETWEEN 0 AND 255), valor_venda INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (empresa, posicao));"
+    "CREATE TABLE venda_cliente (empresa TEXT NOT NULL COLLATE NOCASE, cliente INTEGER NOT NULL,"
+    " tipo TEXT NOT NULL CHECK (tipo IN ('P', 'V', 'D')), numero INTEGER NOT NULL, documento TEXT NOT NULL DEFAULT '',"
+    " filial INTEGER NOT NULL DEFAULT 0, data TEXT NOT NULL, data2 TEXT NOT NULL DEFAULT '',"
+    " valor INTEGER NOT NULL DEFAULT 0, valor2 INTEGER NOT NULL DEFAULT 0, vendedor INTEGER NOT NULL DEFAULT 0,"
+    " conta INTEGER NOT NULL DEFAULT 0, extra32 INTEGER NOT NULL DEFAULT 0, extra16 INTEGER NOT NULL DEFAULT 0,"
+    " produto INTEGER NOT NULL DEFAULT 0, item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0,"
+    " item3 INTEGER NOT NULL DEFAULT 0, quantidade INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (empresa, cliente, tipo, numero));"
+    "CREATE TABLE posicao_financeira (empresa TEXT NOT NULL COLLATE NOCASE, cliente INTEGER NOT NULL,"
+    " a_vencer INTEGER NOT NULL DEFAULT 0, vencido INTEGER NOT NULL DEFAULT 0, maior_atraso INTEGER NOT NULL DEFAULT 0,"
+    " baixas_inadimplencia INTEGER NOT NULL DEFAULT 0, comprometido INTEGER NOT NULL DEFAULT 0,"
+    " limite INTEGER NOT NULL DEFAULT 0, adiantamentos INTEGER NOT NULL DEFAULT 0,"
+    " media_atraso INTEGER NOT NULL DEFAULT 0 CHECK (media_atraso BETWEEN 0 AND 65535),"
+    " quantidade_baixas INTEGER NOT NULL DEFAULT 0 CHECK (quantidade_baixas BETWEEN 0 AND 65535),"
+    " data_limite TEXT NOT NULL DEFAULT '', PRIMARY KEY (empresa, cliente));"
+    "CREATE TABLE cheque_terceiro (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " cliente INTEGER NOT NULL, valor INTEGER NOT NULL, data TEXT NOT NULL,"
+    " situacao INTEGER NOT NULL DEFAULT 0 CHECK (situacao BETWEEN 0 AND 255), PRIMARY KEY (empresa, posicao));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -50,6 +50,4 @@ HRESULT CQV_Inicializa::FN_FluxoCaixaRel(IQVHashTable*, BSTR* pbsRelatorio) noex
     return pendente(pbsRelatorio);
 }
 
-}
-
 }  // namespace server

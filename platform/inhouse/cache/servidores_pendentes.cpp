@@ -15,12 +15,6 @@ HRESULT STDMETHODCALLTYPE NotasFiscaisServer::ResumoVendas(QV_RESUMO_VENDAS_12, 
     return reservado("ResumoVendas");
 }
 
-HRESULT STDMETHODCALLTYPE EstoqueServer::Saldo(QV_CONSULTA_SALDO_66, BYTE*, LONG, LONG, LONG) noexcept {
-    return reservado("Saldo");
-}
-
-HRESULT STDMETHODCALLTYPE EstoqueServer::BuscaSaldos(QV_LISTA_SALDOS_60, BYTE*) noexcept { return reservado("BuscaSaldos"); }
-
 HRESULT STDMETHODCALLTYPE PedidosServer::Grava(LONG, QV_PEDIDO_2208, LONG, LONG*) noexcept { return reservado("Grava"); }
 
 HRESULT STDMETHODCALLTYPE PedidosServer::NumeroMes(WORD, LONG*) noexcept { return reservado("NumeroMes"); }

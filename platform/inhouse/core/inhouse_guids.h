@@ -86,5 +86,7 @@ inline constexpr GUID CLSID_DocumentoServer = inhouse_guid(0x228);
 // the services connection's server answers the same interface with the service count.
 inline constexpr GUID CLSID_ProdutoServer = inhouse_guid(0x26A);
 inline constexpr GUID CLSID_ServicoServer = inhouse_guid(0x26B);
+// The storage-places server (IQVES_LocaisArmazenagem, 0x2FA): the company's stock storage places.
+inline constexpr GUID CLSID_LocaisArmazenagemServer = inhouse_guid(0x27A);
 
 }  // namespace inhouse

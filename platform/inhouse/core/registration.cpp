@@ -7,6 +7,7 @@
 
 #include "platform/com/failure.h"
 #include "platform/inhouse/prova/ProvaServer.h"
+#include "platform/inhouse/armazenagem/LocaisArmazenagemServer.h"
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/cache/servidores_cache.h"
 #include "platform/inhouse/cfrt/servidores_cfrt.h"
@@ -69,6 +70,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_ProdutoServer, "ProdutoServer", &ProdutoServer::create},
     {&CLSID_ServicoServer, "ServicoServer", &ProdutoServer::create_servicos},
     {&CLSID_EstadoFiscalServer, "EstadoFiscalServer", &EstadoFiscalServer::create},
+    {&CLSID_LocaisArmazenagemServer, "LocaisArmazenagemServer", &LocaisArmazenagemServer::create},
 };
 
 }  // namespace

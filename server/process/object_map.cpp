@@ -21,6 +21,11 @@
 #include "masterdata/CQVDF_CFRTs.h"
 #include "server/root/CQVHashTable.h"
 #include "masterdata/fabricas.h"
+#include "sales/fabricas_estoque.h"
+#include "sales/CQVLocalArmazenagem.h"
+#include "sales/CProdutos.h"
+#include "sales/CProdutoWeb.h"
+#include "sales/CQVLocaisArmazenagemWeb.h"
 #include "ft/ftlibrary/calculo_impostos_info_produto.h"
 #include "server/process/class_table.h"
 #include "platform/com/class_factory.h"
@@ -43,9 +48,13 @@ constexpr com::class_entry built_classes[] = {
     com::entry<masterdata::CFiliais>(),
     com::entry<masterdata::CFilial>(),
     com::entry<masterdata::CQVDFNatureza>(),
+    com::entry<sales::CProdutos>(),
+    com::entry<sales::CProdutoWeb>(),
     com::entry<masterdata::CCFRT_Representante>(),
     com::entry<CQVHashTable>(),
     com::entry<masterdata::CQVDFCadDocto>(),
+    com::entry<sales::CQVLocalArmazenagem>(),
+    com::entry<sales::CQVLocaisArmazenagemWeb>(),
     com::entry<masterdata::CEstado>(),
     com::entry<masterdata::CQVDF_Estados>(),
 };
@@ -67,6 +76,7 @@ std::span<const com::class_entry> object_map() { return built_classes; }
 com::module_config product_module() {
     // The root object's factories of the subsystems' classes.
     masterdata::registra_fabricas();
+    sales::registra_fabricas_estoque();
     // The order library's tax calculation, which the product information of master data uses.
     ft::registra_calculo_impostos_info_produto();
     return {app_name, &appid, &LIBID_VAVEDERAZur, object_map()};

@@ -49,7 +49,7 @@ resposta_invoke chama(IDispatch* object, const wchar_t* name) {
 TEST(Fabricas, EveryFactoryAnswersAFailedCreationToScriptClients) {
     // Factories of classes not built: one of the first ones, the last one, the ones around the
     // product position's slot, and one between them.
-    const wchar_t* fabricas[] = {L"TW_ES_SaldoTotal", L"TW_FT_Pedido", L"TW_FT_HistoricoCliente",
+    const wchar_t* fabricas[] = {L"TW_ES_RelatorioInventario", L"TW_FT_Pedido", L"TW_FT_HistoricoCliente",
                                  L"TW_FT_FornecedorCliente", L"TW_CN_FiltroLancamentos", L"TW_GE_Atendimento"};
     auto root = com::make<CQV_Inicializa>();
     com::com_ptr<IDispatch> dispatch;
@@ -66,11 +66,11 @@ TEST(Fabricas, EveryFactoryAnswersAFailedCreationToScriptClients) {
 
 TEST(Fabricas, TheVtableGivesANullObjectAndTheTextOfTheFailedCreation) {
     auto root = com::make<CQV_Inicializa>();
-    auto* lixo = reinterpret_cast<ITW_ES_SaldoTotal*>(0x1234);
-    ITW_ES_SaldoTotal* saldo = lixo;
+    auto* lixo = reinterpret_cast<ITW_ES_RelatorioInventario*>(0x1234);
+    ITW_ES_RelatorioInventario* inventario = lixo;
     SetErrorInfo(0, nullptr);
-    EXPECT_EQ(root->TW_ES_SaldoTotal(&saldo), E_NOTIMPL);
-    EXPECT_EQ(saldo, nullptr);
+    EXPECT_EQ(root->TW_ES_RelatorioInventario(&inventario), E_NOTIMPL);
+    EXPECT_EQ(inventario, nullptr);
     EXPECT_EQ(last_error(), falha_criar);
 
     IFiltroLancamento* filtro = reinterpret_cast<IFiltroLancamento*>(0x1234);

@@ -77,7 +77,7 @@ HRESULT STDMETHODCALLTYPE EstoqueServer::Saldo(QV_CONSULTA_SALDO_66 consulta, BY
     if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
     const int32_t local = c.local < 0 ? 0 : c.local;
     REG_SALDO_PRODUTO r{};
-    __int128 custo_ponderado = 0;
+    long double custo_ponderado = 0;   // quantity x cost passes 64 bits
     int64_t quantidade_custo = 0;
     for (const auto& l : linhas_estoque(m_store, m_empresa, chave, c.filial, local)) {
         if (l.tipo < 1 || l.tipo > REG_SALDO_PRODUTO::tipos_estoque) continue;
@@ -86,12 +86,12 @@ HRESULT STDMETHODCALLTYPE EstoqueServer::Saldo(QV_CONSULTA_SALDO_66 consulta, BY
         t.reservado += l.reservado;
         t.indisponivel += l.indisponivel;
         if (l.tipo == 1 && l.quantidade > 0) {
-            custo_ponderado += static_cast<__int128>(l.quantidade) * l.custo_medio;
+            custo_ponderado += static_cast<long double>(l.quantidade) * static_cast<long double>(l.custo_medio);
             quantidade_custo += l.quantidade;
         }
     }
     for (auto& t : r.tipos) t.disponivel = t.total - t.reservado - t.indisponivel;
-    if (quantidade_custo > 0) r.tipos[0].custo_medio = static_cast<int64_t>(custo_ponderado / quantidade_custo);
+    if (quantidade_custo > 0) r.tipos[0].custo_medio = static_cast<int64_t>(custo_ponderado / static_cast<long double>(quantidade_custo));
     std::memcpy(resultado, &r, sizeof r);
     return S_OK;
 } catch (...) {

@@ -686,6 +686,22 @@ For iCompra = 0 To historico.QtdUltimasCompras - 1
 Next
 Set historico = Nothing
 
+Mostra "-- Estoque da camiseta 1002 por filial (próprio, sem saldos zerados)"
+Dim saldoWeb, iSaldo, filialWeb
+Set saldoWeb = raiz.TW_ES_SaldoTotal()
+saldoWeb.SetProduto "1002"
+saldoWeb.SetTabelaPrecos "CATALOGO"
+saldoWeb.SetTipoLocal True, False, False
+For Each filialWeb In Array(1, 2)
+    saldoWeb.SetFilial filialWeb
+    For iSaldo = 0 To CLng(saldoWeb.BuscaSaldos()) - 1
+        saldoWeb.LePosicao iSaldo
+        Mostra "  filial " & filialWeb & ": " & saldoWeb.GetGrade(0) & "/" & saldoWeb.GetGrade(1) & " saldo " & _
+               saldoWeb.GetSaldo() & " a R$ " & saldoWeb.GetPreco()
+    Next
+Next
+Set saldoWeb = Nothing
+
 Mostra ""
 Mostra "-- Fim da sessão"
 raiz.Finaliza

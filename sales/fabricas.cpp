@@ -11,6 +11,7 @@
 #include "base/QVCurrency.h"
 #include "sales/CTW_FT_PosicaoProdutos.h"
 #include "sales/CTW_FT_Pedido.h"
+#include "sales/CTW_ES_SaldoTotal.h"
 #include "sales/CAgendamentoVisitas.h"
 #include "sales/CTW_FT_AgendamentoVisita.h"
 #include "sales/CTW_FT_AgendamentosVisitas.h"
@@ -52,6 +53,7 @@ const fabrica fabricas[] = {
     {&__uuidof(ITW_FT_AgendamentosVisitas), &cria<CTW_FT_AgendamentosVisitas, ITW_FT_AgendamentosVisitas>},
     {&__uuidof(ITW_FT_AgendamentoVisita), &cria<CTW_FT_AgendamentoVisita, ITW_FT_AgendamentoVisita>},
     {&__uuidof(ITW_FT_HistoricoCliente), &cria<CTW_FT_HistoricoCliente, ITW_FT_HistoricoCliente>},
+    {&__uuidof(ITW_ES_SaldoTotal), &cria<CTW_ES_SaldoTotal, ITW_ES_SaldoTotal>},
 };
 
 std::string valor(const std::map<std::string, std::string>& filtro, const char* chave) {

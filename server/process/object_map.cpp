@@ -28,6 +28,10 @@
 #include "masterdata/fabricas.h"
 #include "sales/CWebComercial.h"
 #include "sales/fabricas.h"
+#include "sales/CQVLocalArmazenagem.h"
+#include "sales/CProdutos.h"
+#include "sales/CProdutoWeb.h"
+#include "sales/CQVLocaisArmazenagemWeb.h"
 #include "ft/ftlibrary/calculo_impostos_info_produto.h"
 #include "server/process/class_table.h"
 #include "platform/com/class_factory.h"
@@ -53,12 +57,16 @@ constexpr com::class_entry built_classes[] = {
     com::entry<sales::CPedidoWeb>(),
     com::entry<sales::CItemPedidoWeb>(),
     com::entry<sales::CPedidos>(),
+    com::entry<sales::CProdutos>(),
+    com::entry<sales::CProdutoWeb>(),
     com::entry<masterdata::CCFRT_Representante>(),
     com::entry<sales::CCondicoesPagamento>(),
     com::entry<sales::CCondicaoPagamentoWeb>(),
     com::entry<sales::CWebComercial>(),
     com::entry<CQVHashTable>(),
     com::entry<masterdata::CQVDFCadDocto>(),
+    com::entry<sales::CQVLocalArmazenagem>(),
+    com::entry<sales::CQVLocaisArmazenagemWeb>(),
     com::entry<masterdata::CEstado>(),
     com::entry<masterdata::CQVDF_Estados>(),
 };

@@ -63,6 +63,10 @@ class CTW_FT_AgendamentoVisita;
 class CTW_FT_HistoricoCliente;
 }  // namespace sales
 
+namespace sales {
+class CTW_ES_SaldoTotal;
+}  // namespace sales
+
 namespace server {
 
 namespace {
@@ -196,7 +200,7 @@ HRESULT CQV_Inicializa::TW_DF_InfoNatureza(ITW_DF_InfoNatureza** pp) noexcept {
 }
 
 HRESULT CQV_Inicializa::TW_ES_SaldoTotal(ITW_ES_SaldoTotal** pp) noexcept {
-    return fabrica<nao_construida>(pp);
+    return fabrica<modulo<sales::CTW_ES_SaldoTotal>>(pp);
 }
 
 HRESULT CQV_Inicializa::TW_ES_RelatorioPontoReposicao(ITW_ES_RelatorioPontoReposicao** pp) noexcept {

@@ -53,7 +53,7 @@ start_clean() {
         done
     fi
     # A script may change the company's data (a new account): each one starts from the demo's.
-    [ "$check" = script ] && instala
+    case "$check" in script | navegador) instala ;; esac
     return 0
 }
 
@@ -152,6 +152,26 @@ switches)          # a switch counts only at the end of the command line
     echo "switches: as expected" ;;
 script)            # script NAME FILE EXPECTED
     script "$@" ;;
+navegador)         # navegador NAME FILE EXPECTED: a script that writes NAME.html, then a real browser
+    # The page the script wrote, opened by Debian's Chromium without a window: its rows are
+    # drawn, and names with quotes and "<" stay text (no element, no broken attribute).
+    browser=$(command -v chromium || command -v chromium-browser) ||
+        { echo "SKIPPED: chromium is not installed (scripts/setup installs it)"; exit 77; }
+    script "$@" || exit 1
+    page="$out/$1.html"
+    [ -s "$page" ] || { echo "$2 wrote no $1.html"; exit 1; }
+    timeout 90 "$browser" --headless --no-sandbox --disable-gpu --user-data-dir="$out/chromium" \
+        --dump-dom "file://$page" >"$out/dom.html" 2>"$out/chromium.log"
+    [ -s "$out/dom.html" ] || { echo "chromium drew nothing:"; tail -n 5 "$out/chromium.log"; exit 1; }
+    rows=$(grep -o "<tr " "$out/dom.html" | wc -l)
+    echo "rows drawn: $rows"
+    grep -q '<td>Caneca "Café" &lt;grande&gt;</td>' "$out/dom.html" || { echo "the quoted name is not text"; exit 1; }
+    grep -q '<grande' "$out/dom.html" && { echo "a name became an element"; exit 1; }
+    # The page clicks the row of 1001: its onclick hands RP the name exactly as registered.
+    grep -q '<p id="escolha">1001 Caneca "Café" &lt;grande&gt; R\$ 29,90</p>' "$out/dom.html" ||
+        { echo "the row's onclick did not hand over the name"; exit 1; }
+    [ "$rows" = 5 ] || { echo "expected 5 rows"; exit 1; }
+    echo "$2 in chromium: as expected" ;;
 shutdown)          # the server ends about 5 s after its last object is released
     pid=$(run cscript //nologo "$(winpath "$here/scripts/pid.vbs")" | tr -d '\r' | tail -n 1)
     [ -n "$pid" ] || { echo "no pid"; exit 1; }

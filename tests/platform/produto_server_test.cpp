@@ -41,7 +41,7 @@ TEST_F(ProdutoServer, CountsProductsByKindAndListsThemInCodeOrder) {
     struct caso {
         const char* tipos;
         long quantidade;
-    } casos[] = {{"A", 41}, {"T", 5}, {"X", 46}, {"AX", 46}, {"", 0}};
+    } casos[] = {{"A", 44}, {"T", 5}, {"X", 49}, {"AX", 49}, {"", 0}};
     for (const auto& c : casos) EXPECT_EQ(produto.BuscaQuantidadeProdutos(c.tipos, 0), c.quantidade) << c.tipos;
 
     ASSERT_EQ(produto.BuscaQuantidadeProdutos("T", 0), 5);
@@ -136,14 +136,14 @@ TEST_F(ProdutoServer, FindsAProductByCodeAndKind) {
 
 TEST_F(ProdutoServer, PriceTablesOfEachRegister) {
     open(produto);
-    EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('V'), 3);
+    EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('V'), 4);
     EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('C'), 1);
     EXPECT_EQ(produto.BuscaQuantidadeTabelasPrecoServico('V'), 1);
     sql("UPDATE tabela_preco SET bloqueada = 1 WHERE codigo = 'PROMO'");
-    EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('V'), 2);
-    std::vector<WORD> p(3, 0xFFFF);
-    ASSERT_EQ(produto.BuscaPonteirosTabPrecosOK(3, 'V', p.data()), S_OK);
-    EXPECT_EQ(p, (std::vector<WORD>{1, 2, 0}));
+    EXPECT_EQ(produto.BuscaQuantidadeTabelaPrecoOK('V'), 3);
+    std::vector<WORD> p(4, 0xFFFF);
+    ASSERT_EQ(produto.BuscaPonteirosTabPrecosOK(4, 'V', p.data()), S_OK);
+    EXPECT_EQ(p, (std::vector<WORD>{1, 2, 5, 0}));
 
     _REG_TABELA_PRECOSPS t{};
     ASSERT_EQ(produto.LeTabelaPreco(3, &t), S_OK);

@@ -95,5 +95,7 @@ inline constexpr GUID CLSID_ServicoServer = inhouse_guid(0x26B);
 inline constexpr GUID CLSID_CondicoesServer = inhouse_guid(0x27C);
 inline constexpr GUID CLSID_FormasPagamentoServer = inhouse_guid(0x27D);
 inline constexpr GUID CLSID_TiposCobrancaServer = inhouse_guid(0x27E);
+// The storage-places server (IQVES_LocaisArmazenagem, 0x2FA): the company's stock storage places.
+inline constexpr GUID CLSID_LocaisArmazenagemServer = inhouse_guid(0x27A);
 
 }  // namespace inhouse

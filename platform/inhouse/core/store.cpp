@@ -430,6 +430,20 @@ constexpr const char* steps[] = {
     "CREATE TABLE cheque_terceiro (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
     " cliente INTEGER NOT NULL, valor INTEGER NOT NULL, data TEXT NOT NULL,"
     " situacao INTEGER NOT NULL DEFAULT 0 CHECK (situacao BETWEEN 0 AND 255), PRIMARY KEY (empresa, posicao));",
+    // Version 25: stock, tables local_armazenagem and estoque_saldo. A storage place has a code, a name, a
+    // one-character type and the branch it is in (0: none in particular). A balance row is the stock of a product's grid-item combination (0: no
+    // item of that grid) in one branch and storage place, of one stock kind (1 EP, 2 EPT, 3
+    // ETPE): quantity, reserved and unavailable quantities (decimal texts, 4 places) and the
+    // average cost (decimal text, 8 places).
+    "CREATE TABLE local_armazenagem (empresa TEXT NOT NULL COLLATE NOCASE, posicao INTEGER NOT NULL CHECK (posicao > 0),"
+    " codigo TEXT NOT NULL, nome TEXT NOT NULL, tipo TEXT NOT NULL DEFAULT 'D' CHECK (length(tipo) = 1),"
+    " filial INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (empresa, posicao), UNIQUE (empresa, codigo));"
+    "CREATE TABLE estoque_saldo (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
+    " item1 INTEGER NOT NULL DEFAULT 0, item2 INTEGER NOT NULL DEFAULT 0, item3 INTEGER NOT NULL DEFAULT 0,"
+    " filial INTEGER NOT NULL, local INTEGER NOT NULL, tipo INTEGER NOT NULL DEFAULT 1 CHECK (tipo IN (1, 2, 3)),"
+    " quantidade TEXT NOT NULL DEFAULT '0', reservado TEXT NOT NULL DEFAULT '0', indisponivel TEXT NOT NULL DEFAULT '0',"
+    " custo_medio TEXT NOT NULL DEFAULT '0',"
+    " PRIMARY KEY (empresa, produto, item1, item2, item3, filial, local, tipo));",
 };
 
 int read_version(sqlite::connection& db) {

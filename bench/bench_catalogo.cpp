@@ -1,0 +1,131 @@
+// The web catalogue's HTML rows of a price table, as the older web pages ask for them: the list of
+// product pointers, then TabelaProdutos block by block (1,000 rows each). The server's own time,
+// in this process: the catalogue class made directly over a fresh in-memory store holding the
+// demo company and n bench products (every one priced in the bench table, every fifth with a
+// quote, "<" and "&" in its name), with the stand-ins registered here. n = 10,000 and 50,000, so
+// that the growth can be compared with linear; every row of the output is counted and the
+// escaped names checked.
+#include <objbase.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "bench/harness.h"
+#include "platform/com/text.h"
+#include "platform/com/unique.h"
+#include "platform/inhouse/core/registration.h"
+#include "platform/inhouse/core/seed.h"
+#include "platform/inhouse/core/store.h"
+#include "sales/CProdutos.h"
+#include "server/holders/CCacheServidores.h"
+#include "server/holders/CPoolConexoes.h"
+#include "server/holders/CSessaoGlobal.h"
+#include "server/root/CQV_Inicializa.h"
+#include "server/root/CTW_Inicializa.h"
+
+namespace {
+
+std::string nome_bench(int i) {
+    char t[64];
+    if (i % 5 == 0) std::snprintf(t, sizeof t, "Caneca \"%06d\" <grande> & cia", i);
+    else std::snprintf(t, sizeof t, "Produto de catalogo %06d", i);
+    return t;
+}
+
+void prepara(inhouse::store& s, int n) {
+    s.write([&] {
+        s.db().exec("INSERT INTO tabela_preco (empresa, servicos, posicao, tipo, codigo, nome, validade, bloqueada)"
+                    " VALUES ('DEMO', 0, 90, 'V', 'BENCHWEB', 'Tabela de bench', '', 0)");
+        auto p = s.prepare("INSERT INTO produto (empresa, posicao, codigo, nome, classificacao, tipo, unidade, casas_preco, ativo)"
+                           " VALUES ('DEMO', ?, ?, ?, '9999.99.99', 'A', 1, 2, 1)");
+        auto preco = s.prepare("INSERT INTO produto_preco (empresa, tabela, produto, preco) VALUES ('DEMO', 90, ?, ?)");
+        for (int i = 0; i < n; ++i) {
+            char codigo[16];
+            std::snprintf(codigo, sizeof codigo, "W%06d", i);
+            p.reset();
+            p.bind(1, 1000 + i).bind_text(2, codigo).bind_text(3, nome_bench(i)).run();
+            preco.reset();
+            preco.bind(1, 1000 + i).bind_text(2, std::to_string(10 + i % 1000) + ".90").run();
+        }
+    });
+}
+
+struct tempo {
+    bench::sample por_produto;
+    long falhas = 0;
+};
+
+tempo mede(int n, int rodadas) {
+    tempo r;
+    std::optional<inhouse::store> s(inhouse::store::in_memory());
+    inhouse::load_seed(*s, inhouse::demo_seed());
+    prepara(*s, n);
+    auto registro = inhouse::register_stand_ins(*s);
+    server::CCacheServidores::Destroi();
+    server::CPoolConexoes::Destroi();
+    server::CSessaoGlobal::Destroi();
+    server::CTW_Inicializa sessao;
+    sessao.m_bInicializado = 1;
+    sessao.m_sEmpresa = "DEMO";
+    sessao.m_iUsuario = 7;
+    sessao.m_lNumeroSessao = 4242;
+    server::CSessaoGlobal::GetInstancia()->SetDados(&sessao);
+    {
+        auto raiz = com::make<server::CQV_Inicializa>();
+        INT resultado = -1;
+        if (raiz->Inicializa(com::to_bstr(std::string("DEMO")).get(), com::to_bstr(std::string("ADMIN")).get(),
+                             com::to_bstr(std::string("admin123")).get(), &resultado) != S_OK ||
+            resultado != 0)
+            ++r.falhas;
+        com::unique_bstr tabela = com::to_bstr(std::string("BENCHWEB"));
+        for (int k = 0; k <= rodadas; ++k) {   // round 0 warms the connections up and is not kept
+            auto catalogo = com::make<sales::CProdutos>();
+            if (catalogo->Inicializa(raiz.get()) != S_OK) ++r.falhas;
+            LONG quantidade = 0;
+            const double t0 = bench::now_ns();
+            if (catalogo->BuscaApenasPonteirosProdutos(tabela.get(), &quantidade) != S_OK) ++r.falhas;
+            size_t linhas = 0, escapadas = 0;
+            for (USHORT bloco = 0; static_cast<LONG>(bloco) * 1000 < quantidade; ++bloco) {
+                BSTR html = nullptr;
+                if (catalogo->TabelaProdutos(tabela.get(), bloco, &html) != S_OK) ++r.falhas;
+                const std::string texto = com::from_bstr(html);
+                SysFreeString(html);
+                for (size_t p = texto.find('\n'); p != std::string::npos; p = texto.find('\n', p + 1)) ++linhas;
+                for (size_t p = texto.find("&lt;grande&gt;"); p != std::string::npos; p = texto.find("&lt;grande&gt;", p + 1))
+                    ++escapadas;
+            }
+            const double t1 = bench::now_ns();
+            if (linhas != static_cast<size_t>(n) || escapadas != static_cast<size_t>((n + 4) / 5)) ++r.falhas;
+            if (k > 0) r.por_produto.batches.push_back((t1 - t0) / n);
+        }
+    }
+    server::CCacheServidores::Destroi();
+    server::CPoolConexoes::Destroi();
+    server::CSessaoGlobal::Destroi();
+    registro.revoke();
+    return r;
+}
+
+void run() {
+    constexpr int tamanhos[] = {10000, 50000};
+    double por_produto[2] = {0, 0};
+    for (int k = 0; k < 2; ++k) {
+        tempo t;
+        try {
+            t = mede(tamanhos[k], 3);
+        } catch (...) {
+            std::printf("  (the in-process catalogue of %d products could not be made)\n", tamanhos[k]);
+            return;
+        }
+        bench::print("in process: list + HTML rows, per product (" + std::to_string(tamanhos[k]) + ")", t.por_produto,
+                     t.falhas);
+        por_produto[k] = t.por_produto.median();
+    }
+    std::printf("  %-58s %12.2f x  (linear: 1.00; goal: under 5 us a product)\n", "server time per product 50,000 / 10,000",
+                por_produto[1] / por_produto[0]);
+}
+
+bench::registrar reg("11 web catalogue HTML", run);
+
+}  // namespace

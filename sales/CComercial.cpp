@@ -105,7 +105,7 @@ HRESULT CComercial::GeraRelRelacaoPedidos(IQVHashTable* filtro, BSTR* pbsDadosRe
     const server::arquivo_temporario arquivo(nome_temporario("FTL"));
     QV_PARAMETROS_472 parametros{};
     m_mestre->LeParametros(&parametros);
-    inhouse::REG_RELATORIO_PEDIDOS pedido{};
+    REG_RELATORIO_PEDIDOS pedido{};
     pedido.ByteMestre326 = parametros.dados[offset_mestre_326];
     pedido.DataInicial = f.data("DATAINICIAL");
     pedido.DataFinal = f.data("DATAFINAL");

@@ -398,7 +398,7 @@ HRESULT CTW_FT_HistoricoCliente::get_CondicaoPagamento(BSTR* pVal) noexcept try 
         std::vector<REG_LINHA_CONDICAO_PAGTO> linhas;
         if (inhouse::le_condicao_pagamento(*store, server::CSessaoGlobal::GetInstancia()->GetEmpresa().c_str(), codigo,
                                            condicao, linhas))
-            descricao = std::string(texto_campo(condicao.Descricao));
+            descricao = std::string(texto_campo(condicao.Nome));
     }
     return com::put_text(pVal, descricao.empty() ? std::string("(Nenhum)") : descricao);
 } catch (...) {

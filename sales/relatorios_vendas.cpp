@@ -137,7 +137,7 @@ server::arquivo_temporario CTW_FT_RelatorioRelacaoPedidos::GravaRelatorio() {
     QV_PARAMETROS_472 parametros{};
     if (HRESULT hr = mestre->LeParametros(&parametros); FAILED(hr)) com::fail(msg::ler_mestre_comercial, hr);
 
-    inhouse::REG_RELATORIO_PEDIDOS pedido{};
+    REG_RELATORIO_PEDIDOS pedido{};
     pedido.ByteMestre326 = parametros.dados[offset_mestre_326];
     pedido.PosicaoRepresentante = m_ulRepresentante;
     pedido.DataInicial = m_usDataInicial;

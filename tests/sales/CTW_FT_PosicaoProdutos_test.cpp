@@ -219,7 +219,7 @@ TEST_F(PosicaoProdutos, PartesComFalha) {
         GUID servidor;
         const char* metodo;
         const char* texto;
-        HRESULT (CTW_FT_PosicaoProdutos::*getter)(BSTR*);
+        HRESULT (STDMETHODCALLTYPE CTW_FT_PosicaoProdutos::*getter)(BSTR*) noexcept;
     };
     const caso casos[] = {
         {"busca de notas", inhouse::CLSID_NotasFiscaisServer, "BuscaNotas", "Falha ao buscar notas fiscais.", &CTW_FT_PosicaoProdutos::get_NumeroNF},

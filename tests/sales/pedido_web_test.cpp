@@ -184,9 +184,10 @@ TEST_F(PedidoWeb, ANewOrderOfARepresentativeHasNumberDateAndRepresentative) {
     ASSERT_EQ(inicializa(), S_OK);
     auto p = novo();
     const std::string numero = text([&](BSTR* v) { return p->get_NumeroPedido(v); });
-    // The month's sequence from the orders server; one that cannot tell starts at 1.
+    // The month's next sequence from the orders server: the demo company has three orders of
+    // this month.
     EXPECT_EQ(numero.size(), 11u);
-    EXPECT_EQ(numero.substr(4), "-000001");
+    EXPECT_EQ(numero.substr(4), "-000004");
     EXPECT_EQ(text([&](BSTR* v) { return p->get_CodigoRepresentante(v); }), "R901");
     EXPECT_EQ(text([&](BSTR* v) { return p->get_NomeRepresentante(v); }), "Representante Regional Sul");
     EXPECT_EQ(text([&](BSTR* v) { return p->get_Situacao(v); }), "Pendente");

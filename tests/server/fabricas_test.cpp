@@ -66,11 +66,11 @@ TEST(Fabricas, EveryFactoryAnswersAFailedCreationToScriptClients) {
 
 TEST(Fabricas, TheVtableGivesANullObjectAndTheTextOfTheFailedCreation) {
     auto root = com::make<CQV_Inicializa>();
-    auto* lixo = reinterpret_cast<ITW_ES_RelatorioInventario*>(0x1234);
-    ITW_ES_RelatorioInventario* inventario = lixo;
+    auto* lixo = reinterpret_cast<ITW_CN_RelatorioRazao*>(0x1234);
+    ITW_CN_RelatorioRazao* razao = lixo;
     SetErrorInfo(0, nullptr);
-    EXPECT_EQ(root->TW_ES_RelatorioInventario(&inventario), E_NOTIMPL);
-    EXPECT_EQ(inventario, nullptr);
+    EXPECT_EQ(root->TW_CN_RelatorioRazao(&razao), E_NOTIMPL);
+    EXPECT_EQ(razao, nullptr);
     EXPECT_EQ(last_error(), falha_criar);
 
     IFiltroLancamento* filtro = reinterpret_cast<IFiltroLancamento*>(0x1234);

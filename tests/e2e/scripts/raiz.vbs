@@ -14,8 +14,8 @@ Set raiz = CreateObject("ZidizUvi.QV_Inicializa.1")
 out.WriteLine "ProgID com versão: " & TypeName(raiz)
 Dim objeto
 On Error Resume Next
-Set objeto = raiz.TW_ES_RelatorioInventario()
-out.WriteLine "TW_ES_RelatorioInventario: " & Hex(Err.Number) & " [" & Err.Description & "] " & TypeName(objeto)
+Set objeto = raiz.TW_CN_RelatorioRazao()
+out.WriteLine "TW_CN_RelatorioRazao: " & Hex(Err.Number) & " [" & Err.Description & "] " & TypeName(objeto)
 On Error GoTo 0
 out.WriteLine "FIM"
 out.Close

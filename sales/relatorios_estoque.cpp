@@ -6,6 +6,7 @@
 #include "platform/com/text.h"
 #include "platform/inhouse/acesso/QVAcesso.h"
 #include "platform/inhouse/cache/registros_relatorios.h"
+#include "platform/inhouse/core/registros_sessao.h"
 #include "sales/messages.h"
 #include "sales/parametros_relatorio.h"
 #include "server/holders/CCacheServidores.h"
@@ -18,14 +19,6 @@ namespace {
 constexpr uint16_t constante_pedido = 1;
 constexpr char tipo_todos = 'T';
 constexpr WORD tabela_produto = 1;
-
-template <class Block, class Request>
-Block bloco(const Request& pedido) noexcept {
-    static_assert(sizeof(Block) == sizeof(Request));
-    Block b;
-    std::memcpy(&b, &pedido, sizeof b);
-    return b;
-}
 
 // The stock server of the cache, or the report's failure.
 com::com_ptr<IQVES_Estoque> servidor_estoque() {
@@ -110,7 +103,7 @@ server::arquivo_temporario CTW_ES_RelatorioRegistroEstoque::GravaRelatorio() {
     pedido.tipo_estoque = m_cTipoEstoque;
     pedido.chaves = chaves.campo();
     VerificaRelatorio(servidor_estoque()->RelatorioRegistroEstoque(t.nome.get(), t.razao_social.get(), t.modelo.get(),
-                                                                   bloco<QV_REGISTRO_ESTOQUE_52>(pedido)),
+                                                                   inhouse::como_bloco<QV_REGISTRO_ESTOQUE_52>(pedido)),
                       msg::gerar_relatorio);
     return std::move(t.arquivo);
 }
@@ -169,7 +162,7 @@ server::arquivo_temporario CTW_ES_RelatorioMovimentos::GravaRelatorio() {
     pedido.tipo_estoque = m_cTipoEstoque;
     pedido.chaves = chaves.campo();
     VerificaRelatorio(servidor_estoque()->RelatorioMovimentos(t.nome.get(), t.razao_social.get(), t.modelo.get(),
-                                                              bloco<QV_MOVIMENTOS_ESTOQUE_100>(pedido)),
+                                                              inhouse::como_bloco<QV_MOVIMENTOS_ESTOQUE_100>(pedido)),
                       msg::gerar_relatorio);
     return std::move(t.arquivo);
 }
@@ -225,7 +218,7 @@ server::arquivo_temporario CTW_ES_RelatorioInventario::GravaRelatorio() {
     pedido.opcoes = m_usOpcoes;
     LONG situacao = 0;
     VerificaRelatorio(servidor_estoque()->RelatorioInventario(t.nome.get(), t.razao_social.get(), t.modelo.get(),
-                                                              bloco<QV_INVENTARIO_16>(pedido), &situacao),
+                                                              inhouse::como_bloco<QV_INVENTARIO_16>(pedido), &situacao),
                       msg::gerar_relatorio);
     return std::move(t.arquivo);
 }
@@ -250,7 +243,7 @@ server::arquivo_temporario CTW_ES_RelatorioPontoReposicao::GravaRelatorio() {
     inhouse::REQ_PONTO_REPOSICAO pedido{};
     pedido.filial = static_cast<uint16_t>(m_lFilial);
     VerificaRelatorio(servidor_estoque()->RelatorioPontoReposicao(t.nome.get(), t.razao_social.get(), t.modelo.get(),
-                                                                  bloco<QV_PONTO_REPOSICAO_20>(pedido)),
+                                                                  inhouse::como_bloco<QV_PONTO_REPOSICAO_20>(pedido)),
                       msg::gerar_relatorio);
     return std::move(t.arquivo);
 }

@@ -8,6 +8,7 @@
 #include "platform/inhouse/acesso/CConexaoCliente.h"
 #include "platform/inhouse/acesso/QVAcesso.h"
 #include "platform/inhouse/cache/registros_relatorios.h"
+#include "platform/inhouse/core/registros_sessao.h"
 #include "platform/inhouse/pedidos/registros_pedidos.h"
 #include "platform/inhouse/cfrt/QVCFRT.h"
 #include "platform/inhouse/cfrt/relatorio_plano.h"
@@ -25,14 +26,6 @@ constexpr int opcao_cliente = 0;
 constexpr uint16_t com_representante = 1;
 constexpr char constante_113 = 'N';
 constexpr uint8_t constante_134 = 5;
-
-template <class Block, class Request>
-Block bloco(const Request& pedido) noexcept {
-    static_assert(sizeof(Block) == sizeof(Request));
-    Block b;
-    std::memcpy(&b, &pedido, sizeof b);
-    return b;
-}
 
 // A text into a request's field, cut to the field and ended by a NUL.
 template <size_t N>
@@ -99,7 +92,7 @@ server::arquivo_temporario CTW_FT_RelatorioVendas::GravaRelatorio() {
     pedido.data_final = m_usDataFinal;
     pedido.filial = static_cast<uint16_t>(m_lFilial);
     auto notas = servidor(server::CCacheServidores::GetInstancia()->GetServidorNotasFiscais(), msg::gerar_relatorio);
-    VerificaRelatorio(notas->RelatorioVendas(bloco<QV_RELATORIO_VENDAS_912>(pedido)), msg::gerar_relatorio);
+    VerificaRelatorio(notas->RelatorioVendas(inhouse::como_bloco<QV_RELATORIO_VENDAS_912>(pedido)), msg::gerar_relatorio);
     return arquivo;
 }
 
@@ -155,7 +148,7 @@ server::arquivo_temporario CTW_FT_RelatorioRelacaoPedidos::GravaRelatorio() {
         pedido.PosicaoCliente = static_cast<int32_t>(ponteiro);
     }
     auto pedidos = servidor(cache->GetServidorPedidos(), msg::gerar_relatorio);
-    VerificaRelatorio(pedidos->RelatorioPedidos(bloco<QV_RELATORIO_PEDIDOS_834>(pedido)), msg::gerar_relatorio);
+    VerificaRelatorio(pedidos->RelatorioPedidos(inhouse::como_bloco<QV_RELATORIO_PEDIDOS_834>(pedido)), msg::gerar_relatorio);
     return arquivo;
 }
 

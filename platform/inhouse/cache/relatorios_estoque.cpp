@@ -15,14 +15,6 @@ namespace inhouse {
 
 namespace {
 
-template <class Request, class Block>
-Request pedido_de(const Block& bloco) noexcept {
-    static_assert(sizeof(Request) == sizeof(Block));
-    Request r;
-    std::memcpy(&r, &bloco, sizeof r);
-    return r;
-}
-
 // "EP EPT ETPE" of the stock kind bits 1, 2 and 4.
 std::string tipos_estoque(uint8_t codigo) {
     std::string texto;
@@ -90,7 +82,7 @@ HRESULT STDMETHODCALLTYPE EstoqueServer::RelatorioRegistroEstoque(BSTR arquivo, 
                                                                   QV_REGISTRO_ESTOQUE_52 pedido) noexcept try {
     if (HRESULT hr = faults().enter("RelatorioRegistroEstoque", hex_bytes(&pedido, sizeof pedido)); hr != S_OK) return hr;
     if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
-    const auto p = pedido_de<REQ_REGISTRO_ESTOQUE>(pedido);
+    const auto p = de_bloco<REQ_REGISTRO_ESTOQUE>(pedido);
     arquivo_relatorio r("REGISTRO DE ESTOQUE", texto(razao_social), texto(modelo));
     r.periodo(p.data_inicial, p.data_final)
         .parametro("Filial", std::to_string(p.filial))
@@ -107,7 +99,7 @@ HRESULT STDMETHODCALLTYPE EstoqueServer::RelatorioMovimentos(BSTR arquivo, BSTR 
                                                              QV_MOVIMENTOS_ESTOQUE_100 pedido) noexcept try {
     if (HRESULT hr = faults().enter("RelatorioMovimentos", hex_bytes(&pedido, sizeof pedido)); hr != S_OK) return hr;
     if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
-    const auto p = pedido_de<REQ_MOVIMENTOS_ESTOQUE>(pedido);
+    const auto p = de_bloco<REQ_MOVIMENTOS_ESTOQUE>(pedido);
     arquivo_relatorio r("MOVIMENTOS DE ESTOQUE", texto(razao_social), texto(modelo));
     r.periodo(p.data_inicial, p.data_final)
         .parametro("Estoques", tipos_estoque(p.tipo_estoque))
@@ -124,7 +116,7 @@ HRESULT STDMETHODCALLTYPE EstoqueServer::RelatorioInventario(BSTR arquivo, BSTR 
     if (!situacao) return E_POINTER;
     if (HRESULT hr = faults().enter("RelatorioInventario", hex_bytes(&pedido, sizeof pedido)); hr != S_OK) return hr;
     if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
-    const auto p = pedido_de<REQ_INVENTARIO>(pedido);
+    const auto p = de_bloco<REQ_INVENTARIO>(pedido);
     arquivo_relatorio r("INVENTÁRIO", texto(razao_social), texto(modelo));
     r.periodo(p.data_inicial, p.data_final)
         .parametro("Filial", std::to_string(p.filial))
@@ -142,7 +134,7 @@ HRESULT STDMETHODCALLTYPE EstoqueServer::RelatorioPontoReposicao(BSTR arquivo, B
                                                                  QV_PONTO_REPOSICAO_20 pedido) noexcept try {
     if (HRESULT hr = faults().enter("RelatorioPontoReposicao", hex_bytes(&pedido, sizeof pedido)); hr != S_OK) return hr;
     if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
-    const auto p = pedido_de<REQ_PONTO_REPOSICAO>(pedido);
+    const auto p = de_bloco<REQ_PONTO_REPOSICAO>(pedido);
     arquivo_relatorio r("PONTO DE REPOSIÇÃO", texto(razao_social), texto(modelo));
     r.parametro("Filial", std::to_string(p.filial));
     leitor_produtos(m_store, m_empresa).todos(r);

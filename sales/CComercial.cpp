@@ -12,6 +12,7 @@
 #include "platform/com/wire_pointer.h"
 #include "platform/inhouse/acesso/QVAcesso.h"
 #include "platform/inhouse/cache/registros_relatorios.h"
+#include "platform/inhouse/core/registros_sessao.h"
 #include "platform/inhouse/pedidos/registros_pedidos.h"
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "server/holders/CCacheServidores.h"
@@ -63,15 +64,6 @@ private:
     server::CQVHashTable::valores m_valores;
 };
 
-template <size_t N>
-void poe_texto(char (&campo)[N], const std::string& texto) noexcept {
-    const size_t n = texto.size() < N - 1 ? texto.size() : N - 1;
-    std::memcpy(campo, texto.data(), n);
-    campo[n] = '\0';
-}
-
-// The name with "0" before its last four characters: where the commissions report is written.
-std::string com_zero(std::string nome) { return nome.insert(nome.size() >= 4 ? nome.size() - 4 : 0, "0"); }
 
 }  // namespace
 
@@ -110,15 +102,15 @@ HRESULT CComercial::GeraRelRelacaoPedidos(IQVHashTable* filtro, BSTR* pbsDadosRe
     pedido.DataInicial = f.data("DATAINICIAL");
     pedido.DataFinal = f.data("DATAFINAL");
     pedido.PosicaoRepresentante = f.numero("REPRESENTANTE");
-    poe_texto(pedido.Modelo, f.texto("RELATORIO"));
+    inhouse::poe_campo(pedido.Modelo, f.texto("RELATORIO"));
     if (const std::string cliente = f.texto("CLIENTE"); !cliente.empty()) {
         DWORD ponteiro = 0;
         _RegContaPS conta{};
         server::CPoolConexoes::GetInstancia()->GetConexaoPlano()->Existe(cliente.c_str(), &ponteiro, &conta);
         pedido.PosicaoCliente = static_cast<int32_t>(ponteiro);
     }
-    poe_texto(pedido.Arquivo, arquivo.caminho());
-    poe_texto(pedido.Empresa, m_sEmpresa);
+    inhouse::poe_campo(pedido.Arquivo, arquivo.caminho());
+    inhouse::poe_campo(pedido.Empresa, m_sEmpresa);
     auto pedidos = server::CCacheServidores::GetInstancia()->GetServidorPedidos();
     if (!pedidos) return E_FAIL;
     QV_RELATORIO_PEDIDOS_834 bloco;
@@ -146,7 +138,7 @@ HRESULT CComercial::GeraRelComercial(IQVHashTable* filtro, bool comissoes, BSTR*
         return hr;
     const server::arquivo_temporario arquivo(nome_temporario(comissoes ? "FCO" : "FNR"));
     // The commissions report comes back under the name with "0" before its extension.
-    const server::arquivo_temporario lido(comissoes ? com_zero(arquivo.caminho()) : std::string());
+    const server::arquivo_temporario lido(comissoes ? inhouse::arquivo_comissoes(arquivo.caminho()) : std::string());
     // The texts the request points to live until the server's call has returned.
     const std::string representante = f.texto("REPRESENTANTE");
     const std::string texto_representante = representante.empty() ? std::string() : representante + "\n";

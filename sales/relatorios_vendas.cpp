@@ -27,14 +27,6 @@ constexpr uint16_t com_representante = 1;
 constexpr char constante_113 = 'N';
 constexpr uint8_t constante_134 = 5;
 
-// A text into a request's field, cut to the field and ended by a NUL.
-template <size_t N>
-void poe_texto(char (&campo)[N], const std::string& texto) noexcept {
-    const size_t n = texto.size() < N - 1 ? texto.size() : N - 1;
-    std::memcpy(campo, texto.data(), n);
-    campo[n] = '\0';
-}
-
 template <class Itf>
 com::com_ptr<Itf> servidor(com::com_ptr<Itf> s, const char* texto) {
     if (!s) com::fail(texto, E_FAIL);
@@ -84,9 +76,9 @@ HRESULT CTW_FT_RelatorioVendas::SetFilial(BSTR bsFilial) noexcept try {
 server::arquivo_temporario CTW_FT_RelatorioVendas::GravaRelatorio() {
     server::arquivo_temporario arquivo(NomeTemporario("NTF"));
     inhouse::REQ_RELATORIO_VENDAS pedido{};
-    poe_texto(pedido.arquivo, arquivo.caminho());
-    poe_texto(pedido.razao_social, server::CSessaoGlobal::GetInstancia()->GetRazaoSocial());
-    poe_texto(pedido.modelo, Modelo());
+    inhouse::poe_campo(pedido.arquivo, arquivo.caminho());
+    inhouse::poe_campo(pedido.razao_social, server::CSessaoGlobal::GetInstancia()->GetRazaoSocial());
+    inhouse::poe_campo(pedido.modelo, Modelo());
     pedido.cliente = static_cast<uint32_t>(m_lCliente);
     pedido.data_inicial = m_usDataInicial;
     pedido.data_final = m_usDataFinal;
@@ -135,12 +127,12 @@ server::arquivo_temporario CTW_FT_RelatorioRelacaoPedidos::GravaRelatorio() {
     pedido.PosicaoRepresentante = m_ulRepresentante;
     pedido.DataInicial = m_usDataInicial;
     pedido.DataFinal = m_usDataFinal;
-    poe_texto(pedido.Modelo, Modelo());
+    inhouse::poe_campo(pedido.Modelo, Modelo());
     server::arquivo_temporario arquivo(NomeTemporario("FTL"));
     cria_arquivo_vazio(arquivo);
-    poe_texto(pedido.Arquivo, arquivo.caminho());
+    inhouse::poe_campo(pedido.Arquivo, arquivo.caminho());
     CConexaoPlano* plano = server::CPoolConexoes::GetInstancia()->GetConexaoPlano();
-    poe_texto(pedido.Empresa, plano->GetEmpresa());
+    inhouse::poe_campo(pedido.Empresa, plano->GetEmpresa());
     if (!m_sCliente.empty()) {
         DWORD ponteiro = 0;
         _RegContaPS conta{};

@@ -6,6 +6,7 @@
 // (platform/com/wire_pointer.h) to blocks or texts that live until the server's call returns.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "inhouse_cache.h"
 
@@ -115,6 +116,10 @@ struct REQ_RELATORIO_COMERCIAL {
     uint8_t reservado_135[305];   // +135
 };
 #pragma pack(pop)
+
+// The file the commercial report server writes the commissions report into: the request's name
+// with "0" before its last four characters (its extension).
+inline std::string arquivo_comissoes(std::string nome) { return nome.insert(nome.size() >= 4 ? nome.size() - 4 : 0, "0"); }
 
 static_assert(sizeof(CHAVE_PRODUTO_RELATORIO) == 10);
 static_assert(sizeof(REQ_REGISTRO_ESTOQUE) == 52 && offsetof(REQ_REGISTRO_ESTOQUE, filial) == 8 &&

@@ -10,11 +10,6 @@ namespace inhouse {
 namespace {
 constexpr uint8_t comissoes = 5;
 constexpr uint8_t movimentos = 17;
-
-// The commissions report's file: the name with "0" before its last four characters.
-std::string com_zero(std::string nome) {
-    return nome.insert(nome.size() >= 4 ? nome.size() - 4 : 0, "0");
-}
 }  // namespace
 
 std::string texto_apontado(uint32_t campo) {
@@ -40,7 +35,7 @@ HRESULT STDMETHODCALLTYPE RelatoriosComerciais::Relatorio(BYTE* pedido) noexcept
     const std::string arquivo = texto_apontado(p.arquivo);
     if (arquivo.empty() || (p.constante_134 != comissoes && p.constante_134 != movimentos)) return E_INVALIDARG;
     if (p.constante_134 == comissoes) {
-        relatorio_comissoes(p).grava(com_zero(arquivo));
+        relatorio_comissoes(p).grava(arquivo_comissoes(arquivo));
     } else {
         arquivo_relatorio r("MOVIMENTOS COMERCIAIS", texto_apontado(p.razao_social), texto_apontado(p.modelo));
         r.periodo(p.data_inicial, p.data_final)

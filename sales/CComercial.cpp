@@ -29,11 +29,6 @@ constexpr DWORD contexto_relatorios = 21;
 constexpr size_t offset_mestre_326 = 326;
 constexpr uint8_t relatorio_comissoes = 5, relatorio_movimentos = 17;
 
-// A report file's name in the system's temporary folder.
-std::string nome_temporario(const char* prefixo) {
-    return QVMontaCaminho(QVGetPastaTemporaria(), QVGeraNomeTemporario(prefixo).c_str());
-}
-
 std::string hresult_texto(const char* formato, HRESULT hr) {
     char texto[160] = {};
     std::snprintf(texto, sizeof texto, formato, static_cast<unsigned>(hr));
@@ -94,7 +89,7 @@ HRESULT CComercial::Inicializa(IQV_Inicializa* pInicializa) {
 HRESULT CComercial::GeraRelRelacaoPedidos(IQVHashTable* filtro, BSTR* pbsDadosRel, REFCLSID clsid, REFIID iid) {
     VerificaInicializado();
     const filtro_relatorio f(filtro);
-    const server::arquivo_temporario arquivo(nome_temporario("FTL"));
+    const server::arquivo_temporario arquivo(server::nome_temporario("FTL"));
     QV_PARAMETROS_472 parametros{};
     m_mestre->LeParametros(&parametros);
     REG_RELATORIO_PEDIDOS pedido{};
@@ -136,7 +131,7 @@ HRESULT CComercial::GeraRelComercial(IQVHashTable* filtro, bool comissoes, BSTR*
                                       __uuidof(IQVRelatoriosComerciais), servidor.put_void());
         FAILED(hr))
         return hr;
-    const server::arquivo_temporario arquivo(nome_temporario(comissoes ? "FCO" : "FNR"));
+    const server::arquivo_temporario arquivo(server::nome_temporario(comissoes ? "FCO" : "FNR"));
     // The commissions report comes back under the name with "0" before its extension.
     const server::arquivo_temporario lido(comissoes ? inhouse::arquivo_comissoes(arquivo.caminho()) : std::string());
     // The texts the request points to live until the server's call has returned.

@@ -241,7 +241,7 @@ void CTW_Relatorio::SetDataFinal(BSTR bsDataFinal, uint16_t& usDataFinal) {
     usDataFinal = QVConverteTextoData(com::from_bstr(bsDataFinal).c_str());
 }
 
-std::string CTW_Relatorio::NomeTemporario(const char* prefixo) {
+std::string nome_temporario(const char* prefixo) {
     return QVMontaCaminho(QVGetPastaTemporaria(), QVGeraNomeTemporario(prefixo).c_str());
 }
 

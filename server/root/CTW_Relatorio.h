@@ -41,6 +41,9 @@ private:
     std::string m_caminho;
 };
 
+// A new temporary file name with the prefix, in the system's temporary folder.
+std::string nome_temporario(const char* prefixo);
+
 // The texts of a read-back: the report classes' and the worker objects' own. `abertura` may hold
 // one "%s", replaced by the file's name.
 struct textos_transferencia {
@@ -122,8 +125,7 @@ public:
     static void SetDataFinal(BSTR bsDataFinal, uint16_t& usDataFinal);
 
 protected:
-    // A new temporary file name with the prefix, in the system's temporary folder.
-    static std::string NomeTemporario(const char* prefixo);
+    static std::string NomeTemporario(const char* prefixo) { return nome_temporario(prefixo); }
 
 private:
     std::string m_sModelo;

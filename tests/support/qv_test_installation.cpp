@@ -11,15 +11,12 @@
 #include "platform/inhouse/core/installation.h"
 
 std::string qv_demo_installation_folder() {
-    // This file lies at tests/support/ of the source tree; under Wine the Unix root is drive Z:.
-    std::string file = __FILE__;
-    for (char& c : file)
+    // The source tree's Unix path comes from the build (a compiler cache may compile this file
+    // under a relative name, so __FILE__ cannot tell); under Wine the Unix root is drive Z:.
+    std::string source = ZU_SOURCE_DIR "/demo/installation/";
+    for (char& c : source)
         if (c == '/') c = '\\';
-    if (!file.empty() && file.front() == '\\') file = "Z:" + file;
-    const std::string support = QVGetPasta(file);                            // ...\tests\support\ .
-    const std::string tests = QVGetPasta(support.substr(0, support.size() - 1));
-    const std::string source = QVGetPasta(tests.substr(0, tests.size() - 1));
-    return source + "demo\\installation\\";
+    return "Z:" + source;
 }
 
 qv_test_installation::qv_test_installation(const std::string& name, std::vector<std::string> companies)

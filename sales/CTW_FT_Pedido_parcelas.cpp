@@ -10,6 +10,7 @@
 #include "platform/com/text.h"
 #include "platform/inhouse/core/registros_sessao.h"
 #include "sales/CTW_FT_Pedido.h"
+#include "sales/mensagem_parcela.h"
 #include "sales/messages.h"
 #include "server/holders/CPoolConexoes.h"
 #include "server/holders/sessao_atual.h"
@@ -19,17 +20,6 @@ namespace sales {
 namespace {
 
 CURRENCY valor(BSTR texto) { return QVConverteTextoCY(com::from_bstr(texto).c_str()); }
-
-// What a refused change of an instalment tells, by the payment condition's code.
-const char* mensagem_parcela(int16_t codigo) {
-    static constexpr const char* mensagens[] = {
-        nullptr,                    msg::valor_total_maior_zero, msg::desconto_invalido, msg::desconto_invalido,
-        msg::valor_total_maior_zero, msg::vencimento_repetido,   msg::parcela_maior_venda, msg::restante_insuficiente,
-        msg::excluir_parcela,       msg::parcela_maior_zero,     msg::vencimento_invalido, msg::parcela_icms_st,
-    };
-    if (codigo < 1 || codigo >= static_cast<int16_t>(std::size(mensagens))) return msg::alterar_parcela;
-    return mensagens[codigo];
-}
 
 // The payment form of an instalment; zero when there is none.
 _REG_DOCUMENTOPS forma_pagamento(uint16_t posicao) {

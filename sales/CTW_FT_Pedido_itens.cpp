@@ -75,6 +75,7 @@ HRESULT CTW_FT_Pedido::AdicionaItem(BSTR bsCodigo, BSTR bsQuantidade, BSTR bsVal
     if (!pvbSucesso) return E_POINTER;
     *pvbSucesso = VARIANT_FALSE;
     server::le_sessao_atual();
+    LeRelogio();
     REG_ITEM_PEDIDO r{};
     const std::string codigo = com::from_bstr(bsCodigo);
 
@@ -105,7 +106,7 @@ HRESULT CTW_FT_Pedido::AdicionaItem(BSTR bsCodigo, BSTR bsQuantidade, BSTR bsVal
     if (server::CPoolConexoes::GetInstancia()->GetConexaoFilial()->Existe(com::from_bstr(bsFilial), &posicao_filial,
                                                                         &filial) != 1)
         com::fail(msg::adicionar_item);
-    r.CodigoNatureza = posicao_natureza(com::from_bstr(bsCFOP), static_cast<uint16_t>(posicao_filial));
+    r.CodigoNatureza = posicao_natureza(com::from_bstr(bsCFOP), static_cast<uint16_t>(posicao_filial), m_hoje);
 
     r.Posicao = {posicao_produto, itens[0], itens[1], itens[2]};
     r.LivreCobranca = cLivreCobranca;
@@ -157,6 +158,7 @@ HRESULT CTW_FT_Pedido::RemoveItem(int iPosicao, VARIANT_BOOL* pvbSucesso) noexce
     if (!pvbSucesso) return E_POINTER;
     *pvbSucesso = VARIANT_FALSE;
     server::le_sessao_atual();
+    LeRelogio();
     if (iPosicao < 0 || iPosicao >= m_pedido.GetQtdItens()) com::fail(msg::item_invalido, E_INVALIDARG);
     m_pedido.RemoveItem(static_cast<uint16_t>(iPosicao));
     *pvbSucesso = VARIANT_TRUE;

@@ -46,6 +46,7 @@ CParcela& CTW_FT_Pedido::ParcelaSelecionada() {
 
 HRESULT CTW_FT_Pedido::CalculaValoresTotais(BSTR bsValorDesconto) noexcept try {
     server::le_sessao_atual();
+    LeRelogio();
     const CURRENCY desconto = valor(bsValorDesconto);
     // A discount the order refuses leaves the one in force; the call still succeeds.
     m_pedido.SetDesconto(desconto, 0);
@@ -60,6 +61,7 @@ HRESULT CTW_FT_Pedido::CalculaValoresTotais(BSTR bsValorDesconto) noexcept try {
 
 HRESULT CTW_FT_Pedido::CalculaParcelas(BSTR bsCondPagto) noexcept try {
     server::le_sessao_atual();
+    LeRelogio();
     CConexaoCondicaoPagamento& conexao = *server::CPoolConexoes::GetInstancia()->GetConexaoCondicaoPagamento();
     _REG_COND_PAGTOPS condicao{};
     WORD posicao = 0;
@@ -70,7 +72,7 @@ HRESULT CTW_FT_Pedido::CalculaParcelas(BSTR bsCondPagto) noexcept try {
     base.int64 -= m_pedido.GetDescontoTotal().int64;
     m_condicao.SetValorTotal(CQVCurrencyEx(base));
     // An unknown condition has no rows: the payment condition refuses it and keeps no instalments.
-    if (m_condicao.Inicializa(condicao, linhas.data(), QVGetDataAtual(false))) m_condicao.CalculaParcelas(true);
+    if (m_condicao.Inicializa(condicao, linhas.data(), m_hoje)) m_condicao.CalculaParcelas(true);
     return S_OK;
 } catch (...) {
     return report();
@@ -79,6 +81,7 @@ HRESULT CTW_FT_Pedido::CalculaParcelas(BSTR bsCondPagto) noexcept try {
 HRESULT CTW_FT_Pedido::AlteraParcela(long lPosicao, BSTR bsVencto, BSTR bsValor, BSTR bsObs,
                                      BSTR bsCodFormaPgto) noexcept try {
     server::le_sessao_atual();
+    LeRelogio();
     if (lPosicao < 0 || lPosicao >= m_condicao.GetQtdParcelas()) com::fail(msg::parcela_invalida, E_INVALIDARG);
     m_parcela = lPosicao;
     CParcela& p = m_condicao.GetParcela(static_cast<uint16_t>(lPosicao));

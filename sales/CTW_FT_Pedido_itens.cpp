@@ -11,6 +11,7 @@
 #include "platform/com/failure.h"
 #include "platform/com/out_param.h"
 #include "platform/com/text.h"
+#include "platform/inhouse/core/leitura_agrupada.h"
 #include "platform/inhouse/core/registros_sessao.h"
 #include "sales/CTW_FT_Pedido.h"
 #include "sales/messages.h"
@@ -76,6 +77,8 @@ HRESULT CTW_FT_Pedido::AdicionaItem(BSTR bsCodigo, BSTR bsQuantidade, BSTR bsVal
     *pvbSucesso = VARIANT_FALSE;
     server::le_sessao_atual();
     LeRelogio();
+    // About fifteen look-ups: one read of the store instead of one lock round each.
+    const inhouse::leitura_agrupada leitura;
     REG_ITEM_PEDIDO r{};
     const std::string codigo = com::from_bstr(bsCodigo);
 

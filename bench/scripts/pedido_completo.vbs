@@ -1,9 +1,10 @@
 ' An order of N items through the whole road of the order page (AdicionaItem for each item, the
 ' totals, the 30/60/90 instalments, the header and Grava) from a script client, in batches, each
-' followed by M empty calls of the test probe (the calls' own cost): one line per batch with the
-' seconds of both, then how many orders were saved.
+' followed by M empty calls of the test probe and M calls of the order object's own discount
+' calculator (no store, no clock: the calls' own cost in this server): one line per batch with the
+' seconds of the three, then how many orders were saved.
 Option Explicit
-Dim raiz, sonda, r, batches, itens, vazias, b, i, inicio, tPedido, tVazias, gravados
+Dim raiz, sonda, calculo, r, batches, itens, vazias, b, i, inicio, tPedido, tVazias, tCalculo, gravados, texto
 batches = CLng(WScript.Arguments(0))
 itens = CLng(WScript.Arguments(1))
 vazias = CLng(WScript.Arguments(2))
@@ -31,6 +32,8 @@ End Function
 
 UmPedido   ' warm-up: the first order pays for connecting
 sonda.Vazio
+Set calculo = raiz.TW_FT_Pedido()
+texto = calculo.CalculaDescontoItem("200,00", "10", True)
 gravados = 0
 For b = 1 To batches
     inicio = Timer
@@ -41,6 +44,12 @@ For b = 1 To batches
         sonda.Vazio
     Next
     tVazias = Timer - inicio
-    WScript.Echo "batch " & CStr(tPedido) & " " & CStr(tVazias)
+    inicio = Timer
+    For i = 1 To vazias
+        texto = calculo.CalculaDescontoItem("200,00", "10", True)
+    Next
+    tCalculo = Timer - inicio
+    WScript.Echo "batch " & CStr(tPedido) & " " & CStr(tVazias) & " " & CStr(tCalculo)
 Next
 WScript.Echo "saved " & gravados
+WScript.Echo "discount " & texto

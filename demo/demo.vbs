@@ -629,7 +629,7 @@ For iPedido = 0 To CLng(listaMes.BuscaPonteiros()) - 1
            listaMes.GetValorTotal() & ", " & listaMes.GetNomeCliente()
 Next
 Set listaMes = Nothing
-Dim pedidosLidos, pedidoLido, itemLido, parcelaLida, iLido
+Dim pedidosLidos, pedidoLido, itemLido, iLido
 Set pedidosLidos = CreateObject("ZidizUvi.Pedidos")
 pedidosLidos.Inicializa raiz
 Set pedidoLido = Nothing
@@ -648,10 +648,6 @@ Else
     Next
     Mostra "    Produtos R$ " & pedidoLido.ValorProdutos & ", IPI R$ " & pedidoLido.ValorIPI & ", desconto R$ " & _
            pedidoLido.Desconto & ", total R$ " & pedidoLido.ValorTotal
-    For iLido = 0 To CLng(pedidoLido.QtdParcelas) - 1
-        parcelaLida = Split(pedidoLido.Parcela(iLido), "|")
-        Mostra "    Parcela " & parcelaLida(0) & ": " & parcelaLida(1) & " R$ " & parcelaLida(2)
-    Next
 End If
 Set itemLido = Nothing
 Set pedidoLido = Nothing

@@ -3,8 +3,11 @@
 #include "base/QVRelogio.h"
 
 uint16_t QVGetDataAtual(bool antiga) {
-    return antiga ? QVConverteTextoDataAntiga(QVGetDataAtualTexto(true).c_str())
-                  : QVConverteTextoData(QVGetDataAtualTexto(false).c_str());
+    if (antiga) return QVConverteTextoDataAntiga(QVGetDataAtualTexto(true).c_str());
+    // Today's dd/mm/yy would have its two-digit year completed from a second reading of the
+    // clock (a registry read each); completed from this same reading it is simply the year.
+    const SYSTEMTIME hoje = GetCurrentTime_LocalTime();
+    return QVMontaData(hoje.wDay, hoje.wMonth, hoje.wYear);
 }
 
 uint16_t QVGetMesAnoAtual(bool antiga) {

@@ -127,6 +127,13 @@ struct login_result {
 login_result login(IDispatch* root, DISPID inicializa, BSTR empresa, BSTR usuario, BSTR senha);
 login_result login(IDispatch* root, const wchar_t* empresa, const wchar_t* usuario, const wchar_t* senha);
 
+// A script client: the path of a script beside zu_bench; what cscript printed running it with the
+// given arguments (empty when it could not start); and those lines, each without its line end and
+// with the locale's decimal comma made a point.
+std::wstring beside_bench(const wchar_t* file);
+std::string run_cscript(const std::wstring& arguments);
+std::vector<std::string> script_lines(const std::string& out);
+
 // One group of figures; groups register themselves and run in name order.
 struct group {
     const char* name;

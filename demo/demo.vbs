@@ -564,78 +564,130 @@ Next
 Set posicao = Nothing
 Set filtroPosicao = Nothing
 
-Mostra "-- Pedido: dois itens (um com grade), desconto, frete por conta do cliente e condição 30/60/90"
-Dim pedidoWeb, iPedido, nPedido
-Set pedidoWeb = raiz.TW_FT_Pedido()
-pedidoWeb.AdicionaItem "101", "2", "39,90", "10", "18", "5", "0", "", "20/12/2026", "", "0,22", "0,20", "M", "AZ", _
-                       "", 0, "5102", 1, "VAREJO", "1", "C001"
-pedidoWeb.AdicionaItem "104", "12", "9,90", "0", "18", "0", "0", "", "20/12/2026", "", "0,05", "0,05", "", "", "", 0, _
-                       "5102", 0, "VAREJO", "1", "C001"
-For iPedido = 0 To CLng(pedidoWeb.GetQtdItens()) - 1
-    pedidoWeb.GetItem iPedido
-    Mostra "  " & pedidoWeb.GetCodigoItem() & " " & pedidoWeb.GetDescricaoItem() & " " & pedidoWeb.GetDescricaoGrade1Item() & _
-           " " & pedidoWeb.GetDescricaoGrade2Item() & ": " & pedidoWeb.GetQtdItem() & " x R$ " & _
-           pedidoWeb.GetValorLiquidoItem()
+Mostra "-- Pedidos pela página de pedidos: um cliente em SP e um no RJ, com grades, desconto e condição 30/60/90"
+Entra "Administrador", "DEMO", "ADMIN", "admin123"
+' One item of the page: code, quantity, unit value, discount (percent when the last flag is 1),
+' ICMS and IPI rates, the two grids, a complement.
+Function ItemPagina(codigo, quantidade, valor, desconto, icms, ipi, grade1, grade2, complemento, percentual)
+    ItemPagina = Array(codigo, quantidade, valor, desconto, icms, ipi, grade1, grade2, complemento, percentual)
+End Function
+' A whole order as the page places it; the order's number in the month's list comes after.
+Sub ColocaPedido(cliente, itens, descontoPedido, fretePorConta)
+    Dim p, item, i, n, ok
+    Set p = raiz.TW_FT_Pedido()
+    Mostra "  Cliente " & cliente & ", frete por conta do " & fretePorConta & ":"
+    For Each item In itens
+        On Error Resume Next
+        ok = p.AdicionaItem(item(0), item(1), item(2), item(3), item(4), item(5), "0", "", "20/12/2026", item(8), _
+                            "0,22", "0,20", item(6), item(7), "", 0, "5102", item(9), "VAREJO", "1", cliente)
+        If Err.Number <> 0 Then MostraErro "Item " & item(0)
+        On Error GoTo 0
+    Next
+    For i = 0 To CLng(p.GetQtdItens()) - 1
+        p.GetItem i
+        Mostra "    " & p.GetCodigoItem() & " " & p.GetDescricaoItem() & " " & p.GetDescricaoGrade1Item() & " " & _
+               p.GetDescricaoGrade2Item() & ": " & p.GetQtdItem() & " x (R$ " & p.GetValorUnitarioItem() & " - " & _
+               p.GetDescontoUnitarioItem() & ") = R$ " & p.GetValorLiquidoItem()
+    Next
+    p.CalculaValoresTotais descontoPedido
+    p.CalculaParcelas "2"
+    n = CLng(p.GetQtdParcelas())
+    For i = 0 To n - 1
+        p.GetParcela i
+        p.AlteraParcela i, p.GetDataVencimentoParcela(), p.GetValorParcela(), "", "BOL"
+    Next
+    Mostra "    Produtos R$ " & p.GetTotalProdutos() & ", desconto do pedido R$ " & p.GetDescontoTotal() & ", IPI R$ " & _
+           p.GetTotalIPI() & ", a pagar R$ " & p.GetTotalPagar() & ", peso " & p.GetPesoBruto() & " kg"
+    For i = 0 To n - 1
+        p.GetParcela i
+        Mostra "    Parcela " & p.GetNumeroParcela() & ": " & p.GetDataVencimentoParcela() & " R$ " & p.GetValorParcela() & _
+               " " & p.GetNomeFormaPagamentoParcela()
+    Next
+    If p.SetDados("", "1", cliente, "20/12/2026", "VENDA", "5102", "OC-" & cliente, "Entregar pela manhã", _
+                  p.GetTotalProdutos(), p.GetDescontoTotal(), p.GetTotalIPI(), "2", fretePorConta, "", "rodoviario", "", _
+                  p.GetPesoBruto(), p.GetPesoLiquido(), "ZIDIZ", "CAIXA", "1", "Doca 3", "CS", "10/12/2026", "2") Then
+        On Error Resume Next
+        ok = p.Grava()
+        If Err.Number <> 0 Then MostraErro "Grava" Else Mostra "    Gravado: " & ok
+        On Error GoTo 0
+    Else
+        Mostra "    Os dados do pedido foram recusados."
+    End If
+End Sub
+ColocaPedido "C001", Array(ItemPagina("101", "2", "39,90", "10", "18", "5", "M", "AZ", "", 1), _
+                           ItemPagina("103", "1", "89,90", "5,00", "18", "10", "G", "", "barra italiana", 0), _
+                           ItemPagina("104", "12", "9,90", "0", "18", "0", "", "", "", 0)), "15,00", "destinatario"
+ColocaPedido "C002", Array(ItemPagina("101", "3", "39,90", "0", "12", "5", "GG", "PR", "", 0), _
+                           ItemPagina("201", "5", "38,00", "2", "12", "0", "", "", "", 1)), "0", "emitente"
+Mostra "  (a página de pedidos inclui só produtos: serviços e valor de frete não passam por ela)"
+Dim listaMes
+Set listaMes = raiz.TW_FT_ListaPedidos()
+Mostra "  Pedidos deste mês: " & listaMes.BuscaQtdPedidosMesAtual() & "; a lista da página:"
+For iPedido = 0 To CLng(listaMes.BuscaPonteiros()) - 1
+    listaMes.LePosicao iPedido
+    Mostra "    " & listaMes.GetCodigo() & " de " & listaMes.GetDataEmissao() & ": " & listaMes.GetSituacao() & ", R$ " & _
+           listaMes.GetValorTotal() & ", " & listaMes.GetNomeCliente()
 Next
-pedidoWeb.CalculaValoresTotais "15,00"
-pedidoWeb.CalculaParcelas "2"
-Mostra "  Produtos R$ " & pedidoWeb.GetTotalProdutos() & ", desconto R$ " & pedidoWeb.GetDescontoTotal() & ", IPI R$ " & _
-       pedidoWeb.GetTotalIPI() & ", a pagar R$ " & pedidoWeb.GetTotalPagar() & ", peso " & pedidoWeb.GetPesoBruto() & " kg"
-nPedido = CLng(pedidoWeb.GetQtdParcelas())
-For iPedido = 0 To nPedido - 1
-    pedidoWeb.GetParcela iPedido
-    pedidoWeb.AlteraParcela iPedido, pedidoWeb.GetDataVencimentoParcela(), pedidoWeb.GetValorParcela(), "", "BOL"
-Next
-For iPedido = 0 To nPedido - 1
-    pedidoWeb.GetParcela iPedido
-    Mostra "  Parcela " & pedidoWeb.GetNumeroParcela() & ": " & pedidoWeb.GetDataVencimentoParcela() & " R$ " & _
-           pedidoWeb.GetValorParcela() & " " & pedidoWeb.GetNomeFormaPagamentoParcela()
-Next
-If pedidoWeb.SetDados("", "1", "C001", "20/12/2026", "VENDA", "5102", "OC-2026-17", "Entregar pela manhã", _
-                      pedidoWeb.GetTotalProdutos(), pedidoWeb.GetDescontoTotal(), pedidoWeb.GetTotalIPI(), "2", _
-                      "destinatario", "", "rodoviario", "", pedidoWeb.GetPesoBruto(), pedidoWeb.GetPesoLiquido(), _
-                      "ZIDIZ", "CAIXA", "1", "Doca 3", "CS", "10/12/2026", "2") Then
-    On Error Resume Next
-    Mostra "  Gravado: " & pedidoWeb.Grava()
-    If Err.Number <> 0 Then MostraErro "Grava"
-    On Error GoTo 0
+Set listaMes = Nothing
+Dim pedidosLidos, pedidoLido, itemLido, iLido
+Set pedidosLidos = CreateObject("ZidizUvi.Pedidos")
+pedidosLidos.Inicializa raiz
+Set pedidoLido = Nothing
+If CLng(pedidosLidos.BuscaPonteiros(0)) > 0 Then Set pedidoLido = pedidosLidos.GetPedidoLightInvertido(0)
+If pedidoLido Is Nothing Then
+    Mostra "  Nenhum pedido para mostrar."
+Else
+    Mostra "  Pedido " & pedidoLido.NumeroPedido & " de " & pedidoLido.DataEmissao & " para " & pedidoLido.NomeCliente & _
+           " (" & pedidoLido.Situacao & "), entrega " & pedidoLido.DataEntrega & ", frete por conta " & _
+           pedidoLido.FretePorConta & ", " & pedidoLido.QuantidadeItems & " itens:"
+    For iLido = 0 To CLng(pedidoLido.QuantidadeItems) - 1
+        Set itemLido = pedidoLido.GetItem(iLido)
+        Mostra "    " & itemLido.Codigo & " " & itemLido.Descricao & ": " & itemLido.Quantidade & " x R$ " & _
+               itemLido.ValorUnitario & ", desconto R$ " & itemLido.Desconto & ", ICMS " & _
+               (CLng(itemLido.AliqICMS) / 100) & "% = R$ " & itemLido.ValorTotal
+    Next
+    Mostra "    Produtos R$ " & pedidoLido.ValorProdutos & ", IPI R$ " & pedidoLido.ValorIPI & ", desconto R$ " & _
+           pedidoLido.Desconto & ", total R$ " & pedidoLido.ValorTotal
 End If
-Set pedidoWeb = Nothing
+Set itemLido = Nothing
+Set pedidoLido = Nothing
+Set pedidosLidos = Nothing
+Entra "Representante regional", "DEMO", "REGIONAL", "regional1"
 
 Mostra "-- Pedido pela página antiga: dois itens, 30/60/90 dias, gravado e lido de volta"
-Dim pedidosWeb, pedidoWeb, itemWeb, parcelaWeb, iWeb, posicaoWeb, lidoWeb
+Dim pedidosWeb, pedidoAntigo, itemWeb, parcelaWeb, iWeb, posicaoAntiga, lidoWeb
 Set pedidosWeb = CreateObject("ZidizUvi.Pedidos")
 pedidosWeb.Inicializa raiz
-Set pedidoWeb = pedidosWeb.NovoPedido(9001)
-pedidoWeb.CodigoCliente = "C101"
-Mostra "  Pedido de " & pedidoWeb.NomeRepresentante & " para " & pedidoWeb.NomeCliente
+Set pedidoAntigo = pedidosWeb.NovoPedido(9001)
+pedidoAntigo.CodigoCliente = "C101"
+Mostra "  Pedido de " & pedidoAntigo.NomeRepresentante & " para " & pedidoAntigo.NomeCliente
 For Each itemVenda In Array(Array("101", "M", "AZ", "2", "29,90"), Array("201", "", "", "1,5", "38,00"))
-    Set itemWeb = pedidoWeb.NovoItem()
+    Set itemWeb = pedidoAntigo.NovoItem()
     itemWeb.Codigo = itemVenda(0)
     If itemVenda(1) <> "" Then itemWeb.SetCodigoItemGrade 0, itemVenda(1)
     If itemVenda(2) <> "" Then itemWeb.SetCodigoItemGrade 1, itemVenda(2)
     itemWeb.NovaQuantidade = itemVenda(3)
     itemWeb.NovoValorUnitario = itemVenda(4)
-    iWeb = pedidoWeb.GravaItem(itemWeb, "VAREJO")
+    iWeb = pedidoAntigo.GravaItem(itemWeb, "VAREJO")
     If iWeb < 0 Then
-        Mostra "  item " & itemVenda(0) & " recusado: " & pedidoWeb.GetLastError()
+        Mostra "  item " & itemVenda(0) & " recusado: " & pedidoAntigo.GetLastError()
     Else
         Mostra "  item " & iWeb & ": " & itemVenda(0) & " x " & itemVenda(3) & " a R$ " & itemVenda(4)
     End If
 Next
-pedidoWeb.CondicaoPagamento = 2
-Mostra "  produtos R$ " & pedidoWeb.ValorProdutos & ", total R$ " & pedidoWeb.ValorTotal & ", " & _
-       pedidoWeb.QtdParcelas & " parcelas"
-For iWeb = 0 To pedidoWeb.QtdParcelas - 1
-    parcelaWeb = Split(pedidoWeb.Parcela(iWeb), "|")
+pedidoAntigo.CondicaoPagamento = 2
+Mostra "  produtos R$ " & pedidoAntigo.ValorProdutos & ", total R$ " & pedidoAntigo.ValorTotal & ", " & _
+       pedidoAntigo.QtdParcelas & " parcelas"
+For iWeb = 0 To pedidoAntigo.QtdParcelas - 1
+    parcelaWeb = Split(pedidoAntigo.Parcela(iWeb), "|")
     Mostra "    " & parcelaWeb(0) & ": " & parcelaWeb(1) & " R$ " & parcelaWeb(2)
 Next
 On Error Resume Next
-posicaoWeb = pedidosWeb.GravaPedido(pedidoWeb)
+posicaoAntiga = pedidosWeb.GravaPedido(pedidoAntigo)
 If Err.Number <> 0 Then
     MostraErro "Gravar o pedido"
 Else
-    Mostra "  gravado na posição " & posicaoWeb
+    Mostra "  gravado na posição " & posicaoAntiga
     Set lidoWeb = Nothing
     If CLng(pedidosWeb.BuscaPonteiros(9001)) > 0 Then Set lidoWeb = pedidosWeb.GetPedidoLightInvertido(0)
     If Err.Number <> 0 Then
@@ -646,7 +698,7 @@ Else
     End If
 End If
 On Error GoTo 0
-Set pedidoWeb = Nothing
+Set pedidoAntigo = Nothing
 Set pedidosWeb = Nothing
 
 Mostra "-- Agenda de visitas da semana de 14/12/2026: a primeira visita registrada"
@@ -671,7 +723,7 @@ Mostra "  registrada: atendida por " & visitaDemo.GetAtendidoPor() & ", venda R$
 Set visitaDemo = Nothing
 Set agendaVisitas = Nothing
 Mostra "-- Histórico do cliente C001 no primeiro semestre de 2026"
-Dim historico, iCompra
+Dim historico
 Set historico = raiz.TW_FT_HistoricoCliente()
 historico.SetDadosCliente "C001", "01/01/2026", "30/06/2026"
 Mostra "  " & historico.Nome & " (" & historico.CNPJ & "), cliente desde " & historico.ClienteDesde & ": " & historico.Endereco

@@ -69,6 +69,13 @@ void pendura_bloco(uint32_t& campo, size_t bytes) {
 
 void CTW_FT_Pedido::final_construct() {
     const server::sessao_atual sessao = server::le_sessao_atual();
+    const auto hoje = [this] { return m_hoje; };
+    m_app.m_Hoje = hoje;
+    m_unidades.SetRelogio(hoje);
+    m_grade.m_Hoje = hoje;
+    m_municipios.m_Hoje = hoje;
+    m_naturezas.m_Hoje = hoje;
+    LeRelogio();
     m_app.Inicializa(sessao.empresa, 0, sessao.usuario, sessao.sessao);
     // The library's error display goes to the event log only; the caches stay quiet.
     m_unidades.Inicializa(true, &m_app);
@@ -87,6 +94,8 @@ void CTW_FT_Pedido::final_construct() {
     m_registro = {};
 }
 
+void CTW_FT_Pedido::LeRelogio() { m_hoje = QVGetDataAtual(false); }
+
 CTW_FT_Pedido::~CTW_FT_Pedido() {
     // Blocks of an order that was never saved are this object's to free.
     ft::libera_registro_pedido(m_registro);
@@ -98,6 +107,7 @@ void CTW_FT_Pedido::PreparaInfoProdServ() {
     m_info = std::make_unique<CFTBufferInfoProdServ>(&m_grade, pool.GetConexaoServico(), &m_unidades,
                                                      &buffer_cfrt(), &m_municipios);
     m_info->Inicializa(true, &m_app);
+    m_info->SetRelogio([this] { return m_hoje; });
     m_pedido.SetBufferInfoProdServ(m_info.get());
 }
 
@@ -143,6 +153,7 @@ HRESULT CTW_FT_Pedido::SetDados(BSTR /*bsCodigoProprio*/, BSTR bsFilial, BSTR bs
     if (!pvbSucesso) return E_POINTER;
     *pvbSucesso = VARIANT_FALSE;
     server::le_sessao_atual();
+    LeRelogio();
     // The blocks of an earlier SetDados go first: the record is built again from the order.
     ft::libera_registro_pedido(m_registro);
     m_gravado = false;
@@ -152,7 +163,7 @@ HRESULT CTW_FT_Pedido::SetDados(BSTR /*bsCodigoProprio*/, BSTR bsFilial, BSTR bs
 
     REG_PEDIDO& r = m_registro;
     r.PosicaoOperacao = static_cast<int32_t>(posicao_operacao(com::from_bstr(bsOpComerciais)));
-    r.PosicaoNatureza = posicao_natureza(com::from_bstr(bsCFOP), r.PosicaoFilial);
+    r.PosicaoNatureza = posicao_natureza(com::from_bstr(bsCFOP), r.PosicaoFilial, m_hoje);
     // Two fields of their own: a billing type's look-up never leaves anything in the condition's.
     r.PosicaoTipoCobranca = static_cast<uint16_t>(posicao_tipo_cobranca(com::from_bstr(bsTipoCobranca)));
     r.PosicaoCondicaoPagamento = posicao_condicao(com::from_bstr(bsCondicaoPgto));

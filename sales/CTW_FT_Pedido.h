@@ -91,6 +91,10 @@ private:
     bool PassoFilial(const std::string& codigo);
     bool PassoCliente(const std::string& codigo);
     void PenduraParcelas();
+    // Today, read once at the start of each call that computes. The library's context and
+    // caches check their day against it: reading the clock (a registry read) for every record
+    // they touch made each item cost several readings.
+    void LeRelogio();
     // The product and service information cache over the pool's and cache's current
     // connections (a login frees those, so the cache is built again for each use).
     void PreparaInfoProdServ();
@@ -107,6 +111,7 @@ private:
     CFTBufferNaturezas m_naturezas;
     std::unique_ptr<CFTBufferInfoProdServ> m_info;
     bool m_gravado = false;
+    uint16_t m_hoje = 0;
 };
 
 }  // namespace sales

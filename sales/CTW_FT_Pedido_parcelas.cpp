@@ -10,6 +10,7 @@
 #include "platform/com/text.h"
 #include "platform/inhouse/core/registros_sessao.h"
 #include "sales/CTW_FT_Pedido.h"
+#include "sales/mensagem_parcela.h"
 #include "sales/messages.h"
 #include "server/holders/CPoolConexoes.h"
 #include "server/holders/sessao_atual.h"
@@ -19,17 +20,6 @@ namespace sales {
 namespace {
 
 CURRENCY valor(BSTR texto) { return QVConverteTextoCY(com::from_bstr(texto).c_str()); }
-
-// What a refused change of an instalment tells, by the payment condition's code.
-const char* mensagem_parcela(int16_t codigo) {
-    static constexpr const char* mensagens[] = {
-        nullptr,                    msg::valor_total_maior_zero, msg::desconto_invalido, msg::desconto_invalido,
-        msg::valor_total_maior_zero, msg::vencimento_repetido,   msg::parcela_maior_venda, msg::restante_insuficiente,
-        msg::excluir_parcela,       msg::parcela_maior_zero,     msg::vencimento_invalido, msg::parcela_icms_st,
-    };
-    if (codigo < 1 || codigo >= static_cast<int16_t>(std::size(mensagens))) return msg::alterar_parcela;
-    return mensagens[codigo];
-}
 
 // The payment form of an instalment; zero when there is none.
 _REG_DOCUMENTOPS forma_pagamento(uint16_t posicao) {
@@ -56,6 +46,7 @@ CParcela& CTW_FT_Pedido::ParcelaSelecionada() {
 
 HRESULT CTW_FT_Pedido::CalculaValoresTotais(BSTR bsValorDesconto) noexcept try {
     server::le_sessao_atual();
+    LeRelogio();
     const CURRENCY desconto = valor(bsValorDesconto);
     // A discount the order refuses leaves the one in force; the call still succeeds.
     m_pedido.SetDesconto(desconto, 0);
@@ -70,6 +61,7 @@ HRESULT CTW_FT_Pedido::CalculaValoresTotais(BSTR bsValorDesconto) noexcept try {
 
 HRESULT CTW_FT_Pedido::CalculaParcelas(BSTR bsCondPagto) noexcept try {
     server::le_sessao_atual();
+    LeRelogio();
     CConexaoCondicaoPagamento& conexao = *server::CPoolConexoes::GetInstancia()->GetConexaoCondicaoPagamento();
     _REG_COND_PAGTOPS condicao{};
     WORD posicao = 0;
@@ -80,7 +72,7 @@ HRESULT CTW_FT_Pedido::CalculaParcelas(BSTR bsCondPagto) noexcept try {
     base.int64 -= m_pedido.GetDescontoTotal().int64;
     m_condicao.SetValorTotal(CQVCurrencyEx(base));
     // An unknown condition has no rows: the payment condition refuses it and keeps no instalments.
-    if (m_condicao.Inicializa(condicao, linhas.data(), QVGetDataAtual(false))) m_condicao.CalculaParcelas(true);
+    if (m_condicao.Inicializa(condicao, linhas.data(), m_hoje)) m_condicao.CalculaParcelas(true);
     return S_OK;
 } catch (...) {
     return report();
@@ -89,6 +81,7 @@ HRESULT CTW_FT_Pedido::CalculaParcelas(BSTR bsCondPagto) noexcept try {
 HRESULT CTW_FT_Pedido::AlteraParcela(long lPosicao, BSTR bsVencto, BSTR bsValor, BSTR bsObs,
                                      BSTR bsCodFormaPgto) noexcept try {
     server::le_sessao_atual();
+    LeRelogio();
     if (lPosicao < 0 || lPosicao >= m_condicao.GetQtdParcelas()) com::fail(msg::parcela_invalida, E_INVALIDARG);
     m_parcela = lPosicao;
     CParcela& p = m_condicao.GetParcela(static_cast<uint16_t>(lPosicao));

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "base/QVRelogio.h"
 #include "platform/com/com_ptr.h"
 #include "platform/inhouse/core/registros_sessao.h"
 #include "server/holders/CBufferCFRT.h"
@@ -58,11 +57,11 @@ uint32_t posicao_operacao(const std::string& codigo) {
     return SUCCEEDED(pool().GetConexaoOpComerciais()->Existe(codigo.c_str(), &posicao, &registro)) ? posicao : 0;
 }
 
-uint16_t posicao_natureza(const std::string& codigo, uint16_t filial) {
+uint16_t posicao_natureza(const std::string& codigo, uint16_t filial, uint16_t dia) {
     inhouse::REG_NATUREZA registro{};
     WORD posicao = 0;
     const HRESULT hr =
-        pool().GetConexaoNatureza()->Existe(codigo.c_str(), QVGetDataAtual(false), filial, modulo_pedido, &posicao, &registro);
+        pool().GetConexaoNatureza()->Existe(codigo.c_str(), dia, filial, modulo_pedido, &posicao, &registro);
     return SUCCEEDED(hr) ? posicao : 0;
 }
 

@@ -23,8 +23,8 @@ bool le_cliente(const std::string& codigo, int32_t& posicao, QVCFRT& cliente);
 // An account of the company chart (a carrier); 0 when missing.
 int32_t posicao_conta(const std::string& codigo);
 uint32_t posicao_operacao(const std::string& codigo);
-// The nature in force today for the branch.
-uint16_t posicao_natureza(const std::string& codigo, uint16_t filial);
+// The nature in force on a day (a day number) for the branch.
+uint16_t posicao_natureza(const std::string& codigo, uint16_t filial, uint16_t dia);
 uint32_t posicao_tipo_cobranca(const std::string& codigo);
 uint16_t posicao_condicao(const std::string& codigo);
 // A byte of the commercial master's parameter record; false when the record could not be had.

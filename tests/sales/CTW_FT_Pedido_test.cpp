@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/QVDataCurta.h"
+#include "sales/mensagem_parcela.h"
 #include "server/holders/CSessaoGlobal.h"
 #include "support/last_error.h"
 #include "tests/sales/pedido_fixture.h"
@@ -343,6 +345,29 @@ TEST_F(Parcelas, RefusalsAndPositions) {
     pedido->GetParcela(3);
     EXPECT_EQ(chama(&CTW_FT_Pedido::GetValorParcela), E_INVALIDARG);
     EXPECT_EQ(chama(&CTW_FT_Pedido::GetCodFormaPagamentoParcela), E_INVALIDARG);
+}
+
+// Every text a refused change of an instalment can give, by the payment condition's code; codes
+// without a text of their own (0, 12, any other) give the general one.
+TEST(MensagemParcela, EveryCodeOfThePaymentCondition) {
+    const std::pair<int16_t, const char*> casos[] = {
+        {0, "Erro ao alterar parcela."},
+        {1, "Valor total deve ser maior que zero."},
+        {2, "Desconto inválido."},
+        {3, "Desconto inválido."},
+        {4, "Valor total deve ser maior que zero."},
+        {5, "Já existe uma parcela com a mesma data de vencimento."},
+        {6, "Valor da parcela não pode ser maior que o valor de venda."},
+        {7, "Valor restante será insuficiente para ser rateado entre as outras parcelas."},
+        {8, "Não é possível excluir esta parcela."},
+        {9, "Valor da parcela deve ser maior que zero."},
+        {10, "Data de vencimento da parcela é inválida."},
+        {11, "Valor da parcela de ICMS/ST não pode ser alterado."},
+        {12, "Erro ao alterar parcela."},
+        {-1, "Erro ao alterar parcela."},
+        {300, "Erro ao alterar parcela."},
+    };
+    for (const auto& [codigo, texto] : casos) EXPECT_STREQ(sales::mensagem_parcela(codigo), texto) << codigo;
 }
 
 TEST_F(Parcelas, AnUnknownConditionLeavesNoInstalmentsAndSucceeds) {

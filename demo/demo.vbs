@@ -565,7 +565,7 @@ Set posicao = Nothing
 Set filtroPosicao = Nothing
 
 Mostra "-- Pedido: dois itens (um com grade), desconto, frete por conta do cliente e condição 30/60/90"
-Dim pedidoWeb, iPedido, nPedido
+Dim pedidoWeb, nPedido
 Set pedidoWeb = raiz.TW_FT_Pedido()
 pedidoWeb.AdicionaItem "101", "2", "39,90", "10", "18", "5", "0", "", "20/12/2026", "", "0,22", "0,20", "M", "AZ", _
                        "", 0, "5102", 1, "VAREJO", "1", "C001"
@@ -603,7 +603,7 @@ End If
 Set pedidoWeb = Nothing
 
 Mostra "-- Pedido pela página antiga: dois itens, 30/60/90 dias, gravado e lido de volta"
-Dim pedidosWeb, pedidoWeb, itemWeb, parcelaWeb, iWeb, posicaoWeb, lidoWeb
+Dim pedidosWeb, itemWeb, parcelaWeb, iWeb, lidoWeb
 Set pedidosWeb = CreateObject("ZidizUvi.Pedidos")
 pedidosWeb.Inicializa raiz
 Set pedidoWeb = pedidosWeb.NovoPedido(9001)
@@ -671,7 +671,7 @@ Mostra "  registrada: atendida por " & visitaDemo.GetAtendidoPor() & ", venda R$
 Set visitaDemo = Nothing
 Set agendaVisitas = Nothing
 Mostra "-- Histórico do cliente C001 no primeiro semestre de 2026"
-Dim historico, iCompra
+Dim historico
 Set historico = raiz.TW_FT_HistoricoCliente()
 historico.SetDadosCliente "C001", "01/01/2026", "30/06/2026"
 Mostra "  " & historico.Nome & " (" & historico.CNPJ & "), cliente desde " & historico.ClienteDesde & ": " & historico.Endereco
@@ -701,6 +701,35 @@ For Each filialWeb In Array(1, 2)
     Next
 Next
 Set saldoWeb = Nothing
+
+Mostra "-- Locais de armazenagem da empresa"
+Dim locaisWeb, localWeb, iLocal
+Set locaisWeb = CreateObject("ZidizUvi.QVLocaisArmazenagemWeb")
+locaisWeb.Inicializa raiz
+For iLocal = 0 To CLng(locaisWeb.BuscaPonteiros()) - 1
+    Set localWeb = locaisWeb.LePosicao(iLocal)
+    Mostra "  " & localWeb.Codigo & ": " & localWeb.Nome & " (tipo " & localWeb.Tipo & ")"
+Next
+Set localWeb = Nothing
+Set locaisWeb = Nothing
+
+Mostra "-- Catálogo da loja virtual (tabela CATALOGO), escrito em catalogo.html"
+Dim catalogoWeb, nCatalogo, iBloco, htmlCatalogo, paginaCatalogo
+Set catalogoWeb = CreateObject("ZidizUvi.Produtos")
+catalogoWeb.Inicializa raiz
+nCatalogo = CLng(catalogoWeb.BuscaApenasPonteirosProdutos("CATALOGO"))
+htmlCatalogo = ""
+For iBloco = 0 To (nCatalogo - 1) \ 1000
+    htmlCatalogo = htmlCatalogo & catalogoWeb.TabelaProdutos("CATALOGO", iBloco)
+Next
+Set paginaCatalogo = fso.CreateTextFile(fso.GetParentFolderName(WScript.Arguments(0)) & "\catalogo.html", True, True)
+paginaCatalogo.Write "<!DOCTYPE html><html><head><title>Catálogo da loja virtual</title>" & _
+                     "<script>function RP(c, n, p) { document.getElementById('escolha').textContent = c + ' ' + n + ' R$ ' + p; }" & _
+                     "</script></head><body><h1>Catálogo da loja virtual</h1><p id='escolha'></p>" & _
+                     "<table id='catalogo'>" & vbLf & htmlCatalogo & "</table></body></html>"
+paginaCatalogo.Close
+Mostra "  " & nCatalogo & " produtos, " & Len(htmlCatalogo) & " caracteres de linhas HTML"
+Set catalogoWeb = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

@@ -54,7 +54,7 @@ Mostra "GetProduto 0: " & produto.Codigo & " " & produto.Nome & " " & produto.Po
 Set tabelas = catalogo.BuscaTabelasDePreco(True, True)
 For i = 0 To CLng(tabelas.Size) - 1
     Mostra "Tabela " & tabelas.GetItem(i).Posicao & ": " & tabelas.GetItem(i).Codigo & " | " & tabelas.GetItem(i).Nome & _
-           " | inativa " & tabelas.GetItem(i).Inativa
+           " | inativa " & tabelas.GetItem(i).Inativa & " | condições vedadas " & tabelas.GetItem(i).CondicoesNaoPermitidas
 Next
 Mostra "Tabela por posição 5: " & tabelas.GetItemByTabela(5).Codigo
 Set item = catalogo.ExisteItemGradeProduto(2, "BR")

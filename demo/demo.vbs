@@ -552,6 +552,9 @@ Mostra "  " & posicao.Codigo & " " & posicao.Nome & ": R$ " & posicao.PrecoVenda
 On Error Resume Next
 Mostra "  Saldo total " & posicao.SaldoTotal & ", disponível " & posicao.SaldoDisponivel & ", custo médio R$ " & posicao.CustoMedio
 If Err.Number <> 0 Then MostraErro "Saldos"
+Mostra "  Local padrão " & posicao.LocalPadrao & " (" & posicao.NomeLocalPadrao & "); maior estoque em " & _
+       posicao.LocalMaiorEstoque & " (" & posicao.NomeLocalMaiorEstoque & ")"
+If Err.Number <> 0 Then MostraErro "Locais"
 On Error GoTo 0
 Mostra "  Última venda: NF " & posicao.NumeroNF & " de " & posicao.DataEmissao & ", " & posicao.Quantidade & " a R$ " & _
        posicao.ValorUnitario & " (ICMS R$ " & posicao.ValorICMS & " por unidade), " & posicao.CondPagamento & _

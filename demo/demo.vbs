@@ -552,6 +552,9 @@ Mostra "  " & posicao.Codigo & " " & posicao.Nome & ": R$ " & posicao.PrecoVenda
 On Error Resume Next
 Mostra "  Saldo total " & posicao.SaldoTotal & ", disponível " & posicao.SaldoDisponivel & ", custo médio R$ " & posicao.CustoMedio
 If Err.Number <> 0 Then MostraErro "Saldos"
+Mostra "  Local padrão " & posicao.LocalPadrao & " (" & posicao.NomeLocalPadrao & "); maior estoque em " & _
+       posicao.LocalMaiorEstoque & " (" & posicao.NomeLocalMaiorEstoque & ")"
+If Err.Number <> 0 Then MostraErro "Locais"
 On Error GoTo 0
 Mostra "  Última venda: NF " & posicao.NumeroNF & " de " & posicao.DataEmissao & ", " & posicao.Quantidade & " a R$ " & _
        posicao.ValorUnitario & " (ICMS R$ " & posicao.ValorICMS & " por unidade), " & posicao.CondPagamento & _
@@ -753,6 +756,35 @@ For Each filialWeb In Array(1, 2)
     Next
 Next
 Set saldoWeb = Nothing
+
+Mostra "-- Locais de armazenagem da empresa"
+Dim locaisWeb, localWeb, iLocal
+Set locaisWeb = CreateObject("ZidizUvi.QVLocaisArmazenagemWeb")
+locaisWeb.Inicializa raiz
+For iLocal = 0 To CLng(locaisWeb.BuscaPonteiros()) - 1
+    Set localWeb = locaisWeb.LePosicao(iLocal)
+    Mostra "  " & localWeb.Codigo & ": " & localWeb.Nome & " (tipo " & localWeb.Tipo & ")"
+Next
+Set localWeb = Nothing
+Set locaisWeb = Nothing
+
+Mostra "-- Catálogo da loja virtual (tabela CATALOGO), escrito em catalogo.html"
+Dim catalogoWeb, nCatalogo, iBloco, htmlCatalogo, paginaCatalogo
+Set catalogoWeb = CreateObject("ZidizUvi.Produtos")
+catalogoWeb.Inicializa raiz
+nCatalogo = CLng(catalogoWeb.BuscaApenasPonteirosProdutos("CATALOGO"))
+htmlCatalogo = ""
+For iBloco = 0 To (nCatalogo - 1) \ 1000
+    htmlCatalogo = htmlCatalogo & catalogoWeb.TabelaProdutos("CATALOGO", iBloco)
+Next
+Set paginaCatalogo = fso.CreateTextFile(fso.GetParentFolderName(WScript.Arguments(0)) & "\catalogo.html", True, True)
+paginaCatalogo.Write "<!DOCTYPE html><html><head><title>Catálogo da loja virtual</title>" & _
+                     "<script>function RP(c, n, p) { document.getElementById('escolha').textContent = c + ' ' + n + ' R$ ' + p; }" & _
+                     "</script></head><body><h1>Catálogo da loja virtual</h1><p id='escolha'></p>" & _
+                     "<table id='catalogo'>" & vbLf & htmlCatalogo & "</table></body></html>"
+paginaCatalogo.Close
+Mostra "  " & nCatalogo & " produtos, " & Len(htmlCatalogo) & " caracteres de linhas HTML"
+Set catalogoWeb = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

@@ -255,13 +255,4 @@ int64_t CTW_FT_PosicaoProdutos::SomaOrdensCompra() const {
     return soma;
 }
 
-// TODO: the storage places need the product connection's default place, the places connection
-// and the stock movement interface, whose stand-ins are not built yet; until then the place
-// getters fail (with the installed stock module and a branch) instead of answering no place.
-uint16_t CTW_FT_PosicaoProdutos::LocalPadrao() const { com::fail(msg::carregar_local, E_NOTIMPL); }
-
-void CTW_FT_PosicaoProdutos::LeLocal(uint16_t, std::string&, std::string&) const { com::fail(msg::carregar_local, E_NOTIMPL); }
-
-uint16_t CTW_FT_PosicaoProdutos::LocalMaiorEstoque() const { com::fail(msg::carregar_local, E_NOTIMPL); }
-
 }  // namespace sales

@@ -53,3 +53,12 @@ INSERT INTO estoque_saldo (empresa, produto, item1, item2, item3, filial, local,
     ('DEMO', 48, 2, 3, 0, 1, 5, 3, '4', '0', '0', '0'),
     ('DEMO', 49, 0, 0, 0, 1, 1, 1, '12.3456', '0', '0', '38.75'),
     ('DEMO', 49, 0, 0, 0, 1, 2, 2, '1.5', '0', '0', '0');
+
+-- Default storage places: most products leave from the branch's warehouse; the coffee is kept on
+-- the São Paulo shop floor, the web shop's mug in the warehouse.
+INSERT INTO produto_local_padrao (empresa, produto, filial, local) VALUES
+    ('DEMO', 2, 1, 1), ('DEMO', 2, 2, 3),
+    ('DEMO', 5, 1, 1), ('DEMO', 5, 2, 3),
+    ('DEMO', 8, 1, 2), ('DEMO', 8, 2, 3),
+    ('DEMO', 17, 1, 1),
+    ('DEMO', 47, 1, 1), ('DEMO', 48, 1, 1);

@@ -229,8 +229,46 @@ TEST_F(ProdutoServer, EntriesServedLaterAnswerNotImplemented) {
     open(produto);
     IQVDF_Produto* s = produto.GetInterface();
     ASSERT_NE(s, nullptr);
-    BYTE resposta[256] = {};
-    EXPECT_EQ(s->CondicoesNaoPermitidas(0, 'P', resposta), E_NOTIMPL);
+    EXPECT_EQ(s->Reservado142(), E_NOTIMPL);
+}
+
+// The payment conditions a price table does not allow (entry 141): a count and a task-memory
+// array of 8-byte entries, the condition's number in the first 32 bits; none gives no array.
+TEST_F(ProdutoServer, ConditionsNotAllowedByATable) {
+    open(produto);
+    IQVDF_Produto* s = produto.GetInterface();
+    ASSERT_NE(s, nullptr);
+    sql("INSERT INTO tabela_preco_condicao_vedada (empresa, servicos, tabela, condicao) VALUES ('DEMO', 1, 1, 7)");
+    struct caso {
+        LONG tabela;
+        BYTE tipo;
+        std::vector<uint32_t> condicoes;
+    } casos[] = {{3, 'P', {2, 3, 4}}, {5, 'P', {4}}, {1, 'P', {}}, {1, 'S', {7}}, {99, 'P', {}}};
+    for (const auto& c : casos) {
+        struct {
+            LONG quantidade;
+            BYTE* entradas;
+        } r{-1, reinterpret_cast<BYTE*>(1)};
+        ASSERT_EQ(s->CondicoesNaoPermitidas(c.tabela, c.tipo, reinterpret_cast<BYTE*>(&r)), S_OK) << c.tabela;
+        ASSERT_EQ(r.quantidade, static_cast<LONG>(c.condicoes.size())) << c.tabela;
+        if (c.condicoes.empty()) {
+            EXPECT_EQ(r.entradas, nullptr);
+            continue;
+        }
+        for (size_t i = 0; i < c.condicoes.size(); ++i) {
+            uint32_t n;
+            std::memcpy(&n, r.entradas + i * 8, 4);
+            EXPECT_EQ(n, c.condicoes[i]) << c.tabela << " " << i;
+        }
+        CoTaskMemFree(r.entradas);
+    }
+    server().answer("CondicoesNaoPermitidas", {E_ACCESSDENIED});
+    struct {
+        LONG quantidade;
+        BYTE* entradas;
+    } r{};
+    EXPECT_EQ(s->CondicoesNaoPermitidas(3, 'P', reinterpret_cast<BYTE*>(&r)), E_ACCESSDENIED);
+    EXPECT_EQ(r.entradas, nullptr);
 }
 
 // The price items of a product and grid items in a table: the most specific row first, a grid

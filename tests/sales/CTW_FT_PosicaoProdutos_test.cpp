@@ -29,7 +29,8 @@ protected:
     PosicaoProdutos() {
         for (const GUID* clsid : {&inhouse::CLSID_NotasFiscaisServer, &inhouse::CLSID_ComprasServer, &inhouse::CLSID_OrdensCompraServer,
                                   &inhouse::CLSID_CotacoesServer, &inhouse::CLSID_EstoqueServer, &inhouse::CLSID_FilialServer,
-                                  &inhouse::CLSID_CondicoesPagamentoServer, &inhouse::CLSID_ProdutoServer})
+                                  &inhouse::CLSID_CondicoesPagamentoServer, &inhouse::CLSID_ProdutoServer,
+                                  &inhouse::CLSID_LocaisArmazenagemServer, &inhouse::CLSID_MovimentoServer})
             factory(*clsid).object_faults().clear();
         modulos(1, 1, 1);
     }
@@ -320,3 +321,54 @@ TEST_F(PosicaoProdutos, PelaRaizComGrade) {
 }
 
 }  // namespace
+
+// The coffee's default place in branch 1 is the São Paulo shop; most of it lies in the warehouse.
+TEST_F(PosicaoProdutos, LocaisDoCafe) {
+    auto p = cria();
+    EXPECT_EQ(le([&](BSTR* b) { return p->get_LocalPadrao(b); }), "LOJA-SP");
+    EXPECT_EQ(le([&](BSTR* b) { return p->get_NomeLocalPadrao(b); }), "Loja São Paulo");
+    EXPECT_EQ(le([&](BSTR* b) { return p->get_LocalMaiorEstoque(b); }), "DEP-SP");
+    EXPECT_EQ(le([&](BSTR* b) { return p->get_NomeLocalMaiorEstoque(b); }), "Depósito São Paulo");
+    // The balances of every stock kind of the product key and branch, per place.
+    const auto chamadas = factory(inhouse::CLSID_MovimentoServer).object_faults().calls("QuantidadeSaldosLocais");
+    ASSERT_FALSE(chamadas.empty());
+    EXPECT_EQ(chamadas.back(), "produto=8 itens=0,0,0 filial=1 tipos=7 opcao=5 zero=0");
+}
+
+// The place of the largest balance: the first of equal balances, unless a later one is the
+// default place; no positive balance names no place.
+TEST_F(PosicaoProdutos, LocalDeMaiorEstoque) {
+    struct caso {
+        const char* saldos;   // (place, quantity) rows of product 201 in branch 1
+        int padrao;
+        const char* esperado;
+    } casos[] = {
+        {"(3, '10'), (1, '10'), (2, '4')", 1, "DEP-SP"},
+        {"(3, '10'), (4, '10'), (1, '2')", 1, "DEP-RJ"},
+        {"(3, '10'), (4, '10'), (1, '2')", 4, "LOJA-RJ"},
+        {"(1, '0'), (2, '-3')", 2, ""},
+        {"(5, '0.0001')", 1, "CONSIG"},
+    };
+    for (const auto& c : casos) {
+        sql("DELETE FROM estoque_saldo WHERE produto = 8 AND filial = 1");
+        sql(std::string("INSERT INTO estoque_saldo (empresa, produto, filial, local, tipo, quantidade) SELECT 'DEMO', 8, 1, column1, 1,"
+                        " column2 FROM (VALUES ") + c.saldos + ")");
+        sql("UPDATE produto_local_padrao SET local = " + std::to_string(c.padrao) + " WHERE produto = 8 AND filial = 1");
+        auto p = cria();
+        EXPECT_EQ(le([&](BSTR* b) { return p->get_LocalMaiorEstoque(b); }), c.esperado) << c.saldos << " " << c.padrao;
+        if (!*c.esperado) {
+            EXPECT_EQ(le([&](BSTR* b) { return p->get_NomeLocalMaiorEstoque(b); }), "");
+        }
+    }
+}
+
+// A product without a default place in the branch has none; a failed read fails the getter.
+TEST_F(PosicaoProdutos, LocalPadraoAusenteOuFalho) {
+    sql("DELETE FROM produto_local_padrao WHERE produto = 8");
+    auto p = cria();
+    EXPECT_EQ(le([&](BSTR* b) { return p->get_LocalPadrao(b); }), "");
+    EXPECT_EQ(le([&](BSTR* b) { return p->get_NomeLocalPadrao(b); }), "");
+    factory(inhouse::CLSID_MovimentoServer).object_faults().answer("QuantidadeSaldosLocais", {falha_servidor});
+    EXPECT_EQ(le([&](BSTR* b) { return p->get_LocalMaiorEstoque(b); }), "<falha>");
+    EXPECT_EQ(last_error(), "Falha ao carregar local de armazenagem.");
+}

@@ -193,6 +193,7 @@ TEST_F(Catalogo, PriceTablesKeepTheirOwnPointer) {
     USHORT n = 0;
     ASSERT_EQ(tabelas->get_Size(&n), S_OK);
     std::vector<std::pair<USHORT, std::string>> lidas;
+    std::vector<std::string> vedadas;
     for (USHORT i = 0; i < n; ++i) {
         ITabelaDePreco* t = nullptr;
         ASSERT_EQ(tabelas->GetItem(i, &t), S_OK);
@@ -200,9 +201,12 @@ TEST_F(Catalogo, PriceTablesKeepTheirOwnPointer) {
         USHORT posicao = 0;
         tabela->get_Posicao(&posicao);
         lidas.emplace_back(posicao, texto([&](BSTR* o) { return tabela->get_Codigo(o); }));
+        vedadas.push_back(texto([&](BSTR* o) { return tabela->get_CondicoesNaoPermitidas(o); }));
     }
     // ATACADO ended yesterday; CUSTO is a purchase table.
     EXPECT_EQ(lidas, (std::vector<std::pair<USHORT, std::string>>{{1, "VAREJO"}, {3, "PROMO"}, {5, "CATALOGO"}}));
+    // The conditions each table does not allow, asked by the table's own pointer, not its index.
+    EXPECT_EQ(vedadas, (std::vector<std::string>{"[]", "[2,3,4]", "[4]"}));
     ITabelaDePreco* t = reinterpret_cast<ITabelaDePreco*>(1);
     EXPECT_EQ(tabelas->GetItem(n, &t), E_INVALIDARG);
     ASSERT_EQ(tabelas->GetItemByTabela(2, &t), S_OK);

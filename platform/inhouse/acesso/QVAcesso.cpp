@@ -632,3 +632,43 @@ HRESULT CConexaoUnidadeMedidaProduto::Le(WORD unidade, _REG_UNIDADES_MEDIDAPS* r
     if (SUCCEEDED(hr)) *registro = inhouse::de_bloco<_REG_UNIDADES_MEDIDAPS>(lida);
     return hr;
 }
+
+// The storage-places connections.
+
+namespace {
+
+// The version the storage-places library tells its server at initialisation.
+constexpr LONG versao_locais = 1307;
+
+}  // namespace
+
+const CLSID* CConexaoLocais::ClasseServidor() const noexcept { return &inhouse::CLSID_LocaisArmazenagemServer; }
+
+HRESULT CConexaoLocais::servidor(IQVES_LocaisArmazenagem*& s) { return servidor_inicializado(*this, s, versao_locais); }
+
+HRESULT CConexaoLocais::Le(long ponteiro, _REG_ES_LOCAISPS* registro, int opcao) {
+    if (!registro) return E_POINTER;
+    *registro = {};
+    IQVES_LocaisArmazenagem* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    return s->Le(static_cast<LONG>(ponteiro), reinterpret_cast<BYTE*>(registro), opcao);
+}
+
+const CLSID* CConexaoMovimento::ClasseServidor() const noexcept { return &inhouse::CLSID_MovimentoServer; }
+
+IQVES_Movimento* CConexaoMovimento::GetInterface() {
+    IQVES_Movimento* s = nullptr;
+    return SUCCEEDED(servidor_inicializado(*this, s)) ? s : nullptr;
+}
+
+const CLSID* CConexaoProduto::ClasseServidor() const noexcept { return &inhouse::CLSID_LocaisArmazenagemServer; }
+
+HRESULT CConexaoProduto::servidor(IQVES_LocaisArmazenagem*& s) { return servidor_inicializado(*this, s, versao_locais); }
+
+HRESULT CConexaoProduto::GetLocalPadrao(long produto, WORD filial, _REG_DFPRO_LOCAL_PADRAOPS* registro) {
+    if (!registro) return E_POINTER;
+    *registro = {};
+    IQVES_LocaisArmazenagem* s = nullptr;
+    if (HRESULT hr = servidor(s); FAILED(hr)) return hr;
+    return s->LocalPadrao(static_cast<LONG>(produto), filial, reinterpret_cast<BYTE*>(registro));
+}

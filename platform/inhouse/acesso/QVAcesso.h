@@ -4,11 +4,13 @@
 // on (construction, the switches, the initialisation with its fixed extra arguments, virtual
 // destruction); each register's own reads join its class as the objects that use them are built.
 // CConexaoUsuario, CConexaoEstado, CConexaoMunicipio and CConexaoCliente have their own headers.
+#include "inhouse_armazenagem.h"
 #include "inhouse_cfrt.h"
 #include "inhouse_documento.h"
 #include "inhouse_historico.h"
 #include "inhouse_login.h"
 #include "platform/inhouse/acesso/CConexaoCliente.h"
+#include "platform/inhouse/armazenagem/registros_armazenagem.h"
 #include "platform/inhouse/acesso/CConexaoCondicaoPagamento.h"
 #include "platform/inhouse/acesso/CConexaoEstado.h"
 #include "platform/inhouse/acesso/CConexaoMunicipio.h"
@@ -291,8 +293,6 @@ public:
 // The commercial natures are a second connection of the natures' kind.
 ZU_CONEXAO(CConexaoNaturezaComercial, CConexaoNatureza);
 
-// Products (the base of the product connection that the server extends).
-ZU_CONEXAO(CConexaoProduto, CConexaoServidor);
 
 // The connections initialised with company, user and session only.
 ZU_CONEXAO(CConexaoCFRT, CConexaoServidor);
@@ -301,8 +301,50 @@ ZU_CONEXAO(CConexaoVendedor, CConexaoServidor);
 ZU_CONEXAO(CConexaoCadEquipamento, CConexaoServidor);
 // ATENDBASE.dll
 ZU_CONEXAO(CConexaoAtendimento, CConexaoServidor);
-// qvarmazem.dll
-ZU_CONEXAO(CConexaoLocais, CConexaoServidor);
-ZU_CONEXAO(CConexaoMovimento, CConexaoServidor);
-
 #undef ZU_CONEXAO
+
+// The storage-places connections (qvarmazem.dll) and the product connection's default place. Each
+// creates its server, initialised with the connection's session, on its first read.
+
+// Storage places.
+class CConexaoLocais : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoLocais"; }
+    // The place at a record pointer (`opcao` 0); the record zeroed first.
+    HRESULT Le(long ponteiro, _REG_ES_LOCAISPS* registro, int opcao);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVES_LocaisArmazenagem); }
+
+private:
+    HRESULT servidor(IQVES_LocaisArmazenagem*& s);
+};
+
+// Stock movements: the stock-movement server itself is what callers use.
+class CConexaoMovimento : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoMovimento"; }
+    // The stock-movement server, created when missing (null when it cannot be); no reference added.
+    IQVES_Movimento* GetInterface();
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVES_Movimento); }
+};
+
+// Products (the base of the product connection that the server extends): a product's default
+// storage place in a branch, kept by the storage-places server.
+class CConexaoProduto : public CConexaoServidor {
+public:
+    const char* NomeClasse() const noexcept override { return "CConexaoProduto"; }
+    // The record zeroed first; its place pointer stays 0 when the product has none in the branch.
+    HRESULT GetLocalPadrao(long produto, WORD filial, _REG_DFPRO_LOCAL_PADRAOPS* registro);
+
+protected:
+    const CLSID* ClasseServidor() const noexcept override;
+    const IID* InterfaceServidor() const noexcept override { return &__uuidof(IQVES_LocaisArmazenagem); }
+
+private:
+    HRESULT servidor(IQVES_LocaisArmazenagem*& s);
+};

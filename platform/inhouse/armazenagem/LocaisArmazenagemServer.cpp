@@ -76,4 +76,22 @@ HRESULT STDMETHODCALLTYPE LocaisArmazenagemServer::Le(LONG ponteiro, BYTE* regis
     return stand_in_failure();
 }
 
+HRESULT STDMETHODCALLTYPE LocaisArmazenagemServer::LocalPadrao(LONG produto, WORD filial, BYTE* registro) noexcept try {
+    if (!registro) return E_POINTER;
+    if (HRESULT hr = faults().enter("LocalPadrao", "produto=" + std::to_string(produto) + " filial=" + std::to_string(filial));
+        FAILED(hr))
+        return hr;
+    if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
+    auto q = m_store.prepare(
+        "SELECT local FROM produto_local_padrao WHERE empresa = ? COLLATE NOCASE AND produto = ? AND filial = ?");
+    q.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(produto)).bind(3, static_cast<int64_t>(filial));
+    REG_LOCAL_PADRAO r{};
+    r.filial = filial;
+    if (q.step()) r.local = static_cast<uint32_t>(q.column_int64(0));
+    std::memcpy(registro, &r, sizeof r);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
 }  // namespace inhouse

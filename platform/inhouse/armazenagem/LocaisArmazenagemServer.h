@@ -1,5 +1,6 @@
 #pragma once
-// The storage-places server (IQVES_LocaisArmazenagem) over the store's local_armazenagem rows.
+// The storage-places server (IQVES_LocaisArmazenagem) over the store's local_armazenagem rows and
+// the products' default places (produto_local_padrao).
 // Calls before Inicializa answer QV_E_NAO_INICIALIZADO.
 #include <string>
 
@@ -16,6 +17,7 @@ public:
     HRESULT STDMETHODCALLTYPE Quantidade(BSTR tipos, LONG opcao, LONG* quantidade) noexcept override;
     HRESULT STDMETHODCALLTYPE Indice(LONG quantidade, BYTE* indice) noexcept override;
     HRESULT STDMETHODCALLTYPE Le(LONG ponteiro, BYTE* registro, LONG opcao) noexcept override;
+    HRESULT STDMETHODCALLTYPE LocalPadrao(LONG produto, WORD filial, BYTE* registro) noexcept override;
 
 private:
     ~LocaisArmazenagemServer() override = default;   // objects come only from com::make

@@ -97,5 +97,7 @@ inline constexpr GUID CLSID_FormasPagamentoServer = inhouse_guid(0x27D);
 inline constexpr GUID CLSID_TiposCobrancaServer = inhouse_guid(0x27E);
 // The storage-places server (IQVES_LocaisArmazenagem, 0x2FA): the company's stock storage places.
 inline constexpr GUID CLSID_LocaisArmazenagemServer = inhouse_guid(0x27A);
+// The stock-movement server (IQVES_Movimento, 0x2FB): a product's balances per storage place.
+inline constexpr GUID CLSID_MovimentoServer = inhouse_guid(0x27B);
 
 }  // namespace inhouse

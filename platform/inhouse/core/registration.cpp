@@ -8,6 +8,7 @@
 #include "platform/com/failure.h"
 #include "platform/inhouse/prova/ProvaServer.h"
 #include "platform/inhouse/armazenagem/LocaisArmazenagemServer.h"
+#include "platform/inhouse/armazenagem/MovimentoServer.h"
 #include "platform/inhouse/core/inhouse_guids.h"
 #include "platform/inhouse/cache/servidores_cache.h"
 #include "platform/inhouse/cfrt/servidores_cfrt.h"
@@ -81,6 +82,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_FormasPagamentoServer, "FormasPagamentoServer", &DocumentosPagtoServer::create_formas},
     {&CLSID_TiposCobrancaServer, "TiposCobrancaServer", &DocumentosPagtoServer::create_cobrancas},
     {&CLSID_LocaisArmazenagemServer, "LocaisArmazenagemServer", &LocaisArmazenagemServer::create},
+    {&CLSID_MovimentoServer, "MovimentoServer", &MovimentoServer::create},
 };
 
 }  // namespace

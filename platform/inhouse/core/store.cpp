@@ -444,6 +444,14 @@ constexpr const char* steps[] = {
     " quantidade TEXT NOT NULL DEFAULT '0', reservado TEXT NOT NULL DEFAULT '0', indisponivel TEXT NOT NULL DEFAULT '0',"
     " custo_medio TEXT NOT NULL DEFAULT '0',"
     " PRIMARY KEY (empresa, produto, item1, item2, item3, filial, local, tipo));",
+    // Version 26: tables tabela_preco_condicao_vedada and produto_local_padrao. The first lists the
+    // payment conditions (by number) a price table does not allow (servicos 1: a service table);
+    // the second a product's default storage place in a branch.
+    "CREATE TABLE tabela_preco_condicao_vedada (empresa TEXT NOT NULL COLLATE NOCASE,"
+    " servicos INTEGER NOT NULL DEFAULT 0 CHECK (servicos IN (0, 1)), tabela INTEGER NOT NULL, condicao INTEGER NOT NULL,"
+    " PRIMARY KEY (empresa, servicos, tabela, condicao));"
+    "CREATE TABLE produto_local_padrao (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
+    " filial INTEGER NOT NULL, local INTEGER NOT NULL, PRIMARY KEY (empresa, produto, filial));",
 };
 
 int read_version(sqlite::connection& db) {

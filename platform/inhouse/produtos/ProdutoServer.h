@@ -75,9 +75,8 @@ public:
     ZU_RESERVADO(126) ZU_RESERVADO(127) ZU_RESERVADO(128) ZU_RESERVADO(129) ZU_RESERVADO(130) ZU_RESERVADO(131)
     ZU_RESERVADO(132) ZU_RESERVADO(133) ZU_RESERVADO(134) ZU_RESERVADO(135) ZU_RESERVADO(136) ZU_RESERVADO(137)
     ZU_RESERVADO(138) ZU_RESERVADO(139) ZU_RESERVADO(140)
-    HRESULT STDMETHODCALLTYPE CondicoesNaoPermitidas(LONG, BYTE, BYTE*) noexcept override {
-        return reservado("CondicoesNaoPermitidas");
-    }
+    // The payment conditions a price table does not allow (platform/inhouse/produtos/registros_preco.h).
+    HRESULT STDMETHODCALLTYPE CondicoesNaoPermitidas(LONG posicao, BYTE tipo, BYTE* resposta) noexcept override;
     ZU_RESERVADO(142) ZU_RESERVADO(143) ZU_RESERVADO(144) ZU_RESERVADO(145) ZU_RESERVADO(146) ZU_RESERVADO(147)
     ZU_RESERVADO(148) ZU_RESERVADO(149)
     HRESULT STDMETHODCALLTYPE FilialProduto(WORD filial, LONG produto, BYTE* resposta) noexcept override;

@@ -48,3 +48,17 @@ static_assert(sizeof(CHAVE_ITENS_PRECO) == 24 && offsetof(CHAVE_ITENS_PRECO, pro
 static_assert(sizeof(_REG_ITENS_TABELA_PRECOPS) == 102 && offsetof(_REG_ITENS_TABELA_PRECOPS, desconto) == 8 &&
               offsetof(_REG_ITENS_TABELA_PRECOPS, produto) == 16 && offsetof(_REG_ITENS_TABELA_PRECOPS, item3) == 26 &&
               offsetof(_REG_ITENS_TABELA_PRECOPS, desconto_percentual) == 45);
+
+// The payment conditions a price table does not allow (the product server's entry 141): how many,
+// and a task-memory array of 8-byte entries (null when there are none) that the caller frees.
+#pragma pack(push, 1)
+struct ENTRADA_CONDICAO_VEDADA {
+    uint32_t condicao;            // +0, the payment condition's number
+    uint32_t reservado4;
+};
+#pragma pack(pop)
+struct RESPOSTA_CONDICOES_VEDADAS {
+    LONG quantidade;
+    ENTRADA_CONDICAO_VEDADA* entradas;
+};
+static_assert(sizeof(ENTRADA_CONDICAO_VEDADA) == 8);

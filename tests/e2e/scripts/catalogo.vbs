@@ -10,6 +10,11 @@ Sub Mostra(texto)
     out.WriteLine texto
 End Sub
 
+' Wine's TypeName reads a null object handed back by a call as a pointer: ask Is Nothing instead.
+Function ObjetoOuNada(o)
+    If o Is Nothing Then ObjetoOuNada = "Nothing" Else ObjetoOuNada = TypeName(o)
+End Function
+
 Set raiz = CreateObject("ZidizUvi.QV_Inicializa")
 r = 0
 raiz.Inicializa "DEMO", "ADMIN", "admin123", r
@@ -43,13 +48,13 @@ Mostra "Existe 1001: " & TypeName(produto) & " " & produto.Codigo & " | " & prod
        " | " & produto.Unidade & " | " & produto.PrecoVenda & " | grades " & produto.GetPosGrade(0) & " | exporta " & _
        produto.ExportaVexaRota & " | desconto " & produto.DescontoSugerido & "/" & produto.DescontoMaximo("CATALOGO") & _
        " | inteira " & produto.QtdInteira
-Mostra "Existe 9999: " & TypeName(catalogo.Existe("9999", "A", "CATALOGO"))
+Mostra "Existe 9999: " & ObjetoOuNada(catalogo.Existe("9999", "A", "CATALOGO"))
 Set produto = catalogo.GetProduto(0, "VAREJO")
 Mostra "GetProduto 0: " & produto.Codigo & " " & produto.Nome & " " & produto.Posicao
 Set tabelas = catalogo.BuscaTabelasDePreco(True, True)
-For i = 0 To tabelas.Size - 1
+For i = 0 To CLng(tabelas.Size) - 1
     Mostra "Tabela " & tabelas.GetItem(i).Posicao & ": " & tabelas.GetItem(i).Codigo & " | " & tabelas.GetItem(i).Nome & _
-           " | inativa " & tabelas.GetItem(i).Inativa
+           " | inativa " & tabelas.GetItem(i).Inativa & " | condições vedadas " & tabelas.GetItem(i).CondicoesNaoPermitidas
 Next
 Mostra "Tabela por posição 5: " & tabelas.GetItemByTabela(5).Codigo
 Set item = catalogo.ExisteItemGradeProduto(2, "BR")
@@ -58,7 +63,7 @@ Mostra "Grade 1: " & catalogo.LeGradeProduto(1).Descricao & ", itens " & catalog
 On Error Resume Next
 Set item = Nothing
 Set item = catalogo.LeGradeProduto(9)
-Mostra "Grade 9: " & Hex(Err.Number) & " [" & Err.Description & "] " & TypeName(item)
+Mostra "Grade 9: " & Hex(Err.Number) & " [" & Err.Description & "] " & ObjetoOuNada(item)
 Err.Clear
 Set produto = catalogo.GetProduto(n, "VAREJO")
 Mostra "GetProduto(" & n & "): " & Hex(Err.Number)

@@ -10,6 +10,11 @@ Sub Mostra(texto)
     out.WriteLine texto
 End Sub
 
+' Wine's TypeName reads a null object handed back by a call as a pointer: ask Is Nothing instead.
+Function ObjetoOuNada(o)
+    If o Is Nothing Then ObjetoOuNada = "Nothing" Else ObjetoOuNada = TypeName(o)
+End Function
+
 Set raiz = CreateObject("ZidizUvi.QV_Inicializa")
 r = 0
 raiz.Inicializa "DEMO", "ADMIN", "admin123", r
@@ -32,10 +37,10 @@ Next
 On Error Resume Next
 Set local = Nothing
 Set local = locais.LePosicao(n)
-Mostra "LePosicao(" & n & "): " & Hex(Err.Number) & " " & TypeName(local)
+Mostra "LePosicao(" & n & "): " & Hex(Err.Number) & " " & ObjetoOuNada(local)
 Err.Clear
 Set local = locais.LePosicao(-1)
-Mostra "LePosicao(-1): " & Hex(Err.Number) & " " & TypeName(local)
+Mostra "LePosicao(-1): " & Hex(Err.Number) & " " & ObjetoOuNada(local)
 Err.Clear
 On Error GoTo 0
 Set locais = CreateObject("ZidizUvi.QVLocaisArmazenagemWeb.1")

@@ -463,6 +463,7 @@ Set infoPedido = Nothing
 Mostra ""
 Mostra "-- Relatórios de estoque e de vendas do mês"
 Dim relEstoque, textoEstoque, arquivoEstoque
+' The stock register asks for title products: each stands for its group of articles.
 Set relEstoque = raiz.TW_ES_RelatorioRegistroEstoque()
 relEstoque.SetModelo "Registro de estoque"
 relEstoque.SetDataInicial "01/12/2026"
@@ -470,8 +471,8 @@ relEstoque.SetDataFinal "31/12/2026"
 relEstoque.SetFilial "1"
 relEstoque.SetEP True
 relEstoque.SetTipoEstoque
-relEstoque.AdicionaProduto "101", "M", "AZ", ""
-relEstoque.AdicionaProduto "201", "", "", ""
+relEstoque.AdicionaProduto "1", "", "", ""
+relEstoque.AdicionaProduto "2", "", "", ""
 relEstoque.SetTipo "qvr"
 Mostra "  registro de estoque (" & relEstoque.AtualizaTipoRelatorio("REGISTROESTOQUE") & "):"
 Mostra "  " & Replace(Mid(relEstoque.GeraRelatorio(), 3), vbCrLf, vbCrLf & "  ")
@@ -570,7 +571,7 @@ Set filtroPosicao = Nothing
 Mostra "-- Pedidos pela página de pedidos: um cliente em SP e um no RJ, com grades, desconto e condição 30/60/90"
 Entra "Administrador", "DEMO", "ADMIN", "admin123"
 ' One item of the page: code, quantity, unit value, discount (percent when the last flag is 1),
-' ICMS and IPI rates, the two grids, a complement.
+' ICMS and IPI rates (the product information's: the demo goods pay no IPI), the two grids, a complement.
 Function ItemPagina(codigo, quantidade, valor, desconto, icms, ipi, grade1, grade2, complemento, percentual)
     ItemPagina = Array(codigo, quantidade, valor, desconto, icms, ipi, grade1, grade2, complemento, percentual)
 End Function
@@ -617,10 +618,10 @@ Sub ColocaPedido(cliente, itens, descontoPedido, fretePorConta)
         Mostra "    Os dados do pedido foram recusados."
     End If
 End Sub
-ColocaPedido "C001", Array(ItemPagina("101", "2", "39,90", "10", "18", "5", "M", "AZ", "", 1), _
-                           ItemPagina("103", "1", "89,90", "5,00", "18", "10", "G", "", "barra italiana", 0), _
+ColocaPedido "C001", Array(ItemPagina("101", "2", "39,90", "10", "18", "0", "M", "AZ", "", 1), _
+                           ItemPagina("103", "1", "89,90", "5,00", "18", "0", "G", "", "barra italiana", 0), _
                            ItemPagina("104", "12", "9,90", "0", "18", "0", "", "", "", 0)), "15,00", "destinatario"
-ColocaPedido "C002", Array(ItemPagina("101", "3", "39,90", "0", "12", "5", "GG", "PR", "", 0), _
+ColocaPedido "C002", Array(ItemPagina("101", "3", "39,90", "0", "12", "0", "GG", "PR", "", 0), _
                            ItemPagina("201", "5", "38,00", "2", "12", "0", "", "", "", 1)), "0", "emitente"
 Mostra "  (a página de pedidos inclui só produtos: serviços e valor de frete não passam por ela)"
 Dim listaMes

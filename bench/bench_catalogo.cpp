@@ -12,17 +12,14 @@
 #include <string>
 
 #include "bench/harness.h"
+#include "bench/sessao_demo.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
 #include "platform/inhouse/core/registration.h"
 #include "platform/inhouse/core/seed.h"
 #include "platform/inhouse/core/store.h"
 #include "sales/CProdutos.h"
-#include "server/holders/CCacheServidores.h"
-#include "server/holders/CPoolConexoes.h"
-#include "server/holders/CSessaoGlobal.h"
 #include "server/root/CQV_Inicializa.h"
-#include "server/root/CTW_Inicializa.h"
 
 namespace {
 
@@ -67,13 +64,7 @@ struct cenario {
     // list and every block of HTML rows (timed); `guarda` false for the warm-up round.
     void rodada(bool guarda) {
         auto registro = inhouse::register_stand_ins(*loja);
-        limpa_sessao();
-        server::CTW_Inicializa sessao;
-        sessao.m_bInicializado = 1;
-        sessao.m_sEmpresa = "DEMO";
-        sessao.m_iUsuario = 7;
-        sessao.m_lNumeroSessao = 4242;
-        server::CSessaoGlobal::GetInstancia()->SetDados(&sessao);
+        const bench::sessao_demo sessao;
         {
             auto raiz = com::make<server::CQV_Inicializa>();
             INT resultado = -1;
@@ -101,14 +92,8 @@ struct cenario {
             if (linhas != static_cast<size_t>(n) || escapadas != static_cast<size_t>((n + 4) / 5)) ++falhas;
             if (guarda) por_produto.batches.push_back((t1 - t0) / n);
         }
-        limpa_sessao();
+        bench::limpa_servidor();
         registro.revoke();
-    }
-
-    static void limpa_sessao() {
-        server::CCacheServidores::Destroi();
-        server::CPoolConexoes::Destroi();
-        server::CSessaoGlobal::Destroi();
     }
 };
 

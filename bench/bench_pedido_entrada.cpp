@@ -10,16 +10,13 @@
 #include <string>
 
 #include "bench/harness.h"
+#include "bench/sessao_demo.h"
 #include "platform/com/text.h"
 #include "platform/inhouse/core/registration.h"
 #include "platform/inhouse/core/seed.h"
 #include "platform/inhouse/core/store.h"
 #include "platform/inhouse/core/store_processo.h"
 #include "sales/CTW_FT_Pedido.h"
-#include "server/holders/CCacheServidores.h"
-#include "server/holders/CPoolConexoes.h"
-#include "server/holders/CSessaoGlobal.h"
-#include "server/root/CTW_Inicializa.h"
 
 namespace {
 
@@ -66,15 +63,7 @@ void run() {
     inhouse::load_seed(*s, inhouse::demo_seed());
     inhouse::publica_store publicada(*s);
     auto registro = inhouse::register_stand_ins(*s);
-    server::CCacheServidores::Destroi();
-    server::CPoolConexoes::Destroi();
-    server::CSessaoGlobal::Destroi();
-    server::CTW_Inicializa sessao;
-    sessao.m_bInicializado = 1;
-    sessao.m_sEmpresa = "DEMO";
-    sessao.m_iUsuario = 7;
-    sessao.m_lNumeroSessao = 4242;
-    server::CSessaoGlobal::GetInstancia()->SetDados(&sessao);
+    const bench::sessao_demo sessao;
 
     long falhas = 0;
     um_pedido();   // warms the connections and the servers up
@@ -83,9 +72,7 @@ void run() {
     for (double t : amostra.batches) por_item.batches.push_back(t / itens_pedido);
     bench::print("order of 100 items through CTW_FT_Pedido (per item)", por_item, falhas);
 
-    server::CCacheServidores::Destroi();
-    server::CPoolConexoes::Destroi();
-    server::CSessaoGlobal::Destroi();
+    bench::limpa_servidor();
     registro.revoke();
 }
 

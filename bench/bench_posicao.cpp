@@ -11,16 +11,13 @@
 #include <string>
 
 #include "bench/harness.h"
+#include "bench/sessao_demo.h"
 #include "platform/com/text.h"
 #include "platform/com/unique.h"
 #include "platform/inhouse/core/registration.h"
 #include "platform/inhouse/core/seed.h"
 #include "platform/inhouse/core/store.h"
 #include "sales/CTW_FT_PosicaoProdutos.h"
-#include "server/holders/CCacheServidores.h"
-#include "server/holders/CPoolConexoes.h"
-#include "server/holders/CSessaoGlobal.h"
-#include "server/root/CTW_Inicializa.h"
 
 namespace {
 
@@ -78,16 +75,7 @@ void run() {
     inhouse::load_seed(*s, inhouse::demo_seed());
     prepara_movimentos(*s);
     auto registro = inhouse::register_stand_ins(*s);
-    server::CCacheServidores::Destroi();
-    server::CPoolConexoes::Destroi();
-    server::CSessaoGlobal::Destroi();
-    server::CTW_Inicializa sessao;
-    sessao.m_bInicializado = 1;
-    sessao.m_sEmpresa = "DEMO";
-    sessao.m_iUsuario = 7;
-    sessao.m_lNumeroSessao = 4242;
-    sessao.TIPOS_VEVUREZE[21] = sessao.TIPOS_VEVUREZE[22] = sessao.TIPOS_VEVUREZE[25] = 1;
-    server::CSessaoGlobal::GetInstancia()->SetDados(&sessao);
+    const bench::sessao_demo sessao({21, 22, 25});
 
     sales::filtro_posicao filtro;
     filtro.codigo = "201";
@@ -121,9 +109,7 @@ void run() {
     bench::print("QuantidadeCotacao over 151 quotations", cotacoes, falhas);
     bench::print("PrecoVenda", preco, falhas);
 
-    server::CCacheServidores::Destroi();
-    server::CPoolConexoes::Destroi();
-    server::CSessaoGlobal::Destroi();
+    bench::limpa_servidor();
     registro.revoke();
 }
 

@@ -20,6 +20,7 @@
 
 #include "VAVEDERAZur.h"
 #include "bench/harness.h"
+#include "bench/sessao_demo.h"
 #include "bench/instalacao.h"
 #include "masterdata/CTW_DF_Produtos.h"
 #include "platform/com/com_ptr.h"
@@ -29,11 +30,7 @@
 #include "platform/inhouse/core/registration.h"
 #include "platform/inhouse/core/seed.h"
 #include "platform/inhouse/core/store.h"
-#include "server/holders/CCacheServidores.h"
-#include "server/holders/CPoolConexoes.h"
-#include "server/holders/CSessaoGlobal.h"
 #include "server/holders/dados_instalacao.h"
-#include "server/root/CTW_Inicializa.h"
 
 namespace {
 
@@ -127,15 +124,7 @@ tempo_servidor mede_no_processo(int n, int rodadas) {
     inhouse::load_seed(*s, inhouse::demo_seed());
     prepara_catalogo(*s, n, {{"BENCH", n}});
     auto registro = inhouse::register_stand_ins(*s);
-    server::CCacheServidores::Destroi();
-    server::CPoolConexoes::Destroi();
-    server::CSessaoGlobal::Destroi();
-    server::CTW_Inicializa sessao;
-    sessao.m_bInicializado = 1;
-    sessao.m_sEmpresa = "DEMO";
-    sessao.m_iUsuario = 7;
-    sessao.m_lNumeroSessao = 4242;
-    server::CSessaoGlobal::GetInstancia()->SetDados(&sessao);
+    const bench::sessao_demo sessao;
 
     const std::vector<int> ordem = ordem_por_preco(n);
     com::unique_bstr tabela = com::to_bstr(std::string("BENCH"));
@@ -162,9 +151,7 @@ tempo_servidor mede_no_processo(int n, int rodadas) {
                 ++r.falhas;
         }
     }
-    server::CCacheServidores::Destroi();
-    server::CPoolConexoes::Destroi();
-    server::CSessaoGlobal::Destroi();
+    bench::limpa_servidor();
     registro.revoke();
     return r;
 }

@@ -486,7 +486,7 @@ Set relEstoque = raiz.TW_FT_RelatorioComissoesPagar()
 relEstoque.SetTipo "qvr"
 relEstoque.SetDataInicial "01/12/2026"
 relEstoque.SetDataFinal "31/12/2026"
-relEstoque.SetPosicaoRepresentante 1
+relEstoque.SetPosicaoRepresentante 7
 Mostra "  " & Replace(Mid(relEstoque.GeraRelatorio(), 3), vbCrLf, vbCrLf & "  ")
 Set relEstoque = Nothing
 Mostra "-- Página do pedido: formas de pagamento, tipos de cobrança e condições válidas"

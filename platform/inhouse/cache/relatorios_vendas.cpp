@@ -54,7 +54,7 @@ HRESULT STDMETHODCALLTYPE RelatoriosMovimentosServer::RelatorioComissoes(BYTE* p
     if (HRESULT hr = faults().enter("RelatorioComissoes", hex_bytes(&p, sizeof p)); FAILED(hr)) return hr;
     const std::string arquivo = texto_apontado(p.arquivo);
     if (arquivo.empty()) return E_INVALIDARG;
-    relatorio_comissoes(p).grava(arquivo);
+    relatorio_comissoes(m_store, p).grava(arquivo);
     return S_OK;
 } catch (...) {
     return stand_in_failure();

@@ -1,7 +1,7 @@
 #pragma once
 // Stand-in of the commercial report server (IQVRelatoriosComerciais): the commissions to pay
-// (request byte 134 = 5) and the commercial movements (17) as report files, headed with the
-// request's company and filters.
+// (request byte 134 = 5), listed from the orders kept in the store, and the commercial movements
+// (17) as report files, headed with the request's company and filters.
 #include <cstdint>
 #include <string>
 
@@ -14,8 +14,9 @@ namespace inhouse {
 
 // The text a request's address field points to; empty for none.
 std::string texto_apontado(uint32_t campo);
-// The commissions report of a request, the same from both servers that write it.
-arquivo_relatorio relatorio_comissoes(const REQ_RELATORIO_COMERCIAL& p);
+// The commissions report of a request over the store's orders, the same from both servers that
+// write it.
+arquivo_relatorio relatorio_comissoes(store& dados, const REQ_RELATORIO_COMERCIAL& p);
 
 class RelatoriosComerciais final : public stand_in_object<RelatoriosComerciais, IQVRelatoriosComerciais> {
 public:

@@ -5,7 +5,8 @@
 //
 // Its own choices: the period types are 1 weekly, 2 fortnightly and any other monthly (30 days);
 // a payment condition n is n monthly instalments (0 and 1: one); a plan splits the supplier's
-// total (its items and freight) in equal parts, the remainder on the last instalment.
+// total (its items and freight) in equal parts of whole cents, the remainder on the last
+// instalment.
 #include <windows.h>
 #include <objbase.h>
 
@@ -61,6 +62,9 @@ const REG_FORNECEDOR_COTACAO* fornecedor(const REG_COTACAO* r, int indice) {
     return f ? f + indice : nullptr;
 }
 
+// An equal part of `total` in `partes`, cut to whole cents (a CURRENCY cent is 100).
+int64_t parte_em_centavos(int64_t total, int partes) { return total / partes / 100 * 100; }
+
 int dias_periodo(int tipo) {
     switch (tipo) {
         case 1: return 7;
@@ -84,7 +88,7 @@ tagREG_COTACAOITEMFATURAPS* plano(int64_t total, int quantidade, int primeiro, i
     auto* p = static_cast<tagREG_COTACAOITEMFATURAPS*>(CoTaskMemAlloc(quantidade * sizeof(tagREG_COTACAOITEMFATURAPS)));
     if (!p) return nullptr;
     std::memset(p, 0, quantidade * sizeof(tagREG_COTACAOITEMFATURAPS));
-    const int64_t parte = total / quantidade;
+    const int64_t parte = parte_em_centavos(total, quantidade);
     for (int n = 0; n < quantidade; ++n) {
         p[n].valor = n + 1 < quantidade ? parte : total - parte * (quantidade - 1);
         p[n].vencimento = static_cast<uint16_t>(primeiro + n * dias);
@@ -192,7 +196,7 @@ __declspec(dllexport) int __cdecl ParaCMC4web_AlteraParcela(int32_t* contexto, R
     novo[pedido.parcela].valor = pedido.valor;
     if (pedido.vencimento > 0) novo[pedido.parcela].vencimento = static_cast<uint16_t>(pedido.vencimento);
     for (int n = pedido.parcela + 1; n < quantidade; ++n) {
-        const int64_t parte = resto / seguintes;
+        const int64_t parte = parte_em_centavos(resto, seguintes);
         novo[n].valor = n + 1 < quantidade ? parte : resto - parte * (seguintes - 1);
     }
     resposta->parcelas = campo(novo);

@@ -348,6 +348,36 @@ TEST_F(Cotacao, ItemsAndInstalmentsOutliveTheQuotationAndNoticeARebuild) {
     EXPECT_EQ(texto(unica.get(), &IParcelaCotacaoWeb::get_ValorParcela), "1.500,00");
 }
 
+TEST_F(Cotacao, AChangedInstalmentTakesOnlyThePlanTheLibraryAnswered) {
+    auto c = aberta(chave1);
+    preco(item(c.get(), 0).get(), "30,00");
+    ASSERT_EQ(monta(c.get(), 3, "10/01/2027"), 3);
+    auto terceira = parcela(c.get(), 2);
+    // The first instalment takes the whole total: the library answers a plan of one.
+    VARIANT valor;
+    valor.vt = VT_BSTR;
+    com::unique_bstr texto_valor = to_bstr(std::string("1.500,00"));
+    valor.bstrVal = texto_valor.get();
+    SHORT quantidade = 0;
+    ASSERT_EQ(c->AlteraParcela(1, to_bstr(std::string("10/01/2027")).get(), 0, to_bstr(std::string("10/01/2027")).get(),
+                               valor, &quantidade),
+              S_OK)
+        << last_error();
+    EXPECT_EQ(quantidade, 1);
+    EXPECT_EQ(texto(parcela(c.get(), 0).get(), &IParcelaCotacaoWeb::get_ValorParcela), "1.500,00");
+    auto* lixo = reinterpret_cast<IParcelaCotacaoWeb*>(0x1234);
+    EXPECT_EQ(c->GetParcelaRef(1, &lixo), E_INVALIDARG);
+    BSTR texto_terceira = nullptr;
+    EXPECT_EQ(terceira->get_ValorParcela(&texto_terceira), E_UNEXPECTED);
+    // A refusal of the library is its own text.
+    texto_valor = to_bstr(std::string("2.000,00"));
+    valor.bstrVal = texto_valor.get();
+    EXPECT_EQ(c->AlteraParcela(1, to_bstr(std::string("10/01/2027")).get(), 0, to_bstr(std::string("10/01/2027")).get(),
+                               valor, &quantidade),
+              HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
+    EXPECT_EQ(last_error(), "O valor da parcela excede o total cotado.");
+}
+
 TEST_F(Cotacao, EveryBlockOfTheRecordIsFreedOnce) {
     task_memory_counter contador;
     {

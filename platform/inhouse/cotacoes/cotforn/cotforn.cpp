@@ -157,7 +157,7 @@ __declspec(dllexport) int __cdecl ParaCMC4web_MontaCondicaoPagamento(int32_t* co
 }
 
 // Sets one instalment's value and day; the rest of the supplier's total is split among the
-// instalments after it.
+// instalments after it. The answer carries the whole new plan, which may be shorter.
 __declspec(dllexport) int __cdecl ParaCMC4web_AlteraParcela(int32_t* contexto, REG_ALTERA_PARCELA_COTACAO pedido,
                                                             REG_RESPOSTA_ALTERA_PARCELA_COTACAO* resposta) {
     if (!contexto || !*contexto) return E_UNEXPECTED;
@@ -189,13 +189,15 @@ __declspec(dllexport) int __cdecl ParaCMC4web_AlteraParcela(int32_t* contexto, R
         recusa(resposta, "A última parcela deve completar o total cotado.");
         return 0;
     }
-    const size_t bytes = quantidade * sizeof(tagREG_COTACAOITEMFATURAPS);
+    // An instalment that completes the total ends the plan: the ones after it would be of zero.
+    const int nova_quantidade = resto == 0 ? pedido.parcela + 1 : quantidade;
+    const size_t bytes = nova_quantidade * sizeof(tagREG_COTACAOITEMFATURAPS);
     auto* novo = static_cast<tagREG_COTACAOITEMFATURAPS*>(CoTaskMemAlloc(bytes));
     if (!novo) return E_OUTOFMEMORY;
     std::memcpy(novo, atual, bytes);
     novo[pedido.parcela].valor = pedido.valor;
     if (pedido.vencimento > 0) novo[pedido.parcela].vencimento = static_cast<uint16_t>(pedido.vencimento);
-    for (int n = pedido.parcela + 1; n < quantidade; ++n) {
+    for (int n = pedido.parcela + 1; n < nova_quantidade; ++n) {
         const int64_t parte = parte_em_centavos(resto, seguintes);
         novo[n].valor = n + 1 < quantidade ? parte : resto - parte * (seguintes - 1);
     }

@@ -489,6 +489,16 @@ relEstoque.SetDataFinal "31/12/2026"
 relEstoque.SetPosicaoRepresentante 7
 Mostra "  " & Replace(Mid(relEstoque.GeraRelatorio(), 3), vbCrLf, vbCrLf & "  ")
 Set relEstoque = Nothing
+Dim relPedidos, arquivoPedidos
+Set relPedidos = raiz.TW_FT_RelatorioRelacaoPedidos()
+relPedidos.SetTipo "pdf"
+relPedidos.SetDataInicial "01/12/2026"
+relPedidos.SetDataFinal "31/12/2026"
+Set arquivoPedidos = fso.CreateTextFile(fso.GetParentFolderName(WScript.Arguments(0)) & "\relacao_pedidos.pdf.utf16", True, True)
+arquivoPedidos.Write relPedidos.GeraRelatorio()
+arquivoPedidos.Close
+Set relPedidos = Nothing
+Mostra "  relação de pedidos do mês em PDF: relacao_pedidos.pdf"
 Mostra "-- Página do pedido: formas de pagamento, tipos de cobrança e condições válidas"
 Dim docsPagto, iDoc
 Set docsPagto = raiz.TW_FT_Documentos()
@@ -786,6 +796,55 @@ paginaCatalogo.Write "<!DOCTYPE html><html><head><title>Catálogo da loja virtua
 paginaCatalogo.Close
 Mostra "  " & nCatalogo & " produtos, " & Len(htmlCatalogo) & " caracteres de linhas HTML"
 Set catalogoWeb = Nothing
+
+Mostra ""
+Mostra "-- Cotação de compra respondida pelo fornecedor (a página do fornecedor, com a chave de acesso)"
+Dim raizCotacao, cotacaoWeb, itemCotacao, iItemCotacao, nParcelasCotacao, iParcelaCotacao, parcelaCotacao
+Set raizCotacao = CreateObject("ZidizUvi.QV_Inicializa")
+raizCotacao.InicializaCotacao "{6F1C2A3B-4D5E-4F60-8A7B-9C0D1E2F3A4B}"
+Set cotacaoWeb = raizCotacao.CotacaoWeb
+Mostra "  cotação " & cotacaoWeb.NumeroCotacao & " de " & cotacaoWeb.DataCotacao & ", respostas até " & _
+       cotacaoWeb.DataLimite & "; entrega em " & cotacaoWeb.LocalDeEntrega
+For iItemCotacao = 0 To cotacaoWeb.ItemCount - 1
+    Set itemCotacao = cotacaoWeb.GetItemRef(iItemCotacao)
+    Mostra "  " & itemCotacao.DescricaoProduto & ": " & itemCotacao.QtdCotada & " " & itemCotacao.UnMedida & _
+           " (" & itemCotacao.Complemento & ")"
+Next
+Set itemCotacao = cotacaoWeb.GetItemRef(0)
+itemCotacao.PrecoUnitario = "28,50"
+itemCotacao.AliquotaICMS = "18"
+Set itemCotacao = cotacaoWeb.GetItemRef(1)
+itemCotacao.PrecoUnitario = "21,90"
+itemCotacao.AliquotaIPI = "5"
+itemCotacao.Observacao = "Bordado incluso"
+cotacaoWeb.Frete = "35,00"
+cotacaoWeb.PrazoEntrega = 10
+cotacaoWeb.PrazoProposta = "20/01/2027"
+cotacaoWeb.ObservacaoFornecedor = "Preços válidos por 30 dias"
+nParcelasCotacao = cotacaoWeb.MontaParcelas(3, "10/01/2027", 3, 2)
+nParcelasCotacao = cotacaoWeb.AlteraParcela(1, "15/01/2027", 0, "10/01/2027", "600,00")
+cotacaoWeb.Grava
+Mostra "  resposta gravada: total R$ " & cotacaoWeb.GetValorTotalCotado() & " (itens R$ " & _
+       cotacaoWeb.GetValorSubTotalCotado() & ", frete R$ " & cotacaoWeb.Frete & "), entrega " & cotacaoWeb.DataEntrega
+For iItemCotacao = 0 To cotacaoWeb.ItemCount - 1
+    Set itemCotacao = cotacaoWeb.GetItemRef(iItemCotacao)
+    Mostra "  " & itemCotacao.DescricaoProduto & ": R$ " & itemCotacao.PrecoUnitario & " x " & itemCotacao.QtdCotada & _
+           " = R$ " & itemCotacao.PrecoTotal
+Next
+For iParcelaCotacao = 0 To nParcelasCotacao - 1
+    Set parcelaCotacao = cotacaoWeb.GetParcelaRef(iParcelaCotacao)
+    Mostra "  parcela " & parcelaCotacao.NumeroParcela & ": " & parcelaCotacao.DataParcela & " R$ " & _
+           parcelaCotacao.ValorParcela
+Next
+On Error Resume Next
+raizCotacao.InicializaCotacao "{6F1C2A3B-4D5E-4F60-8A7B-9C0D1E2F3A4C}"
+Mostra "  chave errada: recusada (erro " & Hex(Err.Number) & ")"
+Err.Clear
+On Error GoTo 0
+Set parcelaCotacao = Nothing
+Set itemCotacao = Nothing
+Set cotacaoWeb = Nothing
+Set raizCotacao = Nothing
 
 Mostra ""
 Mostra "-- Fim da sessão"

@@ -13,6 +13,7 @@
 #include "sales/CTW_FT_Pedido.h"
 #include "sales/CTW_ES_SaldoTotal.h"
 #include "sales/CAgendamentoVisitas.h"
+#include "sales/CCotacaoWeb.h"
 #include "sales/CTW_FT_AgendamentoVisita.h"
 #include "sales/CTW_FT_AgendamentosVisitas.h"
 #include "sales/CTW_FT_HistoricoCliente.h"
@@ -30,6 +31,12 @@ IUnknown* cria_agendamento_visitas(const char* empresa, WORD usuario, long sessa
     auto objeto = com::make<CAgendamentoVisitas>();
     objeto->Inicializa(empresa, usuario, sessao);
     return static_cast<IAgendamentoVisitas*>(objeto.detach());
+}
+
+IUnknown* cria_cotacao(server::cotacao_raiz** raiz) {
+    auto objeto = com::make<CCotacaoWeb>();
+    *raiz = objeto.get();
+    return static_cast<ICotacaoWeb*>(objeto.detach());
 }
 
 struct fabrica {
@@ -85,6 +92,7 @@ void registra_fabricas() {
     for (const auto& f : fabricas) server::registra_fabrica(*f.iid, f.cria);
     server::registra_fabrica_posicao_produtos(&cria_posicao_produtos);
     server::registra_fabrica_com_sessao(__uuidof(IAgendamentoVisitas), &cria_agendamento_visitas);
+    server::registra_fabrica_cotacao(&cria_cotacao);
 }
 
 }  // namespace sales

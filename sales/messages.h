@@ -198,4 +198,23 @@ inline constexpr char criar_item_grade[] = "Falha ao criar item de grade de prod
 inline constexpr char ler_item_grade[] = "Falha ao ler item de grade";
 inline constexpr char criar_lista_itens_grade[] = "Falha ao criar lista de itens de grade de produtos";
 
+// A supplier's purchase quotation (CotacaoWeb) and its items and instalments.
+inline constexpr char criar_servidor_cotacoes[] = "Falha ao criar servidor de cotações";
+inline constexpr char validar_chave_cotacao[] = "Falha ao validar senha de acesso";
+inline constexpr char inicializar_conexao_produtos[] = "Erro ao inicializar conexão de produtos";
+inline constexpr char inicializar_conexao_grades[] = "Erro ao inicializar conexão de grades";
+inline constexpr char inicializar_servidor_cotacoes[] = "Erro ao inicializar servidor de cotações";
+inline constexpr char ler_cotacao[] = "Erro ao ler cotação";
+inline constexpr char carregar_cotforn[] = "Erro carregar a dll cotforn.dll";
+inline constexpr char endereco_funcao_cotforn[] = "Erro carregar o endereço da funcao ";   // + the entry's name
+inline constexpr char inicializar_cotforn[] = "Erro ao inicializar a dll compras";
+inline constexpr char finalizar_cotacao[] = "Falha ao finalizar cotação";
+// Our own: a quotation used before its start, an item or instalment object whose record went
+// with a rebuild, a value the instalment cannot take, a register read that failed.
+inline constexpr char cotacao_nao_inicializada[] = "A cotação não foi inicializada.";
+inline constexpr char item_cotacao_inexistente[] = "O item não existe mais.";
+inline constexpr char parcela_inexistente[] = "A parcela não existe mais.";
+inline constexpr char valor_parcela_invalido[] = "Valor da parcela inválido.";
+inline constexpr char ler_cadastro_item_cotacao[] = "Erro ao ler o cadastro do item.";
+
 }  // namespace sales::msg

@@ -23,6 +23,10 @@ inline constexpr char falha_criar_objeto[] = "Falha ao criar objeto.";
 inline constexpr char falha_instanciar_posicao[] = "Falha ao instanciar posição de produtos.";
 inline constexpr char falha_operacoes_comerciais[] = "Falha ao instanciar operações comerciais.";
 inline constexpr char falha_agendamentos_visitas[] = "Falha ao instanciar agendamentos de visitas.";
+// The supplier's quotation of InicializaCotacao.
+inline constexpr char instanciar_cotacao[] = "Falha na instanciar cotação";
+inline constexpr char inicializacao_interna[] = "Falha na inicialização interna.";
+inline constexpr char inicializacao_interna_2[] = "Falha na inicialização interna 2.";
 inline constexpr char nao_disponivel[] = "Função ainda não disponível.";
 // The root object's questions about rights, users and the company.
 inline constexpr char modulo_longo[] = "O código do módulo tem mais de 5 caracteres.";

@@ -69,3 +69,17 @@ size_t wire_pointer_count() noexcept {
 #endif
 
 }  // namespace com
+
+#if UINTPTR_MAX != 0xFFFFFFFFu
+// A library the program loads (the purchasing library cotforn.dll) reads and fills the wire fields
+// of the records it is handed; on x86_64 it finds the program's table through these two, exported
+// by the program and looked up by name. 0 when the table cannot grow.
+extern "C" __declspec(dllexport) void* zu_wire_pointer_get(uint32_t field) noexcept { return com::wire_pointer_get(field); }
+extern "C" __declspec(dllexport) uint32_t zu_wire_pointer_put(void* p) noexcept {
+    try {
+        return com::wire_pointer_put(p);
+    } catch (...) {
+        return 0;
+    }
+}
+#endif

@@ -14,14 +14,6 @@ HRESULT CQV_Inicializa::pendente(Saida*... saidas) noexcept try {
     return report();
 }
 
-HRESULT CQV_Inicializa::InicializaCotacao(BSTR) noexcept {
-    return pendente();
-}
-
-HRESULT CQV_Inicializa::get_CotacaoWeb(ICotacaoWeb** pVal) noexcept {
-    return pendente(pVal);
-}
-
 HRESULT CQV_Inicializa::get_ConexaoAtTec(IWebGE_ConexaoAtTec** pVal) noexcept {
     return pendente(pVal);
 }

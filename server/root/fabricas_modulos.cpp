@@ -40,6 +40,14 @@ void registra_fabrica_posicao_produtos(fabrica_posicao_produtos fabrica) noexcep
 fabrica_posicao_produtos fabrica_posicao_produtos_registrada() noexcept { return posicao_produtos; }
 
 namespace {
+fabrica_cotacao cotacao = nullptr;
+}  // namespace
+
+void registra_fabrica_cotacao(fabrica_cotacao fabrica) noexcept { cotacao = fabrica; }
+
+fabrica_cotacao fabrica_cotacao_registrada() noexcept { return cotacao; }
+
+namespace {
 std::map<IID, fabrica_com_sessao, menor_iid>& fabricas_com_sessao() {
     static std::map<IID, fabrica_com_sessao, menor_iid> tabela;
     return tabela;

@@ -38,6 +38,25 @@ using fabrica_com_sessao = IUnknown* (*)(const char* empresa, WORD usuario, long
 void registra_fabrica_com_sessao(REFIID iid, fabrica_com_sessao fabrica);
 fabrica_com_sessao fabrica_com_sessao_registrada(REFIID iid) noexcept;
 
+// The supplier's quotation object of InicializaCotacao, as the root starts it. The key check and
+// the start-up answer the client's bare results (a malformed or unknown key, an answered
+// quotation, a quotation past its limit) as HRESULTs; failures with a text throw com::failure.
+class cotacao_raiz {
+public:
+    virtual HRESULT ValidaChaveAcesso(const std::string& chave) = 0;
+    // The company key the validated key names.
+    virtual std::string GetEmpresa() const = 0;
+    virtual HRESULT Inicializa(WORD usuario, long sessao) = 0;
+
+protected:
+    ~cotacao_raiz() = default;
+};
+// A new quotation object with one reference (as ICotacaoWeb) and, in *raiz, the same object to
+// start (kept alive by that reference); throws com::failure or std::bad_alloc.
+using fabrica_cotacao = IUnknown* (*)(cotacao_raiz** raiz);
+void registra_fabrica_cotacao(fabrica_cotacao fabrica) noexcept;
+fabrica_cotacao fabrica_cotacao_registrada() noexcept;
+
 // A factory line's class, made by the subsystem that builds it.
 template <class Classe>
 struct modulo {};

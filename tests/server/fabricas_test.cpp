@@ -94,8 +94,6 @@ TEST(Fabricas, MembersNotBuiltAnswerNotImplementedWithTheirOutValuesEmptied) {
     EXPECT_EQ(root->FN_FluxoCaixaRel(nullptr, &relatorio), E_NOTIMPL);
     EXPECT_EQ(relatorio, nullptr);
     SysFreeString(antes);     // the caller's own text; the member never owned it
-
-    EXPECT_EQ(root->InicializaCotacao(nullptr), E_NOTIMPL);
 }
 
 }  // namespace

@@ -433,6 +433,16 @@ int CMyConexaoProduto::ExisteProduto(const char* codigo, char tipo, WORD tabela,
     }
 }
 
+HRESULT CMyConexaoProduto::LeServico(long ponteiro, _REG_SERVICOSPS* servico) {
+    if (!servico) return E_POINTER;
+    IQVDF_Produto* s = nullptr;
+    if (HRESULT hr = Servidor(s); FAILED(hr)) return hr;
+    QV_SERVICO_522 lido{};
+    const HRESULT hr = s->LeServico(ponteiro, 0, &lido);
+    if (SUCCEEDED(hr)) *servico = inhouse::de_bloco<_REG_SERVICOSPS>(lido);
+    return hr;
+}
+
 HRESULT CMyConexaoProduto::LeUnidadeMedidaProduto(long ponteiro, _REG_UNIDADES_MEDIDAPS* unidade) {
     if (!unidade) return E_POINTER;
     IQVDF_Produto* s = nullptr;

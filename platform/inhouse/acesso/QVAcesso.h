@@ -235,6 +235,8 @@ public:
     HRESULT LeProduto(long ponteiro, WORD tabela, _REG_PRODUTOPS* produto);
     // A product of a kind ('A', 'T', 'X' any) by code, priced in a table.
     int ExisteProduto(const char* codigo, char tipo, WORD tabela, long* ponteiro, _REG_PRODUTOPS* produto);
+    // A service at a register position, through the same product server.
+    HRESULT LeServico(long ponteiro, _REG_SERVICOSPS* servico);
     HRESULT LeUnidadeMedidaProduto(long ponteiro, _REG_UNIDADES_MEDIDAPS* unidade);
     HRESULT LeUnidadeMedidaServico(long ponteiro, _REG_UNIDADES_MEDIDA_SERVICOSPS* unidade);
     // The price tables that are not blocked, of a kind: product tables, then service tables.

@@ -9,26 +9,12 @@
 #include "platform/com/wire_pointer.h"
 #include "platform/inhouse/cache/registros_visita.h"
 #include "platform/inhouse/cache/servidores_cache.h"
+#include "platform/inhouse/core/dia_iso.h"
 #include "platform/inhouse/login/registros_login.h"
 
 namespace inhouse {
 
 namespace {
-
-std::string dia_texto(uint16_t dia) {
-    if (dia == 0) return {};
-    int d = 0, m = 0, a = 0;
-    QVSeparaData(dia, d, m, a);
-    char texto[16];
-    std::snprintf(texto, sizeof texto, "%04d-%02d-%02d", a, m, d);
-    return texto;
-}
-
-uint16_t texto_dia(const std::string& texto) {
-    int a = 0, m = 0, d = 0;
-    if (std::sscanf(texto.c_str(), "%d-%d-%d", &a, &m, &d) != 3) return 0;
-    return QVMontaData(d, m, a);
-}
 
 // The day a visit counts on: its new day once rescheduled.
 constexpr const char* dia_efetivo = "(CASE WHEN situacao = 3 AND data_reagendada <> '' THEN data_reagendada ELSE data END)";
@@ -45,9 +31,9 @@ HRESULT STDMETHODCALLTYPE AgendamentosServer::BuscaAgendamentos(LONG intervalo, 
     uint16_t inicio = static_cast<uint16_t>(static_cast<uint32_t>(intervalo) & 0xFFFF);
     uint16_t fim = static_cast<uint16_t>(static_cast<uint32_t>(intervalo) >> 16);
     if (HRESULT hr = faults().enter("BuscaAgendamentos", "representante=" + std::to_string(f.representante) +
-                                                             " intervalo=" + dia_texto(inicio) + ".." + dia_texto(fim) +
-                                                             " filtro=" + dia_texto(f.data_inicial) + ".." +
-                                                             dia_texto(f.data_final));
+                                                             " intervalo=" + dia_iso(inicio) + ".." + dia_iso(fim) +
+                                                             " filtro=" + dia_iso(f.data_inicial) + ".." +
+                                                             dia_iso(f.data_final));
         FAILED(hr))
         return hr;
     if (inicio == 0 && fim == 0) {
@@ -58,7 +44,7 @@ HRESULT STDMETHODCALLTYPE AgendamentosServer::BuscaAgendamentos(LONG intervalo, 
     auto query = m_store.prepare(std::string("SELECT posicao FROM agendamento_visita WHERE empresa = ? AND (? = 0 OR representante = ?)"
                                              " AND ") + dia_efetivo + " BETWEEN ? AND ? ORDER BY " + dia_efetivo + ", posicao");
     query.bind_text(1, m_empresa).bind(2, static_cast<int64_t>(f.representante)).bind(3, static_cast<int64_t>(f.representante));
-    query.bind_text(4, dia_texto(inicio)).bind_text(5, fim ? dia_texto(fim) : std::string("9999"));
+    query.bind_text(4, dia_iso(inicio)).bind_text(5, fim ? dia_iso(fim) : std::string("9999"));
     std::vector<uint32_t> posicoes;
     while (query.step()) posicoes.push_back(static_cast<uint32_t>(query.column_int64(0)));
     if (posicoes.empty()) return S_OK;
@@ -90,8 +76,8 @@ HRESULT STDMETHODCALLTYPE AgendamentosServer::LeAgendamento(LONG posicao, BYTE* 
     r.cliente = static_cast<uint32_t>(query.column_int64(0));
     r.numero = static_cast<uint32_t>(query.column_int64(1));
     r.tipo_periodo = static_cast<uint16_t>(query.column_int(2));
-    r.data = texto_dia(query.column_text(3));
-    r.data_reagendada = texto_dia(query.column_text(4));
+    r.data = iso_dia(query.column_text(3));
+    r.data_reagendada = iso_dia(query.column_text(4));
     poe_campo(r.atendido_por, query.column_text(5));
     poe_campo(r.obs_agendamento, query.column_text(6));
     poe_campo(r.obs_visita, query.column_text(7));
@@ -115,7 +101,7 @@ HRESULT STDMETHODCALLTYPE AgendamentosServer::GravaAgendamento(LONG posicao, QV_
     const std::string atendido(texto_campo(r.atendido_por)), obs(texto_campo(r.obs_visita));
     if (HRESULT hr = faults().enter("GravaAgendamento",
                                     "posicao=" + std::to_string(posicao) + " situacao=" + std::to_string(r.situacao) +
-                                        " atendido=" + atendido + " reagendada=" + dia_texto(r.data_reagendada) +
+                                        " atendido=" + atendido + " reagendada=" + dia_iso(r.data_reagendada) +
                                         " recalcular=" + std::to_string(r.recalcular) + " venda=" + std::to_string(r.venda) +
                                         " valor=" + std::to_string(r.valor_venda) + " obs=" + obs);
         FAILED(hr))
@@ -124,7 +110,7 @@ HRESULT STDMETHODCALLTYPE AgendamentosServer::GravaAgendamento(LONG posicao, QV_
     auto query = m_store.prepare(
         "UPDATE agendamento_visita SET situacao = ?, atendido_por = ?, data_reagendada = ?, recalcular = ?, venda = ?,"
         " valor_venda = ?, obs_visita = ? WHERE empresa = ? AND posicao = ?");
-    query.bind(1, static_cast<int64_t>(r.situacao)).bind_text(2, atendido).bind_text(3, dia_texto(r.data_reagendada));
+    query.bind(1, static_cast<int64_t>(r.situacao)).bind_text(2, atendido).bind_text(3, dia_iso(r.data_reagendada));
     query.bind(4, static_cast<int64_t>(r.recalcular)).bind(5, static_cast<int64_t>(r.venda)).bind(6, r.valor_venda);
     query.bind_text(7, obs).bind_text(8, m_empresa).bind(9, static_cast<int64_t>(posicao));
     query.run();

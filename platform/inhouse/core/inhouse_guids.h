@@ -99,5 +99,7 @@ inline constexpr GUID CLSID_TiposCobrancaServer = inhouse_guid(0x27E);
 inline constexpr GUID CLSID_LocaisArmazenagemServer = inhouse_guid(0x27A);
 // The stock-movement server (IQVES_Movimento, 0x2FB): a product's balances per storage place.
 inline constexpr GUID CLSID_MovimentoServer = inhouse_guid(0x27B);
+// The quotation server of the suppliers' answers (IQVCP_CotacaoFornecedor, 0x310).
+inline constexpr GUID CLSID_CotacaoFornecedorServer = inhouse_guid(0x290);
 
 }  // namespace inhouse

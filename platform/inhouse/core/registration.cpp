@@ -24,6 +24,7 @@
 #include "platform/inhouse/pedidos/PedidosServer.h"
 #include "platform/inhouse/condicoes/CondicoesServer.h"
 #include "platform/inhouse/condicoes/DocumentosPagtoServer.h"
+#include "platform/inhouse/cotacoes/CotacaoFornecedorServer.h"
 #include "platform/inhouse/produtos/ProdutoServer.h"
 #include "platform/inhouse/relatorios/ParametrosRelatorio.h"
 #include "platform/inhouse/relatorios/RelatorioComponente.h"
@@ -83,6 +84,7 @@ constexpr stand_in_class classes[] = {
     {&CLSID_TiposCobrancaServer, "TiposCobrancaServer", &DocumentosPagtoServer::create_cobrancas},
     {&CLSID_LocaisArmazenagemServer, "LocaisArmazenagemServer", &LocaisArmazenagemServer::create},
     {&CLSID_MovimentoServer, "MovimentoServer", &MovimentoServer::create},
+    {&CLSID_CotacaoFornecedorServer, "CotacaoFornecedorServer", &CotacaoFornecedorServer::create},
 };
 
 }  // namespace

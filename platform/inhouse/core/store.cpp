@@ -452,6 +452,41 @@ constexpr const char* steps[] = {
     " PRIMARY KEY (empresa, servicos, tabela, condicao));"
     "CREATE TABLE produto_local_padrao (empresa TEXT NOT NULL COLLATE NOCASE, produto INTEGER NOT NULL,"
     " filial INTEGER NOT NULL, local INTEGER NOT NULL, PRIMARY KEY (empresa, produto, filial));",
+    // Version 27: quotations answered by suppliers. A quotation gets its last day for answers
+    // (limite, "yyyy-mm-dd"; empty: none), its observation and delivery place; its items their
+    // unit of measure and complement. cotacao_fornecedor: the suppliers asked, in the order of
+    // the quotation's list (ordem from 0), each with its access key (a GUID in braces) and its
+    // answer's header (dates "yyyy-mm-dd" or empty, freight in CURRENCY ticks, moeda the currency
+    // symbol, empty for the local one). cotacao_resposta: a supplier's answer for an item (item:
+    // the item's ordem; prices 8 implied decimals, total and rates CURRENCY ticks).
+    // cotacao_resposta_parcela: the instalments of a supplier's answer. parametro_produto: the
+    // product module's parameters of a company (usa_referencia: items are known by reference).
+    "ALTER TABLE cotacao ADD COLUMN limite TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE cotacao ADD COLUMN observacao TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE cotacao ADD COLUMN local_entrega TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE cotacao_item ADD COLUMN unidade INTEGER NOT NULL DEFAULT 0 CHECK (unidade BETWEEN 0 AND 65535);"
+    "ALTER TABLE cotacao_item ADD COLUMN complemento TEXT NOT NULL DEFAULT '';"
+    "CREATE TABLE cotacao_fornecedor (empresa TEXT NOT NULL COLLATE NOCASE, cotacao INTEGER NOT NULL,"
+    " ordem INTEGER NOT NULL CHECK (ordem BETWEEN 0 AND 65535), fornecedor INTEGER NOT NULL,"
+    " chave TEXT NOT NULL COLLATE NOCASE UNIQUE, moeda TEXT NOT NULL DEFAULT '',"
+    " condicao INTEGER NOT NULL DEFAULT 0 CHECK (condicao BETWEEN 0 AND 65535),"
+    " prazo_entrega INTEGER NOT NULL DEFAULT 0 CHECK (prazo_entrega BETWEEN 0 AND 65535),"
+    " data_entrega TEXT NOT NULL DEFAULT '', validade_proposta TEXT NOT NULL DEFAULT '',"
+    " primeiro_vencimento TEXT NOT NULL DEFAULT '', tipo_periodo INTEGER NOT NULL DEFAULT 0 CHECK (tipo_periodo BETWEEN 0 AND 255),"
+    " respondida INTEGER NOT NULL DEFAULT 0 CHECK (respondida IN (0, 1)), frete INTEGER NOT NULL DEFAULT 0,"
+    " observacao TEXT NOT NULL DEFAULT '', PRIMARY KEY (empresa, cotacao, ordem), UNIQUE (empresa, cotacao, fornecedor),"
+    " FOREIGN KEY (empresa, cotacao) REFERENCES cotacao (empresa, chave));"
+    "CREATE TABLE cotacao_resposta (empresa TEXT NOT NULL COLLATE NOCASE, cotacao INTEGER NOT NULL,"
+    " fornecedor INTEGER NOT NULL, item INTEGER NOT NULL, preco INTEGER NOT NULL DEFAULT 0,"
+    " desconto INTEGER NOT NULL DEFAULT 0, total INTEGER NOT NULL DEFAULT 0, ipi INTEGER NOT NULL DEFAULT 0,"
+    " icms INTEGER NOT NULL DEFAULT 0, observacao TEXT NOT NULL DEFAULT '',"
+    " PRIMARY KEY (empresa, cotacao, fornecedor, item));"
+    "CREATE TABLE cotacao_resposta_parcela (empresa TEXT NOT NULL COLLATE NOCASE, cotacao INTEGER NOT NULL,"
+    " fornecedor INTEGER NOT NULL, numero INTEGER NOT NULL CHECK (numero BETWEEN 0 AND 255), valor INTEGER NOT NULL,"
+    " vencimento TEXT NOT NULL, tipo INTEGER NOT NULL DEFAULT 0 CHECK (tipo BETWEEN 0 AND 255),"
+    " PRIMARY KEY (empresa, cotacao, fornecedor, numero));"
+    "CREATE TABLE parametro_produto (empresa TEXT NOT NULL COLLATE NOCASE PRIMARY KEY,"
+    " usa_referencia INTEGER NOT NULL DEFAULT 0 CHECK (usa_referencia BETWEEN 0 AND 255));",
 };
 
 int read_version(sqlite::connection& db) {

@@ -340,6 +340,21 @@ HRESULT STDMETHODCALLTYPE ProdutoServer::LeServico(LONG ponteiro, WORD tabela, Q
     return stand_in_failure();
 }
 
+HRESULT STDMETHODCALLTYPE ProdutoServer::LeParametros(BYTE* parametros) noexcept try {
+    if (!parametros) return E_POINTER;
+    std::memset(parametros, 0, sizeof(_REG_PARAMETROS_PRODUTOPS));
+    if (HRESULT hr = faults().enter("LeParametros"); hr != S_OK) return hr;
+    if (!m_inicializado) return QV_E_NAO_INICIALIZADO;
+    auto q = m_store.prepare("SELECT usa_referencia FROM parametro_produto WHERE empresa = ? COLLATE NOCASE");
+    q.bind_text(1, m_empresa);
+    _REG_PARAMETROS_PRODUTOPS r{};
+    if (q.step()) r.usa_referencia = static_cast<uint8_t>(q.column_int(0));
+    std::memcpy(parametros, &r, sizeof r);
+    return S_OK;
+} catch (...) {
+    return stand_in_failure();
+}
+
 HRESULT STDMETHODCALLTYPE ProdutoServer::ExisteServico(BSTR codigo, BYTE tipo, LONG* ponteiro, QV_SERVICO_522* servico) noexcept try {
     if (!ponteiro || !servico) return E_POINTER;
     *ponteiro = 0;

@@ -38,7 +38,8 @@ public:
     HRESULT STDMETHODCALLTYPE LeItemGrade(WORD grade, WORD item, QV_GRADE_64* registro) noexcept override;
     HRESULT STDMETHODCALLTYPE ExisteItemGrade(WORD grade, BSTR codigo, WORD* item, QV_GRADE_64* registro) noexcept override;
     HRESULT STDMETHODCALLTYPE ItensGrade(WORD grade, WORD* quantidade, WORD** itens) noexcept override;
-    ZU_RESERVADO(19) ZU_RESERVADO(20) ZU_RESERVADO(21) ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24)
+    HRESULT STDMETHODCALLTYPE LeParametros(BYTE* parametros) noexcept override;
+    ZU_RESERVADO(20) ZU_RESERVADO(21) ZU_RESERVADO(22) ZU_RESERVADO(23) ZU_RESERVADO(24)
     ZU_RESERVADO(25) ZU_RESERVADO(26) ZU_RESERVADO(27) ZU_RESERVADO(28) ZU_RESERVADO(29) ZU_RESERVADO(30)
     // The tax rules (platform/inhouse/produtos/regras_impostos.cpp).
     HRESULT STDMETHODCALLTYPE RegraICMS(QV_CHAVE_18 chave, BYTE* regra) noexcept override;

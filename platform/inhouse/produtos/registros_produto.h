@@ -132,7 +132,16 @@ struct _REG_PONTEIROS_ITENS_GRADE_PRODUTOPS {
     uint32_t itens;               // +2
 };
 
+// The product module's parameters of a company (744 bytes).
+struct _REG_PARAMETROS_PRODUTOPS {
+    uint8_t reservado0[677];
+    uint8_t usa_referencia;       // +677, non-zero: items are known by their reference
+    uint8_t reservado678[66];
+};
+
 #pragma pack(pop)
+
+static_assert(sizeof(_REG_PARAMETROS_PRODUTOPS) == 744 && offsetof(_REG_PARAMETROS_PRODUTOPS, usa_referencia) == 677);
 
 static_assert(sizeof(_REG_PRODUTOPS) == 984 && sizeof(QV_PRODUTO_984) == 984);
 static_assert(offsetof(_REG_PRODUTOPS, preco) == 8 && offsetof(_REG_PRODUTOPS, ponteiro) == 104 &&

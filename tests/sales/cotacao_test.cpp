@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/CQVData.h"
 #include "base/QVRelogio.h"
 #include "platform/com/wire_pointer.h"
 #include "platform/inhouse/core/dia_iso.h"
@@ -257,6 +258,9 @@ TEST_F(Cotacao, TheServerRefusesAnotherSuppliersItems) {
 TEST_F(Cotacao, TheLimitDateCountsInFourDigitYears) {
     const std::string hoje = inhouse::dia_iso(QVGetDataAtual());
     const std::string ontem = inhouse::dia_iso(static_cast<uint16_t>(QVGetDataAtual() - 1));
+    int dia = 0, mes = 0, ano = 0;
+    ASSERT_TRUE(qv_separa_dia(QVGetDataAtual(), dia, mes, ano));
+    const std::string proximo_ano = std::to_string(ano + 1) + "-01-01";
     const struct {
         std::string limite;
         HRESULT esperado;
@@ -264,7 +268,7 @@ TEST_F(Cotacao, TheLimitDateCountsInFourDigitYears) {
         {"", S_OK},                  // no limit
         {hoje, S_OK},                // the last day still counts
         {ontem, fora_do_prazo},
-        {"2027-01-29", S_OK},        // a 2027 limit is after a 2026 today
+        {proximo_ano, S_OK},         // next year's limit is after this year's today
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.limite);

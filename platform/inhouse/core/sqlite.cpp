@@ -8,6 +8,7 @@
 
 #include "platform/com/failure.h"
 #include "platform/com/text.h"
+#include "platform/inhouse/core/sqlite_relogio.h"
 
 namespace inhouse::sqlite {
 
@@ -61,10 +62,12 @@ void check(sqlite3* db, int rc) {
 // Without a bulk of pages per page cache: every query with a sorter or a temporary table makes a
 // page cache of its own, and the bulk (about 90 KB, its every page touched at once) then came back
 // from the system at each execution, costing hundreds of microseconds under Wine. The pages come
-// one by one from the heap instead. Set once, before SQLite starts.
+// one by one from the heap instead. Set once, before SQLite starts; then its "now" becomes the
+// server's clock.
 void configure_once() noexcept {
     static const int configured = sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
     (void)configured;
+    usa_relogio_do_servidor();
 }
 
 connection::connection() noexcept = default;

@@ -1,8 +1,9 @@
 -- Quotation 1 (coffee and T-shirts, issued 01/12/2026) is answered from the suppliers' web page
--- until 29/01/2027. Two suppliers were asked, each with its own access key: Fornecedor Exemplo
--- (position 3) and, quoting in dollars, Metalúrgica Vale do Paraíba (position 12). The product
--- module knows items by their reference.
-UPDATE cotacao SET limite = '2027-01-29', observacao = 'Preços com impostos; frete por conta do fornecedor.',
+-- for seven weeks from the day the store is written (until 29/01/2027 on the end-to-end checks'
+-- simulated 11/12/2026), so that the demo page can always answer it. Two suppliers were asked,
+-- each with its own access key: Fornecedor Exemplo (position 3) and, quoting in dollars,
+-- Metalúrgica Vale do Paraíba (position 12). The product module knows items by their reference.
+UPDATE cotacao SET limite = date('now', 'localtime', '+49 days'), observacao = 'Preços com impostos; frete por conta do fornecedor.',
     local_entrega = 'Rua da Indústria, 500 - Campinas/SP' WHERE empresa = 'DEMO' AND chave = 1;
 UPDATE cotacao_item SET unidade = 2, complemento = 'Grãos arábica, pacotes de 1 kg'
     WHERE empresa = 'DEMO' AND cotacao = 1 AND ordem = 1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/CQVData.h"
+#include "base/QVDataCurta.h"
 #include "base/QVRelogio.h"
 #include "platform/com/wire_pointer.h"
 #include "platform/inhouse/core/dia_iso.h"
@@ -111,7 +112,9 @@ TEST_F(Cotacao, TheSupplierReadsItsPartOfTheQuotation) {
     auto c = aberta(chave1);
     EXPECT_EQ(texto(c.get(), &ICotacaoWeb::get_NumeroCotacao), "1226-000001");
     EXPECT_EQ(texto(c.get(), &ICotacaoWeb::get_DataCotacao), "01/12/26");
-    EXPECT_EQ(texto(c.get(), &ICotacaoWeb::get_DataLimite), "29/01/27");
+    // The demo's answers are open for seven weeks from the day the store was written.
+    EXPECT_EQ(texto(c.get(), &ICotacaoWeb::get_DataLimite),
+              std::string(QVFormataData(static_cast<uint16_t>(QVGetDataAtual() + 49), false)));
     EXPECT_EQ(texto(c.get(), &ICotacaoWeb::get_LocalDeEntrega), "Rua da Ind\xfastria, 500 - Campinas/SP");
     EXPECT_EQ(texto(c.get(), &ICotacaoWeb::get_Simbolo), "");
     LONG fornecedor = 0, itens = 0;

@@ -120,9 +120,7 @@ register)          # the fixture of every other check
     # The checks run on a simulated day, through the server's own clock override: what depends on
     # today (due dates, this month's orders, the store's seeded dates) is then the same whenever
     # they run. Set before the installation, whose seeds count from the store's today.
-    run reg add 'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment' /v QV_DATETIME /t REG_SZ \
-        /d "1;$e2e_hoje;12:00:00:000;$(date +'%d/%m/%Y;%H:%M:%S'):000" /f >/dev/null ||
-        { echo "the simulated date could not be set"; exit 1; }
+    "$root/scripts/dia-simulado" "$prefix" "$e2e_hoje" 12:00:00 || { echo "the simulated date could not be set"; exit 1; }
     # The installation writer makes the installation and a fresh store; the server only opens it.
     instala && run "$server" /RegServer && run "$sonda" /RegServer ;;
 registration)      # every key of the registration, then its removal

@@ -136,7 +136,7 @@ HRESULT CCotacaoWeb::get_PonteiroFornecedor(LONG* pVal) noexcept {
 
 HRESULT CCotacaoWeb::get_Observacao(BSTR* pVal) noexcept try {
     const REG_COTACAO& r = m_registro.registro();
-    return com::put_text(pVal, registro_cotacao::texto(r.tamanho_observacao, r.observacao));
+    return com::put_text(pVal, com::wire_text(r.observacao, r.tamanho_observacao));
 } catch (...) {
     return report();
 }
@@ -206,7 +206,7 @@ HRESULT CCotacaoWeb::put_PrazoProposta(BSTR newVal) noexcept try {
 HRESULT CCotacaoWeb::get_ObservacaoFornecedor(BSTR* pVal) noexcept try {
     if (pVal) *pVal = nullptr;
     const REG_FORNECEDOR_COTACAO& f = fornecedor();
-    return com::put_text(pVal, registro_cotacao::texto(f.tamanho_observacao, f.observacao));
+    return com::put_text(pVal, com::wire_text(f.observacao, f.tamanho_observacao));
 } catch (...) {
     return report();
 }
@@ -258,7 +258,7 @@ HRESULT CCotacaoWeb::put_Frete(BSTR newVal) noexcept try {
 
 HRESULT CCotacaoWeb::get_LocalDeEntrega(BSTR* pVal) noexcept try {
     const REG_COTACAO& r = m_registro.registro();
-    return com::put_text(pVal, registro_cotacao::texto(r.tamanho_local_entrega, r.local_entrega));
+    return com::put_text(pVal, com::wire_text(r.local_entrega, r.tamanho_local_entrega));
 } catch (...) {
     return report();
 }

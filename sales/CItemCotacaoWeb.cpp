@@ -23,11 +23,6 @@ bool eh_produto(const REG_ITEM_SOLICITADO_COTACAO& item) noexcept { return item.
 
 void le(HRESULT hr) { com::check(hr, msg::ler_cadastro_item_cotacao); }
 
-std::string texto_terminado(uint32_t campo) {
-    const auto* p = static_cast<const char*>(com::wire_pointer_get(campo));
-    return p ? std::string(p) : std::string();
-}
-
 }  // namespace
 
 CItemCotacaoWeb::~CItemCotacaoWeb() = default;
@@ -153,7 +148,7 @@ HRESULT CItemCotacaoWeb::put_AliquotaICMS(BSTR newVal) noexcept try {
 
 HRESULT CItemCotacaoWeb::get_Complemento(BSTR* pVal) noexcept try {
     if (pVal) *pVal = nullptr;
-    return com::put_text(pVal, texto_terminado(m_cotacao->item_solicitado(m_item).complemento));
+    return com::put_text(pVal, com::wire_text(m_cotacao->item_solicitado(m_item).complemento));
 } catch (...) {
     return report();
 }
@@ -186,7 +181,7 @@ HRESULT CItemCotacaoWeb::get_UsaReferencia(SHORT* pVal) noexcept try {
 HRESULT CItemCotacaoWeb::get_Observacao(BSTR* pVal) noexcept try {
     if (pVal) *pVal = nullptr;
     const REG_ITEM_COTADO& c = m_cotacao->item_cotado(m_item);
-    return com::put_text(pVal, registro_cotacao::texto(c.tamanho_observacao, c.observacao));
+    return com::put_text(pVal, com::wire_text(c.observacao, c.tamanho_observacao));
 } catch (...) {
     return report();
 }

@@ -74,12 +74,6 @@ void registro_cotacao::aponta_parcelas(REG_FORNECEDOR_COTACAO& fornecedor,
     m_emprestimo = std::move(novo);
 }
 
-std::string registro_cotacao::texto(uint16_t tamanho, uint32_t campo) {
-    const auto* p = static_cast<const char*>(com::wire_pointer_get(campo));
-    if (!p || tamanho == 0) return {};
-    return std::string(p, strnlen(p, tamanho));
-}
-
 void registro_cotacao::troca_texto(uint16_t& tamanho, uint32_t& campo, std::string_view texto) {
     uint32_t novo = 0;
     if (!texto.empty()) {

@@ -51,9 +51,8 @@ public:
         return m_emprestimo && fornecedor.parcelas == m_emprestimo->field();
     }
 
-    // A text field of a length (with its NUL, 0 for none) and a wire field: its text, and a new
-    // task-memory text in place of the old one (none for an empty text). Throws bad_alloc.
-    static std::string texto(uint16_t tamanho, uint32_t campo);
+    // A text field of a length (with its NUL, 0 for none) and a wire field: a new task-memory text
+    // in place of the old one (none for an empty text; com::wire_text reads it). Throws bad_alloc.
     static void troca_texto(uint16_t& tamanho, uint32_t& campo, std::string_view texto);
     // The block behind a wire field freed, the field emptied.
     static void libera_campo(uint32_t& campo) noexcept;

@@ -8,6 +8,8 @@
 //     auto* bloco = static_cast<char*>(com::wire_pointer_take(registro.nomes));   // the caller
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string>
 
 namespace com {
 
@@ -17,6 +19,16 @@ uint32_t wire_pointer_put(void* p);
 void* wire_pointer_get(uint32_t field) noexcept;
 // The pointer a field holds, the handle forgotten; null for 0 or a handle not in the table.
 void* wire_pointer_take(uint32_t field) noexcept;
+// The text a field points to, up to its NUL; empty for no pointer.
+inline std::string wire_text(uint32_t field) {
+    const auto* p = static_cast<const char*>(wire_pointer_get(field));
+    return p ? std::string(p) : std::string();
+}
+// The same, of a block of at most `most` bytes (its NUL may be missing).
+inline std::string wire_text(uint32_t field, size_t most) {
+    const auto* p = static_cast<const char*>(wire_pointer_get(field));
+    return p ? std::string(p, strnlen(p, most)) : std::string();
+}
 // How many handles are in the table (always 0 on i686): for tests.
 size_t wire_pointer_count() noexcept;
 

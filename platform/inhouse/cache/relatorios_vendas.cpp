@@ -52,7 +52,7 @@ HRESULT STDMETHODCALLTYPE RelatoriosMovimentosServer::RelatorioComissoes(BYTE* p
     REQ_RELATORIO_COMERCIAL p;
     std::memcpy(&p, pedido, sizeof p);
     if (HRESULT hr = faults().enter("RelatorioComissoes", hex_bytes(&p, sizeof p)); FAILED(hr)) return hr;
-    const std::string arquivo = texto_apontado(p.arquivo);
+    const std::string arquivo = com::wire_text(p.arquivo);
     if (arquivo.empty()) return E_INVALIDARG;
     relatorio_comissoes(m_store, p).grava(arquivo);
     return S_OK;

@@ -27,13 +27,6 @@ void poe_texto(blocos_resposta& blocos, const std::string& texto, Tamanho& taman
     campo = blocos.novo(texto.c_str(), texto.size() + 1);
 }
 
-// A text behind a wire field, at most `tamanho` bytes up to its NUL.
-std::string texto_de(uint32_t campo, size_t tamanho) {
-    const auto* p = static_cast<const char*>(com::wire_pointer_get(campo));
-    if (!p || tamanho == 0) return {};
-    return std::string(p, strnlen(p, tamanho));
-}
-
 // A server buffer that the caller only frees: its contents are of no interest here.
 uint32_t buffer_servidor(blocos_resposta& blocos) {
     const uint8_t vazio[16] = {};
@@ -243,7 +236,7 @@ HRESULT STDMETHODCALLTYPE CotacaoFornecedorServer::Grava(LONG ticket, LONG quant
             item.reset();
             item.bind_text(1, m_empresa).bind(2, cotacao).bind(3, posicao).bind(4, ordens[c.item]);
             item.bind(5, c.preco).bind(6, c.desconto).bind(7, c.total).bind(8, c.ipi).bind(9, c.icms);
-            item.bind_text(10, texto_de(c.observacao, c.tamanho_observacao));
+            item.bind_text(10, com::wire_text(c.observacao, c.tamanho_observacao));
             item.run();
         }
         m_store
@@ -258,7 +251,7 @@ HRESULT STDMETHODCALLTYPE CotacaoFornecedorServer::Grava(LONG ticket, LONG quant
             .bind(6, static_cast<int64_t>(e.tipo_periodo))
             .bind(7, static_cast<int64_t>(e.respondida ? 1 : 0))
             .bind(8, e.frete)
-            .bind_text(9, texto_de(e.observacao, e.tamanho_observacao))
+            .bind_text(9, com::wire_text(e.observacao, e.tamanho_observacao))
             .bind_text(10, m_empresa)
             .bind(11, cotacao)
             .bind(12, posicao)

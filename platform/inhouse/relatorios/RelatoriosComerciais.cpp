@@ -16,11 +16,6 @@ constexpr uint8_t comissoes = 5;
 constexpr uint8_t movimentos = 17;
 }  // namespace
 
-std::string texto_apontado(uint32_t campo) {
-    const auto* texto = static_cast<const char*>(com::wire_pointer_get(campo));
-    return texto ? texto : "";
-}
-
 namespace {
 
 // The representatives' positions of the request's text ("7\n", or several numbers).
@@ -48,7 +43,7 @@ void lista_comissoes(arquivo_relatorio& r, store& dados, const REQ_RELATORIO_COM
         " LEFT JOIN produto pr ON pr.empresa = p.empresa AND pr.posicao = i.produto"
         " WHERE p.empresa = ?1 COLLATE NOCASE AND p.cancelado = 0 AND p.data_emissao >= ?2"
         " AND (?3 = 0 OR p.data_emissao <= ?3) GROUP BY p.posicao ORDER BY p.representante, p.mes, p.sequencia");
-    q.bind_text(1, texto_apontado(p.empresa)).bind(2, static_cast<int64_t>(p.data_inicial));
+    q.bind_text(1, com::wire_text(p.empresa)).bind(2, static_cast<int64_t>(p.data_inicial));
     q.bind(3, static_cast<int64_t>(p.data_final));
     int64_t pedidos = 0, vendido = 0, comissoes = 0;
     while (q.step()) {
@@ -67,11 +62,11 @@ void lista_comissoes(arquivo_relatorio& r, store& dados, const REQ_RELATORIO_COM
 }  // namespace
 
 arquivo_relatorio relatorio_comissoes(store& dados, const REQ_RELATORIO_COMERCIAL& p) {
-    std::string representante = texto_apontado(p.representante_texto);
+    std::string representante = com::wire_text(p.representante_texto);
     while (!representante.empty() && representante.back() == '\n') representante.pop_back();
-    arquivo_relatorio r("COMISSÕES A PAGAR", texto_apontado(p.razao_social), texto_apontado(p.modelo));
+    arquivo_relatorio r("COMISSÕES A PAGAR", com::wire_text(p.razao_social), com::wire_text(p.modelo));
     r.periodo(p.data_inicial, p.data_final)
-        .parametro("Empresa", texto_apontado(p.empresa))
+        .parametro("Empresa", com::wire_text(p.empresa))
         .parametro("Representante", p.com_representante ? representante : "Todos");
     lista_comissoes(r, dados, p, representante);
     return r;
@@ -82,14 +77,14 @@ HRESULT STDMETHODCALLTYPE RelatoriosComerciais::Relatorio(BYTE* pedido) noexcept
     REQ_RELATORIO_COMERCIAL p;
     std::memcpy(&p, pedido, sizeof p);
     if (HRESULT hr = faults().enter("Relatorio", hex_bytes(&p, sizeof p)); FAILED(hr)) return hr;
-    const std::string arquivo = texto_apontado(p.arquivo);
+    const std::string arquivo = com::wire_text(p.arquivo);
     if (arquivo.empty() || (p.constante_134 != comissoes && p.constante_134 != movimentos)) return E_INVALIDARG;
     if (p.constante_134 == comissoes) {
         relatorio_comissoes(m_store, p).grava(arquivo_comissoes(arquivo));
     } else {
-        arquivo_relatorio r("MOVIMENTOS COMERCIAIS", texto_apontado(p.razao_social), texto_apontado(p.modelo));
+        arquivo_relatorio r("MOVIMENTOS COMERCIAIS", com::wire_text(p.razao_social), com::wire_text(p.modelo));
         r.periodo(p.data_inicial, p.data_final)
-            .parametro("Empresa", texto_apontado(p.empresa))
+            .parametro("Empresa", com::wire_text(p.empresa))
             .parametro("Representante", p.representante ? std::to_string(p.representante) : "Todos")
             .parametro("Tipo de data", std::string(1, p.tipo_data ? p.tipo_data : '-'))
             .parametro("Situação", std::string(1, p.situacao ? p.situacao : '-'));

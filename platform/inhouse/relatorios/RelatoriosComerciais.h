@@ -12,8 +12,6 @@
 
 namespace inhouse {
 
-// The text a request's address field points to; empty for none.
-std::string texto_apontado(uint32_t campo);
 // The commissions report of a request over the store's orders, the same from both servers that
 // write it.
 arquivo_relatorio relatorio_comissoes(store& dados, const REQ_RELATORIO_COMERCIAL& p);
